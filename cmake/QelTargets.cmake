@@ -1,0 +1,28 @@
+# Shared settings of the suite's own targets.
+
+set(QEL_WARNINGS -Wall -Wextra)
+
+# A deliverable (shared library or program) placed in bin/, finding its
+# neighbours through RPATH $ORIGIN so the folder runs as it stands.
+function(qel_deliverable target)
+  target_compile_options(${target} PRIVATE ${QEL_WARNINGS})
+  set_target_properties(${target} PROPERTIES
+    BUILD_RPATH "$ORIGIN"
+    INSTALL_RPATH "$ORIGIN"
+    LIBRARY_OUTPUT_DIRECTORY ${QEL_BIN_DIR}
+    RUNTIME_OUTPUT_DIRECTORY ${QEL_BIN_DIR})
+endfunction()
+
+# A GoogleTest binary registered with CTest. GUI code runs offscreen, and every
+# test gets private settings, data and temporary folders so tests never touch
+# the user's files and can run in parallel.
+function(qel_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_compile_options(${name} PRIVATE ${QEL_WARNINGS})
+  target_link_libraries(${name} PRIVATE qel_testsupport ${T_LIBS} GTest::gtest GTest::gmock)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

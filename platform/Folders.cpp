@@ -1,0 +1,70 @@
+#include "Folders.h"
+
+#include "RuntimeError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <dlfcn.h>
+#include <memory>
+#include <unistd.h>
+
+namespace platform::folders {
+
+namespace {
+
+QString& libraryOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+bool isWritableFolder(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
+
+} // namespace
+
+QString programFolder()
+{
+    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
+    return QFileInfo(exe.symLinkTarget()).absolutePath();
+}
+
+QString installFolder()
+{
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<const void*>(&installFolder), &info) == 0 || info.dli_fname == nullptr)
+        return programFolder();
+    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+}
+
+QString libraryFolder()
+{
+    if (!libraryOverride().isEmpty())
+        return libraryOverride();
+    const QString install = installFolder();
+    if (isWritableFolder(install))
+        return install;
+    const QString userFolder =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("QELM"));
+    QDir().mkpath(userFolder);
+    return userFolder;
+}
+
+QString workingFolder()
+{
+    // QTemporaryDir creates the folder with mode 0700 and removes it with its
+    // contents when the process ends normally.
+    static const std::unique_ptr<QTemporaryDir> folder = [] {
+        auto dir = std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("qelm-XXXXXX")));
+        if (!dir->isValid())
+            throw RuntimeError(errPathFileAccess);
+        return dir;
+    }();
+    return folder->path();
+}
+
+void setLibraryFolderForTesting(const QString& folder) { libraryOverride() = folder; }
+
+} // namespace platform::folders

@@ -1,0 +1,25 @@
+#pragma once
+// Where the suite finds and keeps its files.
+
+#include <QString>
+
+namespace platform::folders {
+
+// The running executable's folder (the archive QEL.e is looked for there).
+QString programFolder();
+
+// The folder of the suite's installed libraries.
+QString installFolder();
+
+// Where the archive is extracted and SetNN.e, Err.log and the default workbook
+// live: the install folder when it is writable, else the per-user data folder.
+QString libraryFolder();
+
+// A private folder of this process (mode 0700) under the temporary folder, for
+// the working copies; created on first use, removed with its contents at exit.
+QString workingFolder();
+
+// Tests point the library folder at a folder of their own; "" restores the default.
+void setLibraryFolderForTesting(const QString& folder);
+
+} // namespace platform::folders

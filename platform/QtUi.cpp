@@ -1,0 +1,109 @@
+#include "QtUi.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+
+namespace platform {
+
+namespace {
+
+struct ButtonSpec {
+    QMessageBox::StandardButton button;
+    int32_t answer;
+};
+
+std::vector<ButtonSpec> buttonsFor(int32_t style)
+{
+    switch (msgButtons(style)) {
+    case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
+    case vbAbortRetryIgnore:
+        return {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+    case vbYesNoCancel: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+    case vbYesNo: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
+    case vbRetryCancel: return {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
+    default: return {{QMessageBox::Ok, vbOK}};
+    }
+}
+
+QMessageBox::Icon iconFor(int32_t style)
+{
+    switch (msgIcon(style)) {
+    case vbCritical: return QMessageBox::Critical;
+    case vbQuestion: return QMessageBox::Question;
+    case vbExclamation: return QMessageBox::Warning;
+    case vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+QString qtFileFilter(const QString& pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
+int32_t QtUi::messageBox(const QString& text, int32_t style, const QString& title)
+{
+    QMessageBox box(iconFor(style), title, displayText(text), QMessageBox::NoButton, dialogParent());
+    const auto specs = buttonsFor(style);
+    for (const auto& spec : specs)
+        box.addButton(spec.button);
+    const size_t defaultIndex = std::min<size_t>(msgDefaultButton(style) - 1, specs.size() - 1);
+    box.setDefaultButton(specs[defaultIndex].button);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    for (const auto& spec : specs)
+        if (spec.button == clicked)
+            return spec.answer;
+    // Closed with Escape or the title bar: the cancelling answer, else the only one.
+    return buttonsFor(style).size() == 1 ? vbOK : (msgButtons(style) == vbYesNo ? vbNo : vbCancel);
+}
+
+QString QtUi::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(dialogParent(), title, displayText(prompt), QLineEdit::Normal,
+                                               defaultText, &ok);
+    return ok ? text : QString();
+}
+
+QString QtUi::openFileName(const FileDialogRequest& request)
+{
+    const QString start = request.fileName.isEmpty() ? request.initialFolder
+                                                     : QDir(request.initialFolder).filePath(request.fileName);
+    return QFileDialog::getOpenFileName(dialogParent(), request.title, start, qtFileFilter(request.filter));
+}
+
+QString QtUi::saveFileName(const FileDialogRequest& request)
+{
+    const QString start = request.fileName.isEmpty() ? request.initialFolder
+                                                     : QDir(request.initialFolder).filePath(request.fileName);
+    return QFileDialog::getSaveFileName(dialogParent(), request.title, start, qtFileFilter(request.filter));
+}
+
+QString QtUi::folderName(const QString& title, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(dialogParent(), title, startFolder);
+}
+
+bool QtUi::startProgram(const QString& program, const QStringList& arguments, bool minimized)
+{
+    // X11 and Wayland give a starting program no portable way to open minimised;
+    // the window manager places the new program's window.
+    Q_UNUSED(minimized);
+    return QProcess::startDetached(program, arguments);
+}
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+// The Ui service of the running programs: real Qt dialogs.
+
+#include "Ui.h"
+
+namespace platform {
+
+class QtUi final : public Ui {
+public:
+    int32_t messageBox(const QString& text, int32_t style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString openFileName(const FileDialogRequest& request) override;
+    QString saveFileName(const FileDialogRequest& request) override;
+    QString folderName(const QString& title, const QString& startFolder) override;
+    bool startProgram(const QString& program, const QStringList& arguments, bool minimized) override;
+};
+
+// "Etb files|*.etb|All|*.*" -> "Etb files (*.etb);;All (*.*)"
+QString qtFileFilter(const QString& pipeFilter);
+
+} // namespace platform

@@ -1,0 +1,199 @@
+#include "platform/PrivateProfile.h"
+
+#include "platform/Cp932.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace profile = platform::profile;
+
+namespace {
+
+constexpr int32_t kIntSentinel = 582931;
+const QString kTextSentinel = QStringLiteral("????????");
+
+QByteArray contentOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A file in the shapes found in the wild: comments, blanks around names and
+// values, quotes, mixed line ends, a repeated key and a repeated section.
+class PrivateProfileRead : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeRaw(path, "; options\r\n"
+                       "[Main]\r\n"
+                       "Count = 42 apples\r\n"
+                       "Neg=-17\n"
+                       "Hex=0x1F\n"
+                       "Big=4294967297\n"
+                       "Word=apples\r\n"
+                       "Empty=\r\n"
+                       ";Commented=9\r\n"
+                       "Quoted = \"  spaced  \"\r\n"
+                       "Single='x'\r\n"
+                       "Lone=\"\r\n"
+                       "  Spaced Key  =  value with blanks   \r\n"
+                       "Dup=first\r\n"
+                       "Dup=second\r\n"
+                       "  [ Other ]  \r\n"
+                       "Count=7\r\n"
+                       "[main]\r\n"
+                       "Late=1");
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath("opt.ini");
+};
+
+} // namespace
+
+TEST_F(PrivateProfileRead, IntegersAsTheSystemReadThem)
+{
+    struct Case {
+        const char* section;
+        const char* key;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {"Main", "Count", 42},          // trailing words ignored
+        {"MAIN", "count", 42},          // names compared without ASCII case
+        {"Main", "Neg", -17},
+        {"Main", "Hex", 31},
+        {"Main", "Big", 1},             // wraps modulo 2^32 like the system
+        {"Main", "Word", 0},            // present but not a number
+        {"Main", "Empty", kIntSentinel},
+        {"Main", "Commented", kIntSentinel},
+        {"Main", "Missing", kIntSentinel},
+        {"Other", "Count", 7},
+        {"Nowhere", "Count", kIntSentinel},
+        {"Main", "Late", kIntSentinel}, // only the first section of a name counts
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(profile::getInt(c.section, c.key, kIntSentinel, path), c.expected) << c.section << "/" << c.key;
+    EXPECT_EQ(profile::getInt("Main", "Count", kIntSentinel, dir.filePath("none.ini")), kIntSentinel);
+}
+
+TEST_F(PrivateProfileRead, TextsTrimmedUnquotedOrDefault)
+{
+    struct Case {
+        const char* section;
+        const char* key;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"Main", "Quoted", "  spaced  "},
+        {"Main", "Single", "x"},
+        {"Main", "Lone", "\""},
+        {"main", "spaced key", "value with blanks"},
+        {"Main", "Empty", ""}, // present but empty is not missing
+        {"Main", "Dup", "first"},
+        {"Main", "Missing", kTextSentinel},
+        {"Nowhere", "Count", kTextSentinel},
+        {"Main", "Late", kTextSentinel},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(profile::getString(c.section, c.key, kTextSentinel, 2560, path), c.expected)
+            << c.section << "/" << c.key;
+    EXPECT_EQ(profile::getString("Main", "Count", kTextSentinel, 2560, dir.filePath("none.ini")), kTextSentinel);
+}
+
+TEST(PrivateProfile, TextIsCutToTheCallersBuffer)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.ini");
+    const QString ascii(3000, u'a');
+    const QString kanji(2000, QChar(0x3042)); // two CP932 bytes each
+    ASSERT_TRUE(profile::writeString("S", "Ascii", ascii, path));
+    ASSERT_TRUE(profile::writeString("S", "Kanji", kanji, path));
+
+    EXPECT_EQ(profile::getString("S", "Ascii", kTextSentinel, 2560, path), ascii.left(2559));
+    // The buffer counts ANSI bytes; a double-byte character is never split.
+    EXPECT_EQ(profile::getString("S", "Kanji", kTextSentinel, 2560, path), kanji.left(1279));
+    EXPECT_EQ(profile::getString("S", "Missing", kTextSentinel, 5, path), "????");
+}
+
+TEST(PrivateProfile, WriteCreatesTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("new.ini");
+    ASSERT_TRUE(profile::writeString("Main", "Key", QString::fromUtf8("日本"), path));
+    EXPECT_EQ(contentOf(path), "[Main]\r\nKey=" + platform::cp932::encode(QString::fromUtf8("日本")) + "\r\n");
+    EXPECT_EQ(profile::getString("main", "KEY", kTextSentinel, 256, path), QString::fromUtf8("日本"));
+}
+
+TEST(PrivateProfile, WriteChangesOnlyItsOwnLine)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.ini");
+    writeRaw(path, "; settings\n[Main]\r\nCount=1\r\n; note\r\nName = old \r\n\r\n[Other]\nCount=2\n; tail");
+
+    struct Step {
+        const char* section;
+        const char* key;
+        const char* value;
+        QByteArray expected;
+    };
+    const Step steps[] = {
+        {"MAIN", "count", "5", // in place, the file's spelling of the key kept
+         "; settings\n[Main]\r\nCount=5\r\n; note\r\nName = old \r\n\r\n[Other]\nCount=2\n; tail"},
+        {"main", "Added", "x", // after the section's last key, before its blank line
+         "; settings\n[Main]\r\nCount=5\r\n; note\r\nName = old \r\nAdded=x\r\n\r\n[Other]\nCount=2\n; tail"},
+        {"Other", "New", "y", // before the trailing comment
+         "; settings\n[Main]\r\nCount=5\r\n; note\r\nName = old \r\nAdded=x\r\n\r\n[Other]\nCount=2\nNew=y\r\n; tail"},
+        {"Third", "K", "z", // a new section at the end; the unterminated last line gets an end
+         "; settings\n[Main]\r\nCount=5\r\n; note\r\nName = old \r\nAdded=x\r\n\r\n[Other]\nCount=2\nNew=y\r\n; tail\r\n"
+         "[Third]\r\nK=z\r\n"},
+    };
+    for (const Step& s : steps) {
+        ASSERT_TRUE(profile::writeString(s.section, s.key, s.value, path)) << s.section << "/" << s.key;
+        EXPECT_EQ(contentOf(path), s.expected) << s.section << "/" << s.key;
+    }
+    EXPECT_EQ(profile::getInt("Main", "Count", kIntSentinel, path), 5);
+    EXPECT_EQ(profile::getInt("Other", "Count", kIntSentinel, path), 2);
+}
+
+TEST(PrivateProfile, RefusedWritesLeaveTheFileAlone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("opt.ini");
+    const QByteArray original = "[Main]\r\nKey=1\r\n";
+    writeRaw(path, original);
+
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Case unsafe[] = {
+        {"Main", "Key", "2\r\nInjected=1"}, // would add a key of its own
+        {"Main\r\n[Evil]", "Key", "2"},
+        {"Main", "", "2"},
+        {"Main", "a=b", "2"},
+        {"Main", ";Key", "2"},
+        {"Main", "[Main]", "2"},
+    };
+    for (const Case& c : unsafe) {
+        EXPECT_FALSE(profile::writeString(c.section, c.key, c.value, path)) << c.section << "/" << c.key;
+        EXPECT_EQ(contentOf(path), original);
+    }
+
+    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    EXPECT_FALSE(profile::writeString("Main", "Key", "2", path));
+    EXPECT_EQ(contentOf(path), original);
+
+    const QString lost = dir.filePath("no/such/folder/opt.ini");
+    EXPECT_FALSE(profile::writeString("Main", "Key", "2", lost));
+    EXPECT_FALSE(QFile::exists(lost));
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The error convention of trapped members: any error raised inside is reported
+// through ErrReg under the member's label, and the member answers its neutral result.
+
+#include "util/method/clsMethod.h"
+#include "platform/RuntimeError.h"
+
+#include <QString>
+#include <type_traits>
+
+namespace Ostrel7 {
+
+template <typename Body, typename R = std::invoke_result_t<Body>>
+    requires(!std::is_void_v<R>)
+R trapped(clsMethod& reporter, const QString& label, Body&& body, R neutral = R{})
+{
+    try {
+        return body();
+    } catch (...) {
+        const auto error = platform::currentErrorInfo();
+        reporter.ErrReg(error.number, error.description, label);
+        return neutral;
+    }
+}
+
+template <typename Body>
+    requires std::is_void_v<std::invoke_result_t<Body>>
+void trapped(clsMethod& reporter, const QString& label, Body&& body)
+{
+    try {
+        body();
+    } catch (...) {
+        const auto error = platform::currentErrorInfo();
+        reporter.ErrReg(error.number, error.description, label);
+    }
+}
+
+} // namespace Ostrel7
