@@ -26,6 +26,7 @@ enum RuntimeErrorNumber : int32_t {
     errFileExists = 58,
     errDiskFull = 61,
     errInputPastEnd = 62,
+    errBadRecordNumber = 63,
     errTooManyFiles = 67,
     errDeviceUnavailable = 68,
     errPermissionDenied = 70,

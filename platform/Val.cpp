@@ -99,6 +99,27 @@ double Val(QStringView text)
     return decimalNumber(s);
 }
 
+double NumberOf(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.size() >= 2 && trimmed[0] == u'&') {
+        const QChar kind = trimmed[1].toUpper();
+        const int radix = kind == u'H' ? 16 : (kind == u'O' ? 8 : 0);
+        const QStringView digits = trimmed.mid(2);
+        bool allDigits = radix != 0 && !digits.isEmpty();
+        for (QChar c : digits)
+            allDigits = allDigits && digitValue(c) >= 0 && digitValue(c) < radix;
+        if (!allDigits)
+            throw RuntimeError(errTypeMismatch);
+        return radixNumber(digits, radix);
+    }
+    bool ok = false;
+    const double value = trimmed.toString().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        throw RuntimeError(errTypeMismatch);
+    return value;
+}
+
 double roundHalfEven(double value)
 {
     return std::nearbyint(value); // the default rounding mode is to nearest, ties to even

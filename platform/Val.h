@@ -21,6 +21,11 @@ namespace platform {
 // Throws RuntimeError(Overflow) for a hexadecimal or octal number over 32 bits.
 double Val(QStringView text);
 
+// The number a whole text stands for, as a conversion of text to a number does:
+// blanks around it allowed, decimal or "&H"/"&O"; any other text is a type
+// mismatch (RuntimeError).
+double NumberOf(QStringView text);
+
 // Rounds to the nearest whole number, halves to the even neighbour.
 double roundHalfEven(double value);
 

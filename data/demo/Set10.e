@@ -1,0 +1,4 @@
+; Parameters hidden on this controller
+T09
+   ; service only
+X06

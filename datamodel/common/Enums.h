@@ -1,0 +1,12 @@
+#pragma once
+// Kinds shared by the data model and its callers; the numbers are fixed.
+
+namespace Telva27 {
+
+// Which values of a parameter a table read fills.
+enum ENUM_USRSTD { eUSR = 0, eSTD = 1 };
+
+// A setting file of one table (8192 bytes) or of eight tables (65536 bytes).
+enum ENUM_ETBSTG { eETB = 0, eSTG = 1 };
+
+} // namespace Telva27

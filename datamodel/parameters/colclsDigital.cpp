@@ -1,0 +1,46 @@
+#include "colclsDigital.h"
+
+#include "platform/Val.h"
+
+namespace Telva27 {
+
+namespace {
+
+bool limitsFromTable(const QString& min)
+{
+    return min == QLatin1String("L_SPEED_MIN") || min == QLatin1String("H_SPEED_MIN");
+}
+
+} // namespace
+
+std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QString& sDigital,
+                                               const QString& sInputMethod, const QString& sUnit, const QString& sMin,
+                                               const QString& sMax, const QString& sAdvice,
+                                               const QString& lngRamAddress, uint8_t bytBit, uint8_t bytDataRam)
+{
+    auto item = std::make_shared<clsDigital>();
+    item->setKinoNO(sKinoNo);
+    item->setDigital(sDigital);
+    item->setInputMethod(sInputMethod);
+    item->setUnit(sUnit);
+    item->setMin(sMin);
+    item->setMax(sMax);
+    if (limitsFromTable(sMin)) {
+        const QStringList parts = sAdvice.split(QLatin1Char(','));
+        if (parts.size() < 3)
+            throw platform::RuntimeError(platform::errSubscript);
+        item->setMinRamAddress(platform::ValAs<int32_t>(parts[0]));
+        item->setMaxRamAddress(platform::ValAs<int32_t>(parts[1]));
+        item->setAdvice(parts[2]);
+    } else {
+        item->setAdvice(sAdvice);
+    }
+    item->setRamAddress(platform::toWhole<int32_t>(platform::NumberOf(lngRamAddress)));
+    item->setBit(bytBit);
+    item->setDataRam(bytDataRam);
+    item->setAllowEdit(true);
+    KeyedCollection::Add(item, sDigital);
+    return item;
+}
+
+} // namespace Telva27

@@ -1,0 +1,19 @@
+#pragma once
+// The parameters of one function group, keyed by parameter name.
+
+#include "datamodel/common/KeyedCollection.h"
+#include "datamodel/parameters/clsDigital.h"
+
+namespace Telva27 {
+
+class colclsDigital : public KeyedCollection<clsDigital> {
+public:
+    // sMin "L_SPEED_MIN" or "H_SPEED_MIN" marks limits read from the table:
+    // sAdvice is then "<min address>,<max address>,<advice>".
+    std::shared_ptr<clsDigital> Add(const QString& sKinoNo, const QString& sDigital, const QString& sInputMethod,
+                                    const QString& sUnit, const QString& sMin, const QString& sMax,
+                                    const QString& sAdvice, const QString& lngRamAddress, uint8_t bytBit,
+                                    uint8_t bytDataRam);
+};
+
+} // namespace Telva27
