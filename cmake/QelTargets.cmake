@@ -21,6 +21,7 @@ function(qel_test name)
   add_executable(${name} ${T_SOURCES})
   target_compile_options(${name} PRIVATE ${QEL_WARNINGS})
   target_link_libraries(${name} PRIVATE qel_testsupport ${T_LIBS} GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE QEL_DEMO_DIR="${PROJECT_SOURCE_DIR}/data/demo")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60

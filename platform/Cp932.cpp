@@ -1,6 +1,8 @@
 #include "Cp932.h"
 
+#include <array>
 #include <cerrno>
+#include <memory>
 #include <iconv.h>
 #include <stdexcept>
 
@@ -43,6 +45,39 @@ Converter& fromUtf16() { thread_local Converter c("CP932", "UTF-16LE"); return c
 
 bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
+constexpr char16_t kNoCharacter = QChar::ReplacementCharacter;
+
+// The UTF-16 unit of every two-byte character with one lead byte, converted
+// once per thread the first time a text uses that lead byte: Japanese texts
+// draw on few lead bytes, and one conversion call per character would cost
+// more than reading the file.
+const std::array<char16_t, 256>& rowOf(unsigned char lead)
+{
+    thread_local std::array<std::unique_ptr<std::array<char16_t, 256>>, 256> rows;
+    auto& row = rows[lead];
+    if (!row) {
+        row = std::make_unique<std::array<char16_t, 256>>();
+        for (int trail = 0; trail < 256; ++trail) {
+            const char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            char16_t out[2];
+            size_t outLen = sizeof out;
+            const bool ok = toUtf16().convert(in, 2, reinterpret_cast<char*>(out), outLen) && outLen == 2;
+            (*row)[trail] = ok ? out[0] : kNoCharacter;
+        }
+    }
+    return *row;
+}
+
+// A byte that stands alone: ASCII, half-width katakana, or no character.
+char16_t singleByte(unsigned char b)
+{
+    if (b < 0x80)
+        return b;
+    if (b >= 0xA1 && b <= 0xDF)
+        return static_cast<char16_t>(0xFF61 + (b - 0xA1));
+    return kNoCharacter;
+}
+
 // Length in UTF-16 units of the character starting at i.
 qsizetype charLength(const QString& text, qsizetype i)
 {
@@ -66,25 +101,23 @@ QByteArray encodeChar(const QChar* ch, qsizetype units)
 
 QString decode(QByteArrayView bytes)
 {
-    QString result;
-    result.reserve(bytes.size());
-    for (qsizetype i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            result.append(QChar(b));
-            ++i;
-            continue;
-        }
-        const qsizetype len = (isLeadByte(b) && i + 1 < bytes.size()) ? 2 : 1;
-        char16_t out[2];
-        size_t outLen = sizeof out;
-        if (toUtf16().convert(bytes.data() + i, len, reinterpret_cast<char*>(out), outLen) && outLen >= 2) {
-            result.append(QChar(out[0]));
-        } else {
-            result.append(QChar(QChar::ReplacementCharacter));
-        }
-        i += len;
+    // Written straight into the string's buffer: a character-by-character
+    // append would dominate reading a Set file.
+    QString result(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    char16_t* next = out;
+    while (in < end) {
+        const unsigned char b = *in++;
+        if (b < 0x80)
+            *next++ = b;
+        else if (isLeadByte(b) && in < end)
+            *next++ = rowOf(b)[*in++];
+        else
+            *next++ = singleByte(b);
     }
+    result.truncate(next - out);
     return result;
 }
 
@@ -99,6 +132,12 @@ QByteArray encode(const QString& text)
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            out.append(static_cast<char>(c));
+            ++i;
+            continue;
+        }
         const qsizetype units = charLength(text, i);
         out += encodeChar(text.constData() + i, units);
         i += units;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <charconv>
+
 namespace platform {
 
 namespace {
@@ -47,21 +49,43 @@ double radixNumber(QStringView digits, int radix)
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
+// The decimal number at the start of a squeezed text: sign, digits, point,
+// digits, exponent. Whole numbers are read directly; others through
+// from_chars (locale-independent) on the accepted characters.
 double decimalNumber(QStringView s)
 {
+    char buffer[64];
+    int used = 0;
+    const auto accept = [&](QChar c) {
+        if (used < static_cast<int>(sizeof buffer) - 1)
+            buffer[used++] = static_cast<char>(c.unicode());
+    };
+    const auto isDigit = [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; };
+
     qsizetype i = 0;
-    QString accepted;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-        accepted.append(s[i++]);
+    bool negative = false;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
+        negative = s[i] == u'-';
+        if (negative)
+            accept(s[i]);
+        ++i;
+    }
     bool digits = false;
-    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 0x80) {
-        accepted.append(s[i++]);
+    bool whole = true;
+    uint64_t wholeValue = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        if (wholeValue < (uint64_t{1} << 52))
+            wholeValue = wholeValue * 10 + (s[i].unicode() - u'0');
+        else
+            whole = false;
+        accept(s[i++]);
         digits = true;
     }
     if (i < s.size() && s[i] == u'.') {
-        accepted.append(s[i++]);
-        while (i < s.size() && s[i].isDigit() && s[i].unicode() < 0x80) {
-            accepted.append(s[i++]);
+        whole = false;
+        accept(s[i++]);
+        while (i < s.size() && isDigit(s[i])) {
+            accept(s[i++]);
             digits = true;
         }
     }
@@ -69,17 +93,23 @@ double decimalNumber(QStringView s)
         return 0.0;
     if (i < s.size() && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
         qsizetype j = i + 1;
-        QString exponent = QStringLiteral("e");
+        const int mark = used;
+        accept(QLatin1Char('e'));
         if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
-            exponent.append(s[j++]);
+            accept(s[j++]);
         const qsizetype firstDigit = j;
-        while (j < s.size() && s[j].isDigit() && s[j].unicode() < 0x80)
-            exponent.append(s[j++]);
+        while (j < s.size() && isDigit(s[j]))
+            accept(s[j++]);
         if (j > firstDigit)
-            accepted += exponent;
+            whole = false;
+        else
+            used = mark; // "1e" is just 1
     }
-    const double value = accepted.toDouble();
-    if (!std::isfinite(value))
+    if (whole)
+        return negative ? -static_cast<double>(wholeValue) : static_cast<double>(wholeValue);
+    double value = 0;
+    const auto result = std::from_chars(buffer, buffer + used, value);
+    if (result.ec == std::errc::result_out_of_range || !std::isfinite(value))
         throw RuntimeError(errOverflow);
     return value;
 }
@@ -88,13 +118,18 @@ double decimalNumber(QStringView s)
 
 double Val(QStringView text)
 {
-    const QString s = squeezed(text);
+    // Most fields have nothing to skip; only then is a squeezed copy made.
+    bool hasSkipped = false;
+    for (QChar c : text)
+        hasSkipped = hasSkipped || isSkipped(c);
+    const QString copy = hasSkipped ? squeezed(text) : QString();
+    const QStringView s = hasSkipped ? QStringView(copy) : text;
     if (s.size() >= 2 && s[0] == u'&') {
         const QChar kind = s[1].toUpper();
         if (kind == u'H')
-            return radixNumber(QStringView(s).mid(2), 16);
+            return radixNumber(s.mid(2), 16);
         if (kind == u'O')
-            return radixNumber(QStringView(s).mid(2), 8);
+            return radixNumber(s.mid(2), 8);
     }
     return decimalNumber(s);
 }
@@ -102,6 +137,17 @@ double Val(QStringView text)
 double NumberOf(QStringView text)
 {
     const QStringView trimmed = text.trimmed();
+    // Plain whole numbers, the usual case, need no general conversion.
+    if (!trimmed.isEmpty() && trimmed.size() < 16) {
+        int64_t whole = 0;
+        bool plain = true;
+        for (qsizetype i = trimmed[0] == u'-' ? 1 : 0; i < trimmed.size() && plain; ++i) {
+            plain = trimmed[i].unicode() >= u'0' && trimmed[i].unicode() <= u'9';
+            whole = whole * 10 + (trimmed[i].unicode() - u'0');
+        }
+        if (plain && trimmed != u"-")
+            return trimmed[0] == u'-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
     if (trimmed.size() >= 2 && trimmed[0] == u'&') {
         const QChar kind = trimmed[1].toUpper();
         const int radix = kind == u'H' ? 16 : (kind == u'O' ? 8 : 0);

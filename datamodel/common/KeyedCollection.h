@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -22,54 +23,45 @@ public:
 
 private:
     struct Entry {
-        QString key;
+        QString folded;
         Ptr item;
     };
     using Entries = std::vector<Entry>;
 
 public:
-
     void Add(Ptr item, const QString& key)
     {
-        const QString folded = fold(key);
-        if (index_.contains(folded))
+        QString folded = fold(key);
+        if (find(folded) != nullptr)
             throw platform::RuntimeError(457);
-        index_.insert(folded, item);
-        items_.push_back({key, std::move(item)});
+        if (!index_.isEmpty() || items_.size() >= kIndexFrom)
+            indexed().insert(folded, item);
+        items_.push_back({std::move(folded), std::move(item)});
     }
 
     Ptr Item(int32_t position) const { return items_.at(checked(position)).item; }
 
     Ptr Item(const QString& key) const
     {
-        const auto it = index_.constFind(fold(key));
-        if (it == index_.constEnd())
+        const Ptr* item = find(fold(key));
+        if (!item)
             throw platform::RuntimeError(platform::errInvalidCall);
-        return it.value();
+        return *item;
     }
 
-    bool Contains(const QString& key) const { return index_.contains(fold(key)); }
+    bool Contains(const QString& key) const { return find(fold(key)) != nullptr; }
 
     int32_t Count() const { return static_cast<int32_t>(items_.size()); }
 
-    void Remove(int32_t position)
-    {
-        const size_t at = checked(position);
-        index_.remove(fold(items_[at].key));
-        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
-    }
+    void Remove(int32_t position) { erase(checked(position)); }
 
     void Remove(const QString& key)
     {
         const QString folded = fold(key);
-        for (size_t i = 0; i < items_.size(); ++i) {
-            if (fold(items_[i].key) == folded) {
-                index_.remove(folded);
-                items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
-                return;
-            }
-        }
-        throw platform::RuntimeError(platform::errInvalidCall);
+        const auto it = std::find_if(items_.begin(), items_.end(), [&](const Entry& e) { return e.folded == folded; });
+        if (it == items_.end())
+            throw platform::RuntimeError(platform::errInvalidCall);
+        erase(static_cast<size_t>(it - items_.begin()));
     }
 
     void Clear()
@@ -98,13 +90,48 @@ public:
     const_iterator end() const { return const_iterator(items_.end()); }
 
 private:
+    // Small collections (most of the model's) are searched in order; a hash
+    // index is kept only once a collection grows past this size.
+    static constexpr size_t kIndexFrom = 32;
+
+    static bool isUpperAscii(QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; }
+
+    // The key in lower case; a key without capitals is shared, not copied.
     static QString fold(const QString& key)
     {
+        if (std::none_of(key.begin(), key.end(), isUpperAscii))
+            return key;
         QString folded = key;
         for (QChar& c : folded)
-            if (c.unicode() >= u'A' && c.unicode() <= u'Z')
+            if (isUpperAscii(c))
                 c = QChar(c.unicode() + 32);
         return folded;
+    }
+
+    const Ptr* find(const QString& folded) const
+    {
+        if (!index_.isEmpty()) {
+            const auto it = index_.constFind(folded);
+            return it == index_.constEnd() ? nullptr : &it.value();
+        }
+        for (const Entry& e : items_)
+            if (e.folded == folded)
+                return &e.item;
+        return nullptr;
+    }
+
+    QHash<QString, Ptr>& indexed()
+    {
+        if (index_.isEmpty())
+            for (const Entry& e : items_)
+                index_.insert(e.folded, e.item);
+        return index_;
+    }
+
+    void erase(size_t at)
+    {
+        index_.remove(items_[at].folded);
+        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
     }
 
     size_t checked(int32_t position) const

@@ -23,10 +23,11 @@ namespace {
 
 QIODevice::OpenMode openModeOf(BinaryFile::Mode mode)
 {
+    // Unbuffered: reads and writes are whole blocks at known positions.
     switch (mode) {
-    case BinaryFile::ReadOnly: return QIODevice::ReadOnly;
-    case BinaryFile::ReadWrite: return QIODevice::ReadWrite;
-    case BinaryFile::Create: return QIODevice::ReadWrite | QIODevice::Truncate;
+    case BinaryFile::ReadOnly: return QIODevice::ReadOnly | QIODevice::Unbuffered;
+    case BinaryFile::ReadWrite: return QIODevice::ReadWrite | QIODevice::Unbuffered;
+    case BinaryFile::Create: return QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered;
     }
     return QIODevice::ReadOnly;
 }

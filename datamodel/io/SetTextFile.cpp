@@ -5,20 +5,33 @@
 
 namespace Telva27 {
 
-SetTextFile::SetTextFile(const QString& path)
+SetTextFile::SetTextFile(const QString& path) : text_(platform::cp932::decode(readWholeFile(path)))
 {
-    const QString text = platform::cp932::decode(readWholeFile(path));
-    lines_ = text.split(QLatin1Char('\n'));
-    if (!lines_.isEmpty() && lines_.last().isEmpty())
-        lines_.removeLast();
-    for (QString& line : lines_)
-        if (line.endsWith(QLatin1Char('\r')))
+    const QStringView text(text_);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = text.mid(start, end - start);
+        if (line.endsWith(u'\r'))
             line.chop(1);
+        lines_.append(line);
+        start = end + 1;
+    }
 }
 
-QStringList SetTextFile::fields(const QString& line, int minFields)
+SetTextFile::Fields SetTextFile::fields(QStringView line, int minFields)
 {
-    QStringList parts = line.split(QLatin1Char('\t'));
+    Fields parts;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u'\t') {
+            parts.append(line.mid(start, i - start));
+            start = i + 1;
+        }
+    }
+    parts.append(line.mid(start));
     if (line.isEmpty() || parts.size() < minFields)
         throw platform::RuntimeError(platform::errSubscript);
     return parts;

@@ -1,10 +1,16 @@
 #pragma once
 // The tab-separated setting text files (SetNN.e): CP932 text, one record per
 // line, CR LF or LF line ends, fields split at TAB and taken as they stand.
+// Lines and fields are views into the decoded text, so reading a file costs
+// one decode and no copy per field; they stay valid while the object lives.
 
+#include <QList>
+#include <QVarLengthArray>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 #include <cstdint>
+
+#include "platform/Val.h"
 
 namespace Telva27 {
 
@@ -13,29 +19,28 @@ public:
     // Reads and decodes the whole file. Throws platform::RuntimeError (File not
     // found) when it is missing.
     explicit SetTextFile(const QString& path);
+    SetTextFile(const SetTextFile&) = delete;
+    SetTextFile& operator=(const SetTextFile&) = delete;
 
     // The lines in order; a line break after the last record makes no empty line.
-    const QStringList& lines() const { return lines_; }
+    const QList<QStringView>& lines() const { return lines_; }
 
     // The fields of a record; a record with fewer than minFields fields (an empty
     // line among them) is an error (Subscript out of range).
-    static QStringList fields(const QString& line, int minFields);
+    using Fields = QVarLengthArray<QStringView, 16>;
+    static Fields fields(QStringView line, int minFields);
 
     // A numeric field: its leading number rounded half to even and narrowed to
     // T; out of T's range is an error (Overflow).
     template <typename T>
-    static T number(const QString& field);
+    static T number(QStringView field)
+    {
+        return platform::ValAs<T>(field);
+    }
 
 private:
-    QStringList lines_;
+    QString text_;
+    QList<QStringView> lines_;
 };
 
 } // namespace Telva27
-
-#include "platform/Val.h"
-
-template <typename T>
-T Telva27::SetTextFile::number(const QString& field)
-{
-    return platform::ValAs<T>(field);
-}

@@ -53,3 +53,22 @@ TEST(KeyedCollection, MisuseRaisesTheRuntimeErrors)
     EXPECT_EQ(errorOf([&] { c.Remove("b"); }), 5);
     EXPECT_EQ(c.Count(), 1);
 }
+
+TEST(KeyedCollection, LargeCollectionsBehaveTheSame)
+{
+    // Past a few dozen items lookups go through an index; order, case and removal must not change.
+    KeyedCollection<int> c;
+    for (int i = 0; i < 100; ++i)
+        c.Add(std::make_shared<int>(i), QStringLiteral("Key%1").arg(i));
+    EXPECT_EQ(*c.Item("KEY77"), 77);
+    EXPECT_EQ(errorOf([&] { c.Add(std::make_shared<int>(0), "key5"); }), 457);
+    c.Remove("key50");
+    c.Remove(1);
+    EXPECT_FALSE(c.Contains("Key50"));
+    EXPECT_FALSE(c.Contains("Key0"));
+    EXPECT_EQ(*c.Item(1), 1);
+    EXPECT_EQ(c.Count(), 98);
+    c.Add(std::make_shared<int>(50), "KEY50");
+    EXPECT_EQ(*c.Item(99), 50);
+    EXPECT_EQ(*c.Item("key50"), 50);
+}

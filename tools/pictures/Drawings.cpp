@@ -458,8 +458,10 @@ std::vector<Drawing> buildTable()
     const std::pair<std::string_view, bool> states[] = {
         {"LLLHHHHHHHHLLLL", false}, {"LLLLLLLHHHHHHHH", true}, {"HHHLLLLLLLLHHHH", false}, {"HHHHHHHLLLLLLLL", true}};
     int id = 165;
-    for (const auto& [levels, edge] : states)
-        table.push_back(bitmap(id++, QSize(17, 11), [=](QPainter& p, QSize) { signalTrace(p, levels, edge); }, kWhite));
+    for (const auto& state : states)
+        table.push_back(bitmap(id++, QSize(17, 11), [state](QPainter& p, QSize) {
+            signalTrace(p, state.first, state.second);
+        }, kWhite));
 
     for (std::string_view word : {"LOW", "HIGH", "NOT", "JMP", "INC", "DEC", "SET", "CLR", "ADD", "SUB", "CALL", "RET"})
         table.push_back(bitmap(id++, QSize(27, 9), [=](QPainter& p, QSize size) {

@@ -1,0 +1,18 @@
+#pragma once
+// Benchmarks come in pairs named "<task>/raw" (the plain file I/O baseline)
+// and "<task>/model" (the suite doing the same work); after the run each task
+// is reported as the ratio of the two times, measured in the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+namespace benchsupport {
+
+// The goal a task's ratio should stay under; printed beside the ratio.
+void setGoal(const char* task, double maxRatio);
+
+// A private folder for the files a benchmark writes; removed at exit.
+QString scratchFolder();
+
+} // namespace benchsupport
