@@ -1,0 +1,36 @@
+#include "platform/Folders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace folders = platform::folders;
+
+TEST(Folders, ProgramAndInstallFoldersAreWhereTheFilesAre)
+{
+    EXPECT_EQ(QDir(folders::programFolder()), QDir(QCoreApplication::applicationDirPath()));
+    EXPECT_TRUE(QFileInfo::exists(QDir(folders::installFolder()).filePath("libQelPlatform.so")));
+}
+
+TEST(Folders, TheWorkingFolderIsPrivateToTheProcess)
+{
+    const QString working = folders::workingFolder();
+    EXPECT_EQ(working, folders::workingFolder()); // one folder for the whole run
+    const QFileInfo info(working);
+    ASSERT_TRUE(info.isDir());
+    EXPECT_TRUE(working.startsWith(QDir::tempPath()));
+    EXPECT_EQ(info.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther),
+              QFileDevice::Permissions());
+}
+
+TEST(Folders, TheLibraryFolderCanBeRedirected)
+{
+    const QString saved = folders::libraryFolder();
+    folders::setLibraryFolderForTesting("/some/where");
+    EXPECT_EQ(folders::libraryFolder(), QStringLiteral("/some/where"));
+    folders::setLibraryFolderForTesting("");
+    EXPECT_EQ(QDir(folders::libraryFolder()), QDir(folders::installFolder())); // the build folder is writable
+    folders::setLibraryFolderForTesting(saved);
+}
