@@ -1,0 +1,31 @@
+#pragma once
+// Reading the customize pins' values out of one table of a table file, and
+// writing them into the new user file that the parameter save has produced.
+
+#include "datamodel/common/Enums.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace Telva27 {
+
+class colclsCustom;
+
+class CustomizeTableFile {
+public:
+    explicit CustomizeTableFile(colclsCustom& model) : model_(model) {}
+
+    bool ReadData(const QString& sTempFullFname, int32_t lngStarting);
+    bool SaveData(ENUM_ETBSTG eCrntETBSTG, const QString& sNewUserFullFname, int32_t lngStarting,
+                  ENUM_ETBSTG eNewETBSTG);
+
+private:
+    // Each reports its own failure under its own name.
+    bool SaveCustomTable(const QString& sFullFname, int32_t lngStarting);
+    bool ResetMyPart(QByteArray& image);
+
+    colclsCustom& model_;
+};
+
+} // namespace Telva27
