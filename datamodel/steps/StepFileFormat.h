@@ -1,0 +1,73 @@
+#pragma once
+// The layout of a step file (*.stp) and its note file (*.BIN): eight tables of
+// 8192 bytes each. Table 0 of the step file is the header (author, password),
+// tables 1 to 7 hold one step program each; table i of the note file carries
+// the function lists, remarks and memo of step table i.
+// Offsets here are 0-based within a table or field.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace Telva27::stepfile {
+
+constexpr int32_t kTableSize = 8192;
+constexpr int32_t kTableCount = 8;
+constexpr int32_t kFileSize = kTableSize * kTableCount;
+
+// Step table.
+constexpr int32_t kLineCount = 192;
+constexpr int32_t kLineSize = 32;
+constexpr int32_t kConditionCount = 8;
+constexpr int32_t kConditionSize = 3;
+constexpr int32_t kConditionsAt = 8; // within a line record
+constexpr int32_t kCountBytesAt = 6144;
+constexpr int32_t kCountCaptionAt = 6152;
+constexpr int32_t kLcdCaptionAt = 6232;
+constexpr int32_t kCaptionSize = 10;
+constexpr uint8_t kNullFlags = 0xF0;
+constexpr uint8_t kRemarkFlag = 0x10;
+
+// Header (table 0 of the step file).
+constexpr char kVersionMark[] = "0106";
+constexpr int32_t kAuthorAt = 8156;
+constexpr int32_t kAuthorSize = 20;
+constexpr int32_t kPasswordAt = 8176;
+constexpr int32_t kPasswordSize = 16;
+
+// Note table.
+constexpr int32_t kOutListAt = 0;
+constexpr int32_t kInListAt = 600;
+constexpr int32_t kListSize = 600;
+constexpr int32_t kListEntries = kListSize / 2;
+constexpr uint16_t kListEnd = 0xFFFF;
+constexpr int32_t kRemarksAt = 1200;
+constexpr int32_t kRemarkSize = 20;
+constexpr int32_t kMemoAt = 5040;
+constexpr int32_t kMemoSize = 3152;
+
+// True for the 1-based starting location of one of the step tables 1 to 7;
+// table 0 is the header and must never be written as a program.
+bool isStepTableStart(int32_t lStarting);
+
+// The delay or constant of a line as its file word: 0 to 65535 as itself,
+// -m as 0x8000 + m. Anything the word cannot carry (above 65535, below -32767)
+// raises an overflow rather than being stored as another value.
+uint16_t encodeDelay(int32_t value);
+// The value of a delay word. Only the pulse outputs take negative values, so
+// on their lines bit 15 is the sign of a 15-bit magnitude; on every other line
+// the word is the unsigned delay or constant itself (up to 65535).
+int32_t decodeDelay(uint16_t word, bool pulseOutput);
+
+// The existing file that path names, found without regard to letter case in
+// its folder; path itself when there is none.
+QString existingCompanion(const QString& path);
+
+// Little-endian words in a byte image; put extends the image with zeros as needed.
+uint16_t wordAt(const QByteArray& image, int64_t offset);
+void put(QByteArray& image, int64_t offset, const QByteArray& bytes);
+void putWord(QByteArray& image, int64_t offset, uint16_t value);
+// length bytes from offset; zeros past the end of the image.
+QByteArray slice(const QByteArray& image, int64_t offset, int64_t length);
+
+} // namespace Telva27::stepfile
