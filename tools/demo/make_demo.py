@@ -7,8 +7,14 @@
 #     /usr/bin/python3 tools/demo/make_demo.py --check    # exit 1 when data/demo/ is out of date
 #
 # The output is byte-identical on every run.  Before writing, the description is checked for
-# the things the suite's readers rely on: consistent Set files, no overlapping parameters, values
-# inside their limits and choices, and tables that read back to the described values.
+# the things the suite's readers rely on: consistent Set files, no overlapping parameters or
+# customize pin fields, values inside their limits and choices, function codes that their lists
+# hold, a step program the step editor accepts, and tables and step files that read back to the
+# described values (and stay byte for byte when saved again unchanged).
+#
+# The description: demo_controller.py (parameters, pins, function lists, feed pitch) and
+# step_program.py (DEMO.stp, DEMO.BIN); the builders: custom_tables.py, function_lists.py,
+# step_files.py.
 
 import os
 import re
@@ -17,45 +23,24 @@ import sys
 sys.dont_write_bytecode = True  # keep tools/demo free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import demo_controller as D  # noqa: E402
+import custom_tables as C  # noqa: E402
+import function_lists as F  # noqa: E402
+import step_files as S  # noqa: E402
+from demo_common import (CRLF, TABLE_SIZE, DescriptionError, hx, lowest_bit,  # noqa: E402
+                         require, starts_with_number, text_file, val)
 
-TABLE_SIZE = 8192
 STG_TABLES = 8
 PARAMETER_AREAS = [(16, 511), (768, 1023)]   # header, feed pitch and customize pins stay free
 PITCH_X_OFFSET = 512
 PITCH_Y_OFFSET = 640
 SPEED_MARKERS = ("L_SPEED_MIN", "H_SPEED_MIN")
 DOUBLED_KINDS = ("KAKUDO_SET", "TIME_SET")
-CRLF = "\r\n"
-
-
-class DescriptionError(Exception):
-    pass
-
-
-def require(condition, message):
-    if not condition:
-        raise DescriptionError(message)
+PITCH_BANDS = ["0.1 - 0.8", "0.9 - 1.6", "1.7 - 2.4", "2.5 - 3.2", "3.3 - 4.0", "4.1 - 4.8",
+               "4.9 - 5.6", "5.7 - 6.4", "6.5 - 7.2", "7.3 - 8.0", "8.1 - 8.8", "8.9 - 9.6",
+               "9.7 - 10.4", "10.5 - 11.2", "11.3 - 12.0", "12.1 - 12.7"]
 
 
 # --- reading the description the way the suite reads the files -----------------------------
-
-def val(text):
-    """Leading number of a text: decimal or &H hexadecimal, halves to even; none gives 0."""
-    s = text.lstrip(" ")
-    m = re.match(r"&[Hh]([0-9A-Fa-f]+)", s)
-    if m:
-        return int(m.group(1), 16)
-    m = re.match(r"[+-]?(\d+\.?\d*|\.\d+)", s)
-    return round(float(m.group(0))) if m else 0
-
-
-def starts_with_number(text):
-    return re.match(r"\s*([+-]?[\d.]|&[HhOo])", text) is not None
-
-
-def lowest_bit(mask):
-    return (mask & -mask).bit_length() - 1
-
 
 class Param:
     """One Set02.e record with its numbers resolved."""
@@ -134,10 +119,12 @@ def ownership():
     return owners
 
 
-def check_free_bytes(owners):
+def check_free_bytes(owners, pin_owners):
     for table in (D.LIMIT_BYTES_STD, D.LIMIT_BYTES_USR, D.UNOWNED_BYTES_STD, D.UNOWNED_BYTES_USR):
         for offset in table:
             require(offset not in owners, f"byte {offset} is owned by a parameter")
+            require(offset not in pin_owners and offset not in D.UNOWNED_PIN_BYTES
+                    and offset not in D.UNOWNED_PIN_BITS, f"byte {offset} is a customize byte")
             require(12 <= offset < TABLE_SIZE and not 512 <= offset < 768,
                     f"byte {offset} lies in the header or feed pitch")
     for offset, bits in D.UNOWNED_BITS.items():
@@ -193,7 +180,7 @@ def put_pitch(image, offset, rows):
         put_word(image, at + 6, b)
 
 
-def build_table(table_byte, values, limit_bytes, unowned_bytes, pitch_x, pitch_y):
+def build_table(table_byte, values, limit_bytes, unowned_bytes, pitch_x, pitch_y, pins):
     image = bytearray(TABLE_SIZE)
     image[0] = table_byte
     image[1] = D.HEADER_BYTE1
@@ -214,7 +201,23 @@ def build_table(table_byte, values, limit_bytes, unowned_bytes, pitch_x, pitch_y
             put_word(image, q.addr, v)
     put_pitch(image, PITCH_X_OFFSET, pitch_x)
     put_pitch(image, PITCH_Y_OFFSET, pitch_y)
+    C.put_unowned(image)
+    C.write_pins(image, pins)
     return bytes(image)
+
+
+def read_pitch(image, offset):
+    return [[image[at], image[at + 1]] + [int.from_bytes(image[at + k:at + k + 2], "little")
+                                          for k in (2, 4, 6)]
+            for at in range(offset, offset + 128, 8)]
+
+
+def check_pitch(rows, label):
+    require(len(rows) == 16, f"{label}: 16 feed-pitch rows")
+    for r, row in enumerate(rows, 1):
+        require(len(row) == 5 and all(0 <= v <= 255 for v in row[:2])
+                and all(0 <= v <= 9999 for v in row[2:]),
+                f"{label} row {r}: P1, P2 0-255 and T1, T2, B 0-9999 (the pitch window's ranges)")
 
 
 def read_value(image, q):
@@ -237,15 +240,23 @@ def stg_header_byte(t):
     return 0x81 if t == 1 else t
 
 
-def table_sets():
-    """(label, header byte, values, limit bytes, unowned bytes, pitch X, pitch Y) per table."""
+def stg_pins(usr_pins, t, lists):
+    changes = [(pin, field, v) for (pin, field), v in D.stg_table_overrides(t)["pins"].items()]
+    return C.with_changes(usr_pins, changes, lists)
+
+
+def table_sets(lists):
+    """(label, header byte, values, limit bytes, unowned bytes, pitch X, pitch Y, pins) per
+    table."""
     std = {q.p.digital: q.p.std for q in PARAMS}
     usr = {q.p.digital: q.p.usr for q in PARAMS}
     ux, uy = user_pitch()
+    std_pins, usr_pins = C.std_values(lists), C.usr_values(lists)
     sets = {
         "STD": [("STD", D.STD_TABLE_BYTE, std, D.LIMIT_BYTES_STD, D.UNOWNED_BYTES_STD,
-                 D.PITCH_X_STD, D.PITCH_Y_STD)],
-        "USR": [("USR", D.USR_TABLE_BYTE, usr, D.LIMIT_BYTES_USR, D.UNOWNED_BYTES_USR, ux, uy)],
+                 D.PITCH_X_STD, D.PITCH_Y_STD, std_pins)],
+        "USR": [("USR", D.USR_TABLE_BYTE, usr, D.LIMIT_BYTES_USR, D.UNOWNED_BYTES_USR, ux, uy,
+                 usr_pins)],
         "STG": [],
     }
     for t in range(STG_TABLES):
@@ -253,27 +264,29 @@ def table_sets():
         values = {**usr, **over["params"]}
         unowned = {**D.UNOWNED_BYTES_USR, **over["bytes"]}
         sets["STG"].append((f"STG table {t}", stg_header_byte(t), values, D.LIMIT_BYTES_USR,
-                            unowned, ux, uy))
+                            unowned, ux, uy, stg_pins(usr_pins, t, lists)))
     return sets
 
 
-def build_and_verify(entry):
-    label, table_byte, values, limits, unowned, px, py = entry
+def build_and_verify(entry, lists):
+    label, table_byte, values, limits, unowned, px, py, pins = entry
     for q in PARAMS:
         check_value(q, values[q.p.digital], limits, label)
-    image = build_table(table_byte, values, limits, unowned, px, py)
+    check_pitch(px, f"{label} X")
+    check_pitch(py, f"{label} Y")
+    C.check_values(pins, lists, label)
+    image = build_table(table_byte, values, limits, unowned, px, py, pins)
     for q in PARAMS:
         require(read_value(image, q) == values[q.p.digital], f"{label} {q.p.digital}: read-back")
     for offset, value in {**limits, **unowned}.items():
         require(image[offset] == value, f"{label}: byte {offset} was overwritten")
+    require(read_pitch(image, PITCH_X_OFFSET) == px and read_pitch(image, PITCH_Y_OFFSET) == py,
+            f"{label}: feed pitch read-back")
+    C.verify_image(image, pins, label)
     return image
 
 
 # --- setting text files --------------------------------------------------------------------------
-
-def text_file(records):
-    return "".join("\t".join(r) + CRLF for r in records).encode("cp932")
-
 
 def set01():
     return text_file(D.GROUPS)
@@ -303,16 +316,12 @@ def sek():
 
 # --- README ------------------------------------------------------------------------------------
 
-def hx(n):
-    return f"0x{n:02X}"
-
-
 def per_table(first, values):
     step = values[1] - first
     return "t" if step == 1 else f"{step}t"
 
 
-def readme(images):
+def readme(images, lists, lines):
     std, usr = images["DEMO_STD.etb"], images["DEMO_USR.etb"]
     hidden = hidden_names()
     visible = [q for q in PARAMS if q.p.digital not in hidden]
@@ -325,22 +334,33 @@ def readme(images):
     w("An invented single-needle lock-stitch sewing controller of our own, used to run the suite")
     w("without real installation data and as the fixtures of the C++ tests. Every file here is")
     w("written by `/usr/bin/python3 tools/demo/make_demo.py` from `tools/demo/demo_controller.py`")
-    w("(byte-identical on every run; `--check` tells whether this folder is up to date). This README")
-    w("is generated too: change the description, not the files.\n")
+    w("and `tools/demo/step_program.py` (byte-identical on every run; `--check` tells whether")
+    w("this folder is up to date). This README is generated too: change the description, not the")
+    w("files.\n")
     w("## Files\n")
     w("| file | what |")
     w("|---|---|")
     w("| `Set01.e` | function groups: FunctionName TAB TOPKMK |")
     w("| `Set02.e` | parameters, 11 TAB-separated fields |")
     w("| `Set03.e` | choices and descriptions, 5 fields, `<RETURN>` markers |")
+    w("| `Set04.e` | customize input pins, 6 fields |")
+    w("| `Set05.e` | customize output pins, 15 fields (ON has a 16th, ignored) |")
+    w("| `Set06.e` | functions of customize input pins: name, code, description, category |")
+    w("| `Set07.e` | functions of customize output pins, same fields |")
+    w("| `Set08.e` | step output functions, same fields |")
+    w("| `Set09.e` | step input functions, same fields |")
     w("| `Set10.e` | parameters hidden (removed after reading) |")
     w("| `DEMO_STD.etb` | one table (8192 bytes), factory values |")
     w("| `DEMO_USR.etb` | one table (8192 bytes), user values |")
     w("| `DEMO.stg` | eight tables (65536 bytes), user values with per-table changes |")
-    w(f"| `DEMO.SEK` | opaque companion of `DEMO.stg`, {len(images['DEMO.SEK'])} bytes |\n")
+    w(f"| `DEMO.SEK` | opaque companion of `DEMO.stg`, {len(images['DEMO.SEK'])} bytes |")
+    w("| `DEMO.stp` | step file (65536 bytes): header in table 0, a program in table 1, tables 2-7"
+      " empty programs; password protected |")
+    w("| `DEMO.BIN` | note file of `DEMO.stp` (65536 bytes) |\n")
     w("Text files are CP932 with CR LF line ends, one line break after the last record, no empty")
     w("lines. They are ASCII apart from three Japanese descriptions in `Set03.e` (S05 SOFT, whose")
-    w("first character has the trail byte 0x5C; T01's description-only record; M05 DOWN).\n")
+    w("first character has the trail byte 0x5C; T01's description-only record; M05 DOWN) and the")
+    w("Japanese descriptions of the function lists listed below.\n")
     w("## Header (offsets 0-11)\n")
     w("| file | byte 0 | byte 1 | data version (2-3) | codes (4-7) | name (8-11) |")
     w("|---|---|---|---|---|---|")
@@ -432,14 +452,23 @@ def readme(images):
         bits = f"bits {hx(q.mask)}" if q.mask else "byte"
         w(f"| {q.addr} | {bits} = {q.p.std} | {bits} = {q.p.usr} | hidden {name} |")
     w("\n## Feed pitch (512-639 X, 640-767 Y)\n")
-    w("Row r (1-16) holds P1, P2 (bytes), T1, T2, B (words). STD:\n")
-    for axis, rows in (("X", D.PITCH_X_STD), ("Y", D.PITCH_Y_STD)):
-        a, b = rows[0], rows[1]
-        w(f"- {axis}: P1 {a[0]}+{b[0] - a[0]}(r-1), P2 {a[1]}+{b[1] - a[1]}(r-1),"
-          f" T1 {a[2]}+{b[2] - a[2]}(r-1), T2 {a[3]}+{b[3] - a[3]}(r-1), B {a[4]}+{b[4] - a[4]}(r-1).")
+    w("Row r (1-16) at 512 + 8(r-1) (X) and 640 + 8(r-1) (Y): P1, P2 (bytes), T1, T2, B (16-bit")
+    w("little-endian words). A cell \"a -> b\" is STD a, USR b (every table of DEMO.stg as USR).\n")
+    ux, uy = user_pitch()
+    for axis, srows, urows in (("X", D.PITCH_X_STD, ux), ("Y", D.PITCH_Y_STD, uy)):
+        w(f"| {axis} row | band (mm) | P1 | P2 | T1 | T2 | B |")
+        w("|---|---|---|---|---|---|---|")
+        for r, (a, b) in enumerate(zip(srows, urows), 1):
+            cells = [str(x) if x == y else f"**{x} -> {y}**" for x, y in zip(a, b)]
+            w(f"| {r} | {PITCH_BANDS[r - 1]} | " + " | ".join(cells) + " |")
+        w("")
     changes = "; ".join(f"{axis} row {row} {('P1', 'P2', 'T1', 'T2', 'B')[c]} = {v}"
                         for axis, row, c, v in D.PITCH_USR_CHANGES)
-    w(f"\nUSR (and every table of DEMO.stg) differs in: {changes}.\n")
+    w(f"USR (and every table of DEMO.stg) differs in: {changes}. Values above 255 in T1, T2 and"
+      " every B from X row 4 / Y row 5 on.\n")
+    out.extend(C.readme_section(std, usr, lists))
+    out.extend(F.readme_section(lists))
+    out.extend(S.readme_section(images["DEMO.stp"], images["DEMO.BIN"], lines, lists))
     w("## DEMO.stg\n")
     w("Eight copies of the user table; table t (0-7) has header byte 0 as listed above and:")
     over = D.stg_table_overrides(0)
@@ -450,6 +479,10 @@ def readme(images):
         values = [D.stg_table_overrides(t)["bytes"][offset] for t in range(STG_TABLES)]
         w(f"- byte {offset} = {hx(v)} + {per_table(v, values)}: "
           + ", ".join(hx(x) for x in values))
+    for (pin, field), v in over["pins"].items():
+        values = [D.stg_table_overrides(t)["pins"][(pin, field)] for t in range(STG_TABLES)]
+        w(f"- pin {pin} {C.LABELS[field]} = {v} + {per_table(v, values)}: "
+          + ", ".join(str(x) for x in values) + " (customize, USR otherwise)")
     w("")
     return "\n".join(out).encode("utf-8")
 
@@ -458,20 +491,34 @@ def readme(images):
 
 def generate():
     check_texts()
-    check_free_bytes(ownership())
-    sets = table_sets()
+    owners = ownership()
+    lists = F.read_lists()
+    pin_owners = C.check_pins(owners)
+    check_free_bytes(owners, pin_owners)
+    S.check_program(lists)
+    sets = table_sets(lists)
     files = {
         "Set01.e": set01(),
         "Set02.e": set02(),
         "Set03.e": set03(),
+        "Set04.e": C.set04(),
+        "Set05.e": C.set05(),
+        "Set06.e": lists["Set06.e"].text(),
+        "Set07.e": lists["Set07.e"].text(),
+        "Set08.e": lists["Set08.e"].text(),
+        "Set09.e": lists["Set09.e"].text(),
         "Set10.e": set10(),
-        "DEMO_STD.etb": build_and_verify(sets["STD"][0]),
-        "DEMO_USR.etb": build_and_verify(sets["USR"][0]),
-        "DEMO.stg": b"".join(build_and_verify(entry) for entry in sets["STG"]),
+        "DEMO_STD.etb": build_and_verify(sets["STD"][0], lists),
+        "DEMO_USR.etb": build_and_verify(sets["USR"][0], lists),
+        "DEMO.stg": b"".join(build_and_verify(entry, lists) for entry in sets["STG"]),
         "DEMO.SEK": sek(),
     }
     require(len(files["DEMO.stg"]) == TABLE_SIZE * STG_TABLES, "stg size")
-    files["README.md"] = readme(files)
+    lines = S.program(lists)
+    files["DEMO.stp"] = S.stp_file(lines, lists["Set09.e"])
+    files["DEMO.BIN"] = S.bin_file(lines, lists)
+    S.verify(files["DEMO.stp"], files["DEMO.BIN"], lines, lists)
+    files["README.md"] = readme(files, lists, lines)
     return files
 
 
