@@ -64,6 +64,9 @@ public:
         erase(static_cast<size_t>(it - items_.begin()));
     }
 
+    // Room for n items without reallocating, for collections filled in bulk.
+    void Reserve(int32_t n) { items_.reserve(static_cast<size_t>(n)); }
+
     void Clear()
     {
         items_.clear();
@@ -115,7 +118,7 @@ private:
             return it == index_.constEnd() ? nullptr : &it.value();
         }
         for (const Entry& e : items_)
-            if (e.folded == folded)
+            if (e.folded.size() == folded.size() && e.folded == folded)
                 return &e.item;
         return nullptr;
     }

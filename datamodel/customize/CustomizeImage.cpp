@@ -72,12 +72,12 @@ std::vector<Field> CustomizeImage::fieldsOf(const clsCustom& pin)
 
 QString CustomizeImage::misplacement(const Field& field)
 {
+    if (inTable(field.address) && field.address >= kHeaderSize)
+        return {};
     const QString where = QStringLiteral("%1 at address %2 ").arg(QLatin1String(field.name)).arg(field.address);
     if (!inTable(field.address))
         return where + QStringLiteral("lies outside the table (0-%1).").arg(kTableSize - 1);
-    if (field.address < kHeaderSize)
-        return where + QStringLiteral("lies in the table header (0-%1).").arg(kHeaderSize - 1);
-    return {};
+    return where + QStringLiteral("lies in the table header (0-%1).").arg(kHeaderSize - 1);
 }
 
 void CustomizeImage::checkWritable(const clsCustom& pin, const Field& field)
@@ -125,7 +125,8 @@ void CustomizeImage::writeValues(QByteArray& table) const
     struct Written {
         uint8_t mask = 0;
         uint8_t bits = 0;
-        QString owner;
+        const clsCustom* pin = nullptr;
+        const char* field = nullptr;
     };
     std::unordered_map<int32_t, Written> written;
     for (const auto& pin : pins_) {
@@ -148,10 +149,11 @@ void CustomizeImage::writeValues(QByteArray& table) const
                                                                             "and has another value.")
                                                                  .arg(QLatin1String(field.name))
                                                                  .arg(field.address)
-                                                                 .arg(before.owner));
+                                                                 .arg(before.pin->Location() + QLatin1Char(' ') +
+                                                                      QLatin1String(before.field)));
             before = {static_cast<uint8_t>(before.mask | field.mask),
                       static_cast<uint8_t>((before.bits & ~field.mask) | bits),
-                      pin->Location() + QLatin1Char(' ') + QLatin1String(field.name)};
+                      pin.get(), field.name};
             const uint8_t kept = static_cast<uint8_t>(table.at(field.address)) & ~field.mask;
             table[field.address] = static_cast<char>(kept | bits);
         }

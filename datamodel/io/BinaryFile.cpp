@@ -52,11 +52,12 @@ void BinaryFile::seek(int64_t position)
 
 QByteArray BinaryFile::read(int64_t position, int64_t length)
 {
-    QByteArray bytes(length, '\0');
+    QByteArray bytes(length, Qt::Uninitialized);
     seek(position);
     const int64_t available = std::max<int64_t>(0, std::min<int64_t>(length, file_.size() - (position - 1)));
     if (available > 0 && file_.read(bytes.data(), available) != available)
         throw platform::RuntimeError(platform::errDeviceIO);
+    std::fill(bytes.begin() + available, bytes.end(), '\0'); // past the end of the file
     return bytes;
 }
 

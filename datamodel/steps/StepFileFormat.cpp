@@ -42,10 +42,16 @@ QString existingCompanion(const QString& path)
     return path;
 }
 
+uint8_t byteAt(const QByteArray& image, int64_t offset)
+{
+    if (offset < 0)
+        throw platform::RuntimeError(platform::errBadRecordNumber);
+    return offset < image.size() ? static_cast<uint8_t>(image.at(static_cast<qsizetype>(offset))) : 0;
+}
+
 uint16_t wordAt(const QByteArray& image, int64_t offset)
 {
-    const QByteArray b = slice(image, offset, 2);
-    return static_cast<uint16_t>(static_cast<uint8_t>(b[0]) | (static_cast<uint8_t>(b[1]) << 8));
+    return static_cast<uint16_t>(byteAt(image, offset) | (byteAt(image, offset + 1) << 8));
 }
 
 void put(QByteArray& image, int64_t offset, const QByteArray& bytes)
@@ -68,6 +74,10 @@ QByteArray slice(const QByteArray& image, int64_t offset, int64_t length)
 {
     if (offset < 0)
         throw platform::RuntimeError(platform::errBadRecordNumber);
+    // Inside the image the slice shares its bytes (the image outlives it);
+    // only a slice running past the end is copied and zero-filled.
+    if (offset + length <= image.size())
+        return QByteArray::fromRawData(image.constData() + offset, length);
     QByteArray bytes(length, '\0');
     const int64_t available = std::max<int64_t>(0, std::min<int64_t>(length, image.size() - offset));
     if (available > 0)

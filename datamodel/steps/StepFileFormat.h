@@ -63,7 +63,9 @@ int32_t decodeDelay(uint16_t word, bool pulseOutput);
 // its folder; path itself when there is none.
 QString existingCompanion(const QString& path);
 
-// Little-endian words in a byte image; put extends the image with zeros as needed.
+// Bytes and little-endian words in a byte image, 0 past its end; put extends
+// the image with zeros as needed.
+uint8_t byteAt(const QByteArray& image, int64_t offset);
 uint16_t wordAt(const QByteArray& image, int64_t offset);
 void put(QByteArray& image, int64_t offset, const QByteArray& bytes);
 void putWord(QByteArray& image, int64_t offset, uint16_t value);

@@ -16,8 +16,6 @@ using namespace stepfile;
 
 namespace {
 
-uint8_t byteAt(const QByteArray& image, int64_t offset) { return static_cast<uint8_t>(slice(image, offset, 1)[0]); }
-
 colclsStep::Captions captionsAt(const QByteArray& table, int32_t offset)
 {
     colclsStep::Captions captions;
@@ -120,6 +118,7 @@ std::shared_ptr<colclsStepIn> StepFileReader::GetInputCols(const QByteArray& rec
 {
     return Ostrel7::trapped(method_, QStringLiteral("GetInputCols"), [&] {
         auto ins = std::make_shared<colclsStepIn>();
+        ins->Reserve(kConditionCount);
         // A line whose first condition is a counter carries its counter form
         // in the low nibble of every condition instead of the states.
         const auto firstKino = static_cast<int16_t>(wordAt(record, kConditionsAt));

@@ -4,6 +4,23 @@
 
 namespace Telva27 {
 
+namespace {
+
+// The keys of a line's conditions are small numbers; their texts are made once
+// and shared, since a step table holds over a thousand conditions.
+QString keyOf(int32_t block)
+{
+    static const std::array<QString, 16> keys = [] {
+        std::array<QString, 16> texts;
+        for (int32_t i = 0; i < 16; ++i)
+            texts[static_cast<size_t>(i)] = QString::number(i);
+        return texts;
+    }();
+    return block >= 0 && block < 16 ? keys[static_cast<size_t>(block)] : QString::number(block);
+}
+
+} // namespace
+
 std::shared_ptr<clsStepIn> colclsStepIn::Add(int32_t lngblock, int32_t lngKino, uint8_t bytJyotai, int32_t eRel)
 {
     auto condition = std::make_shared<clsStepIn>();
@@ -11,7 +28,7 @@ std::shared_ptr<clsStepIn> colclsStepIn::Add(int32_t lngblock, int32_t lngKino, 
     condition->setKino(lngKino);
     condition->setJyotai(bytJyotai);
     condition->setRel(eRel);
-    KeyedCollection::Add(condition, QString::number(lngblock));
+    KeyedCollection::Add(condition, keyOf(lngblock));
     return condition;
 }
 
