@@ -2,49 +2,20 @@
 // same bytes: reading the four Set files, reading an STD and USR table pair,
 // and saving USR into an eight-table file.
 
+#include "DemoFiles.h"
 #include "RatioMain.h"
 
 #include "datamodel/parameters/colclsFunction.h"
-#include "platform/Folders.h"
 
-#include <QDir>
-#include <QFile>
+using namespace benchsupport;
 
 namespace {
 
-const char* const kSetFiles[] = {"Set01.e", "Set02.e", "Set03.e", "Set10.e"};
-
-QString demo(const char* name) { return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(QLatin1String(name)); }
-
-QByteArray readRaw(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes);
-}
-
-// The demo Set files in the library folder, where the model reads them.
-bool prepareLibrary()
-{
-    static const bool done = [] {
-        platform::folders::setLibraryFolderForTesting(benchsupport::scratchFolder());
-        for (const char* name : kSetFiles)
-            QFile::copy(demo(name), QDir(benchsupport::scratchFolder()).filePath(QLatin1String(name)));
-        return true;
-    }();
-    return done;
-}
+const auto kSetFiles = {"Set01.e", "Set02.e", "Set03.e", "Set10.e"};
 
 std::unique_ptr<Telva27::colclsFunction> loadedModel()
 {
-    prepareLibrary();
+    installSetFiles(kSetFiles);
     auto model = std::make_unique<Telva27::colclsFunction>();
     model->ReadSet01e();
     model->ReadSet02e();
@@ -55,10 +26,10 @@ std::unique_ptr<Telva27::colclsFunction> loadedModel()
 
 void SetFiles_raw(benchmark::State& state)
 {
-    prepareLibrary();
+    installSetFiles(kSetFiles);
     for (auto _ : state)
         for (const char* name : kSetFiles)
-            benchmark::DoNotOptimize(readRaw(QDir(benchsupport::scratchFolder()).filePath(QLatin1String(name))));
+            benchmark::DoNotOptimize(readRaw(scratch(name)));
 }
 
 void SetFiles_model(benchmark::State& state)
@@ -87,29 +58,24 @@ void ReadStdUsr_model(benchmark::State& state)
 
 void SaveIntoStg_raw(benchmark::State& state)
 {
-    // Like the model, the new file is made afresh each time.
-    const QString target = QDir(benchsupport::scratchFolder()).filePath("raw.tmp");
-    for (auto _ : state) {
-        QFile::remove(target);
-        writeRaw(target, readRaw(demo("DEMO.stg")));
-    }
+    for (auto _ : state)
+        writeRaw(scratch("raw.tmp"), readRaw(demo("DEMO.stg")));
 }
 
 void SaveIntoStg_model(benchmark::State& state)
 {
     auto model = loadedModel();
-    const QString target = QDir(benchsupport::scratchFolder()).filePath("eusr2.tmp");
     if (!model->ReadData(Telva27::eUSR, demo("DEMO.stg"), 2 * 8192 + 1, demo("DEMO.SEK")))
         state.SkipWithError("read failed");
     for (auto _ : state) {
-        if (!model->SaveData(Telva27::eSTG, target, 2 * 8192 + 1, Telva27::eSTG, demo("DEMO.stg")))
+        if (!model->SaveData(Telva27::eSTG, scratch("eusr2.tmp"), 2 * 8192 + 1, Telva27::eSTG, demo("DEMO.stg")))
             state.SkipWithError("save failed");
     }
 }
 
 const bool goals = [] {
     for (const char* task : {"SetFiles", "ReadStdUsr", "SaveIntoStg"})
-        benchsupport::setGoal(task, 10);
+        setGoal(task, 10);
     return true;
 }();
 
