@@ -47,10 +47,27 @@ int32_t rowIndex(const clsStepOut& line)
     return line.Row() - 1;
 }
 
-// The existing file's bytes, or nothing when it does not exist yet.
-QByteArray currentContent(const QString& path)
+// The note file's bytes, made whole: a missing or short note file reads as
+// zeros, and is written back at its full size.
+QByteArray currentNoteFile(const QString& path)
 {
-    return QFileInfo::exists(path) ? readWholeFile(path) : QByteArray();
+    QByteArray content = QFileInfo::exists(path) ? readWholeFile(path) : QByteArray();
+    if (content.size() < kFileSize)
+        content.append(kFileSize - content.size(), '\0');
+    return content;
+}
+
+// The existing step file whose table is replaced. It must be a whole step
+// file: writing one table into a missing or cut-short file would leave a file
+// the editor can never open again, while the save answered True.
+QByteArray currentStepFile(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        throw platform::RuntimeError(platform::errFileNotFound);
+    QByteArray content = readWholeFile(path);
+    if (content.size() != kFileSize)
+        throw platform::RuntimeError(59); // Bad record length
+    return content;
 }
 
 } // namespace
@@ -84,7 +101,7 @@ bool StepFileWriter::SaveStepData(QByteArray& data, const QString& sDataFullFnam
     return Ostrel7::trapped(method_, QStringLiteral("SaveStepData"), [&] {
         if (!IsNew) {
             // The other tables of an existing file keep their bytes.
-            data = currentContent(sDataFullFname);
+            data = currentStepFile(sDataFullFname);
             return WriteOneStep(data, lStarting);
         }
         data = QByteArray(kFileSize, '\0');
@@ -236,7 +253,7 @@ bool StepFileWriter::SaveStepRem(QByteArray& note, const QString& sRemFullFname,
 {
     return Ostrel7::trapped(method_, QStringLiteral("SaveStepRem"), [&] {
         if (!IsNew) {
-            note = currentContent(sRemFullFname);
+            note = currentNoteFile(sRemFullFname);
             put(note, 0, QByteArray(kTableSize, '\0'));
             return writeNotesTable(note, int64_t{lStarting} - 1, true);
         }

@@ -412,6 +412,21 @@ TEST_F(StepFile, RefusedSavesLeaveBothFilesAsTheyWere)
         EXPECT_EQ(readAll(bin()), binBefore) << c.what;
     }
 
+    // A table goes only into a whole step file; a missing or cut-short one is not made up.
+    for (const QByteArray& content : {QByteArray(), stpBefore.left(20000)}) {
+        if (content.isEmpty())
+            QFile::remove(stp());
+        else
+            writeAll(stp(), content);
+        testsupport::scriptedUi().clearCalls();
+        expectReports(1);
+        EXPECT_FALSE(save(good, kTable1));
+        EXPECT_EQ(reportedLabels(), QStringList("SaveStepData"));
+        EXPECT_EQ(readAll(stp()), content);
+        EXPECT_EQ(readAll(bin()), binBefore);
+    }
+    writeAll(stp(), stpBefore);
+
     // A note file that may not be replaced keeps the step file from being replaced too.
     QFile::setPermissions(bin(), QFile::ReadOwner);
     testsupport::scriptedUi().clearCalls();
