@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -117,8 +118,10 @@ private:
             const auto it = index_.constFind(folded);
             return it == index_.constEnd() ? nullptr : &it.value();
         }
+        // Keys are short; a plain memory compare beats the library's general one.
+        const qsizetype bytes = folded.size() * qsizetype(sizeof(QChar));
         for (const Entry& e : items_)
-            if (e.folded.size() == folded.size() && e.folded == folded)
+            if (e.folded.size() == folded.size() && std::memcmp(e.folded.constData(), folded.constData(), bytes) == 0)
                 return &e.item;
         return nullptr;
     }
