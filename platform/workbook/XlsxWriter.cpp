@@ -1,0 +1,449 @@
+#include "platform/workbook/XlsxWriter.h"
+
+#include "platform/RuntimeError.h"
+#include "platform/workbook/SheetGeometry.h"
+#include "platform/workbook/Worksheet.h"
+#include "platform/workbook/XlConstants.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace platform::workbook {
+
+namespace {
+
+[[noreturn]] void refuse(const QString& what)
+{
+    throw RuntimeError(kApplicationError, what);
+}
+
+// Text as the file needs it: UTF-8 without the code units XML can't hold
+// (lone surrogates, U+FFFE, U+FFFF), each replaced by U+FFFD.
+QByteArray xmlText(const QString& text)
+{
+    QString clean;
+    clean.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            clean.append(ch).append(text[++i]);
+        } else if (ch.isSurrogate() || ch.unicode() == 0xFFFE || ch.unicode() == 0xFFFF || ch.unicode() == 0) {
+            clean.append(QChar(QChar::ReplacementCharacter));
+        } else {
+            clean.append(ch);
+        }
+    }
+    return clean.toUtf8();
+}
+
+// The library reads colour 0 as "no colour": black has its own value.
+lxw_color_t color(uint32_t rgb)
+{
+    return rgb == 0 ? lxw_color_t(LXW_COLOR_BLACK) : lxw_color_t(rgb);
+}
+
+uint8_t borderStyle(int32_t weight)
+{
+    switch (weight) {
+    case xlHairline: return LXW_BORDER_HAIR;
+    case xlThin: return LXW_BORDER_THIN;
+    case xlMedium: return LXW_BORDER_MEDIUM;
+    case xlThick: return LXW_BORDER_THICK;
+    default: return LXW_BORDER_NONE;
+    }
+}
+
+uint8_t fillPattern(int32_t pattern)
+{
+    switch (pattern) {
+    case xlPatternSolid: return LXW_PATTERN_SOLID;
+    case xlPatternGray50: return LXW_PATTERN_MEDIUM_GRAY;
+    case xlPatternGray25: return LXW_PATTERN_LIGHT_GRAY;
+    case xlPatternGray75: return LXW_PATTERN_DARK_GRAY;
+    case xlPatternGray16: return LXW_PATTERN_GRAY_125;
+    case xlPatternGray8: return LXW_PATTERN_GRAY_0625;
+    default: return LXW_PATTERN_NONE;
+    }
+}
+
+uint8_t horizontalAlign(int32_t alignment)
+{
+    switch (alignment) {
+    case -4131: return LXW_ALIGN_LEFT;
+    case -4108: return LXW_ALIGN_CENTER;
+    case -4152: return LXW_ALIGN_RIGHT;
+    case 5: return LXW_ALIGN_FILL;
+    case -4130: return LXW_ALIGN_JUSTIFY;
+    case 7: return LXW_ALIGN_CENTER_ACROSS;
+    case -4117: return LXW_ALIGN_DISTRIBUTED;
+    default: return LXW_ALIGN_NONE;
+    }
+}
+
+uint8_t verticalAlign(int32_t alignment)
+{
+    switch (alignment) {
+    case -4160: return LXW_ALIGN_VERTICAL_TOP;
+    case -4108: return LXW_ALIGN_VERTICAL_CENTER;
+    case -4130: return LXW_ALIGN_VERTICAL_JUSTIFY;
+    case -4117: return LXW_ALIGN_VERTICAL_DISTRIBUTED;
+    default: return LXW_ALIGN_NONE; // bottom, the file's default
+    }
+}
+
+QString styleKey(const ResolvedStyle& s)
+{
+    QStringList parts{QString::number(s.fontSize), QString::number(s.bold), QString::number(s.italic),
+                      QString::number(s.fontColorIndex), QString::number(s.horizontalAlignment),
+                      QString::number(s.verticalAlignment), QString::number(s.wrapText),
+                      QString::number(s.interiorColorIndex), QString::number(s.pattern),
+                      QString::number(s.patternColorIndex)};
+    for (const BorderLine& side : {s.left, s.top, s.right, s.bottom})
+        parts << QString::number(side.weight) << QString::number(side.colorIndex);
+    parts << s.fontName;
+    return parts.join(u'|');
+}
+
+void setFill(lxw_format* f, const ResolvedStyle& s)
+{
+    const uint8_t pattern = fillPattern(s.pattern);
+    if (pattern == LXW_PATTERN_NONE)
+        return;
+    format_set_pattern(f, pattern);
+    const auto interior = paletteColor(s.interiorColorIndex);
+    if (pattern == LXW_PATTERN_SOLID) {
+        // The library makes the one colour of a solid fill its foreground.
+        format_set_bg_color(f, color(interior.value_or(0xFFFFFF)));
+        return;
+    }
+    format_set_fg_color(f, color(paletteColor(s.patternColorIndex).value_or(0)));
+    if (interior)
+        format_set_bg_color(f, color(*interior));
+}
+
+void setBorders(lxw_format* f, const ResolvedStyle& s)
+{
+    using Style = void (*)(lxw_format*, uint8_t);
+    using Color = void (*)(lxw_format*, lxw_color_t);
+    const struct { const BorderLine& line; Style style; Color color; } sides[] = {
+        {s.left, format_set_left, format_set_left_color},
+        {s.top, format_set_top, format_set_top_color},
+        {s.right, format_set_right, format_set_right_color},
+        {s.bottom, format_set_bottom, format_set_bottom_color},
+    };
+    for (const auto& side : sides) {
+        if (!side.line.weight)
+            continue;
+        side.style(f, borderStyle(side.line.weight));
+        if (const auto rgb = paletteColor(side.line.colorIndex))
+            side.color(f, color(*rgb));
+    }
+}
+
+// Removes the temporary file unless the write got as far as renaming it.
+struct TemporaryFile {
+    QString name;
+    ~TemporaryFile()
+    {
+        if (!name.isEmpty())
+            QFile::remove(name);
+    }
+};
+
+} // namespace
+
+void XlsxWriter::write(const QString& path)
+{
+    const QFileInfo target(path);
+    if (path.isEmpty() || target.exists() || target.isSymLink())
+        refuse(QStringLiteral("Cannot save the workbook as \"%1\": the file exists").arg(path));
+    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    temp.setAutoRemove(false);
+    if (!temp.open())
+        refuse(QStringLiteral("Cannot save the workbook as \"%1\": %2").arg(path, temp.errorString()));
+    TemporaryFile written{temp.fileName()};
+    temp.close();
+
+    const QByteArray tmpdir = QFile::encodeName(QDir::tempPath());
+    lxw_workbook_options options{};
+    options.tmpdir = const_cast<char*>(tmpdir.constData());
+    book_ = workbook_new_opt(QFile::encodeName(written.name).constData(), &options);
+    if (!book_)
+        refuse(QStringLiteral("Cannot save the workbook as \"%1\"").arg(path));
+    try {
+        fill();
+    } catch (...) {
+        lxw_workbook_free(book_);
+        book_ = nullptr;
+        throw;
+    }
+    const lxw_error closed = workbook_close(book_);
+    book_ = nullptr;
+    check(closed, "Cannot write the workbook");
+
+    QFile::setPermissions(written.name, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                            | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    // Renaming never replaces a file that appeared meanwhile.
+    if (!QFile::rename(written.name, path))
+        refuse(QStringLiteral("Cannot save the workbook as \"%1\"").arg(path));
+    written.name.clear();
+}
+
+void XlsxWriter::fill()
+{
+    ws_ = workbook_add_worksheet(book_, xmlText(sheet_.Name()).constData());
+    if (!ws_)
+        refuse(QStringLiteral("The sheet name \"%1\" can't be written").arg(sheet_.Name()));
+    writeColumns();
+    writeRows();
+    writeCells();
+    writePage();
+    writePictures();
+    writeTextBoxes();
+}
+
+void XlsxWriter::writeCells()
+{
+    const auto cells = sheet_.usedCells();
+    for (const auto& [r, c] : cells) {
+        lxw_format* f = format(ResolvedStyle::from(sheet_.style(r, c)));
+        const QVariant v = sheet_.value(r, c);
+        const lxw_row_t row = lxw_row_t(r - 1);
+        const lxw_col_t col = lxw_col_t(c - 1);
+        if (!v.isValid()) {
+            if (f)
+                check(worksheet_write_blank(ws_, row, col, f), "Cannot write a cell");
+        } else if (v.typeId() == QMetaType::Bool) {
+            check(worksheet_write_boolean(ws_, row, col, v.toBool(), f), "Cannot write a cell");
+        } else if (v.typeId() == QMetaType::Double) {
+            check(worksheet_write_number(ws_, row, col, v.toDouble(), f), "Cannot write a cell");
+        } else {
+            check(worksheet_write_string(ws_, row, col, xmlText(v.toString()).constData(), f), "Cannot write a cell");
+        }
+    }
+    // Where a formatted row crosses a formatted column the file needs the
+    // cell itself, or the row's format alone would show there.
+    for (auto row = sheet_.rowStyles().keyBegin(); row != sheet_.rowStyles().keyEnd(); ++row) {
+        for (auto col = sheet_.columnStyles().keyBegin(); col != sheet_.columnStyles().keyEnd(); ++col) {
+            if (std::binary_search(cells.begin(), cells.end(), std::make_pair(*row, *col)))
+                continue;
+            if (lxw_format* f = format(ResolvedStyle::from(sheet_.style(*row, *col))))
+                check(worksheet_write_blank(ws_, lxw_row_t(*row - 1), lxw_col_t(*col - 1), f), "Cannot write a cell");
+        }
+    }
+}
+
+void XlsxWriter::writeColumns()
+{
+    lxw_format* const sheetFormat = format(ResolvedStyle::from(sheet_.sheetStyle()));
+    int32_t first = 1;
+    double width = sheet_.columnWidth(1);
+    lxw_format* f = nullptr;
+    auto flush = [&](int32_t last) {
+        if (width != Worksheet::kDefaultColumnWidth || f)
+            check(worksheet_set_column(ws_, lxw_col_t(first - 1), lxw_col_t(last - 1), width, f), "Cannot set a column");
+    };
+    for (int32_t c = 1; c <= kMaxColumns; ++c) {
+        const double w = sheet_.columnWidth(c);
+        lxw_format* g = sheetFormat;
+        if (const auto own = sheet_.columnStyles().constFind(c); own != sheet_.columnStyles().cend()) {
+            CellStyle s = sheet_.sheetStyle();
+            s.apply(*own);
+            g = format(ResolvedStyle::from(s));
+        }
+        if (c == 1) {
+            width = w;
+            f = g;
+        } else if (w != width || g != f) {
+            flush(c - 1);
+            first = c;
+            width = w;
+            f = g;
+        }
+    }
+    flush(kMaxColumns);
+}
+
+void XlsxWriter::writeRows()
+{
+    if (const auto common = sheet_.allRowsHeight())
+        worksheet_set_default_row(ws_, *common, LXW_FALSE);
+    std::set<int32_t> rows;
+    for (auto it = sheet_.rowStyles().keyBegin(); it != sheet_.rowStyles().keyEnd(); ++it)
+        rows.insert(*it);
+    for (auto it = sheet_.rowHeights().keyBegin(); it != sheet_.rowHeights().keyEnd(); ++it)
+        rows.insert(*it);
+    for (int32_t r : rows) {
+        lxw_format* f = nullptr;
+        if (sheet_.rowStyles().contains(r)) {
+            CellStyle s = sheet_.sheetStyle();
+            s.apply(sheet_.rowStyles().value(r));
+            f = format(ResolvedStyle::from(s));
+        }
+        check(worksheet_set_row(ws_, lxw_row_t(r - 1), sheet_.rowHeight(r), f), "Cannot set a row");
+    }
+}
+
+void XlsxWriter::writePage()
+{
+    const PageSetup& page = sheet_.pageSetup();
+    if (!sheet_.displayGridlines())
+        worksheet_gridlines(ws_, LXW_HIDE_ALL_GRIDLINES);
+    if (page.orientation == xlLandscape)
+        worksheet_set_landscape(ws_);
+    // The page setup's zoom is the print scale; the window's zoom stays.
+    const int32_t scale = std::clamp(page.zoom, 10, 400);
+    if (scale != 100)
+        worksheet_set_print_scale(ws_, uint16_t(scale));
+    worksheet_set_margins(ws_, page.leftMargin / 72, page.rightMargin / 72, page.topMargin / 72, page.bottomMargin / 72);
+
+    lxw_header_footer_options header{};
+    header.margin = page.headerMargin / 72;
+    const QByteArray headerText = page.centerHeader.isEmpty() ? QByteArray() : xmlText(QStringLiteral("&C") + page.centerHeader);
+    check(worksheet_set_header_opt(ws_, headerText.constData(), &header), "Cannot set the page header");
+    lxw_header_footer_options footer{};
+    footer.margin = page.footerMargin / 72;
+    const QByteArray footerText = page.centerFooter.isEmpty() ? QByteArray() : xmlText(QStringLiteral("&C") + page.centerFooter);
+    check(worksheet_set_footer_opt(ws_, footerText.constData(), &footer), "Cannot set the page footer");
+
+    const Area& selected = sheet_.selectionAreas().front();
+    worksheet_set_selection(ws_, lxw_row_t(selected.top - 1), lxw_col_t(selected.left - 1),
+                            lxw_row_t(selected.bottom - 1), lxw_col_t(selected.right - 1));
+}
+
+void XlsxWriter::writePictures()
+{
+    for (const Shape& shape : sheet_.shapes()) {
+        if (shape.kind != Shape::Picture)
+            continue;
+        // The picture stays on its cell, moved by what it was moved since.
+        const auto at = geometry::normalized(
+            sheet_, {shape.anchorRow, shape.anchorColumn,
+                     std::llround((shape.left - shape.anchorLeft) * geometry::kPixelsPerPoint),
+                     std::llround((shape.top - shape.anchorTop) * geometry::kPixelsPerPoint)});
+        QByteArray description = xmlText(QFileInfo(shape.picturePath).fileName());
+        lxw_image_options options{};
+        options.x_offset = int32_t(at.x);
+        options.y_offset = int32_t(at.y);
+        options.x_scale = 1;
+        options.y_scale = 1;
+        options.description = description.data();
+        check(worksheet_insert_image_buffer_opt(ws_, lxw_row_t(at.row - 1), lxw_col_t(at.column - 1),
+                                                reinterpret_cast<const unsigned char*>(shape.pictureData.constData()),
+                                                size_t(shape.pictureData.size()), &options),
+              "Cannot insert a picture");
+    }
+}
+
+void XlsxWriter::writeTextBoxes()
+{
+    for (const Shape& shape : sheet_.shapes())
+        if (shape.kind == Shape::TextBox)
+            writeTextBox(shape);
+}
+
+// The cells under the box; moved down below any value or earlier box it would cover.
+Area XlsxWriter::placeTextBox(const Shape& box) const
+{
+    const int64_t x = std::max<int64_t>(0, std::llround(box.left * geometry::kPixelsPerPoint));
+    const int64_t y = std::max<int64_t>(0, std::llround(box.top * geometry::kPixelsPerPoint));
+    const int64_t w = std::llround(box.width * geometry::kPixelsPerPoint);
+    const int64_t h = std::llround(box.height * geometry::kPixelsPerPoint);
+    const auto start = geometry::cellAt(sheet_, x, y);
+    const auto end = geometry::cellAt(sheet_, x + std::max<int64_t>(w - 1, 0), y + std::max<int64_t>(h - 1, 0));
+    Area area{start.row, start.column, std::max(end.row, start.row), std::max(end.column, start.column)};
+
+    std::vector<Area> taken = boxes_;
+    for (const auto& [r, c] : sheet_.usedCells())
+        if (sheet_.value(r, c).isValid())
+            taken.push_back(Area{r, c, r, c});
+    for (;;) {
+        int32_t below = 0;
+        for (const Area& t : taken)
+            if (t.top <= area.bottom && t.bottom >= area.top && t.left <= area.right && t.right >= area.left)
+                below = std::max(below, t.bottom);
+        if (!below)
+            return area;
+        const int32_t shift = below + 1 - area.top;
+        area.top += shift;
+        area.bottom += shift;
+        if (area.bottom > kMaxRows)
+            refuse(QStringLiteral("The text box does not fit on the sheet"));
+    }
+}
+
+void XlsxWriter::writeTextBox(const Shape& box)
+{
+    const Area area = placeTextBox(box);
+    boxes_.push_back(area);
+    ResolvedStyle s;
+    s.fontSize = box.fontSize;
+    s.wrapText = true;
+    s.horizontalAlignment = xlHAlignLeft;
+    s.verticalAlignment = -4160; // top
+    if (box.lineVisible)
+        s.left = s.top = s.right = s.bottom = BorderLine{xlThin, xlColorIndexAutomatic};
+    if (box.fillVisible && box.fillTransparency < 1) {
+        s.interiorColorIndex = 2; // white
+        s.pattern = xlPatternSolid;
+    }
+    lxw_format* f = format(s);
+    const QByteArray text = xmlText(box.text);
+    const lxw_row_t top = lxw_row_t(area.top - 1);
+    const lxw_col_t left = lxw_col_t(area.left - 1);
+    if (area.top == area.bottom && area.left == area.right) {
+        check(text.isEmpty() ? worksheet_write_blank(ws_, top, left, f) : worksheet_write_string(ws_, top, left, text.constData(), f),
+              "Cannot write a text box");
+        return;
+    }
+    check(worksheet_merge_range(ws_, top, left, lxw_row_t(area.bottom - 1), lxw_col_t(area.right - 1), text.constData(), f),
+          "Cannot write a text box");
+}
+
+lxw_format* XlsxWriter::format(const ResolvedStyle& s)
+{
+    static const QString plain = styleKey(ResolvedStyle{});
+    const QString key = styleKey(s);
+    if (key == plain)
+        return nullptr;
+    if (lxw_format* known = formats_.value(key))
+        return known;
+    lxw_format* f = workbook_add_format(book_);
+    if (!f)
+        refuse(QStringLiteral("Cannot add a cell format"));
+    if (s.fontName != ResolvedStyle{}.fontName)
+        format_set_font_name(f, xmlText(s.fontName).constData());
+    if (s.fontSize != ResolvedStyle{}.fontSize)
+        format_set_font_size(f, s.fontSize);
+    if (s.bold)
+        format_set_bold(f);
+    if (s.italic)
+        format_set_italic(f);
+    if (const auto rgb = paletteColor(s.fontColorIndex))
+        format_set_font_color(f, color(*rgb));
+    if (const uint8_t a = horizontalAlign(s.horizontalAlignment))
+        format_set_align(f, a);
+    if (const uint8_t a = verticalAlign(s.verticalAlignment))
+        format_set_align(f, a);
+    if (s.wrapText)
+        format_set_text_wrap(f);
+    setFill(f, s);
+    setBorders(f, s);
+    formats_.insert(key, f);
+    return f;
+}
+
+void XlsxWriter::check(int error, const char* what) const
+{
+    if (error != LXW_NO_ERROR)
+        refuse(QStringLiteral("%1: %2").arg(QString::fromLatin1(what), QString::fromLatin1(lxw_strerror(lxw_error(error)))));
+}
+
+} // namespace platform::workbook
