@@ -2,6 +2,7 @@
 
 #include "datamodel/customize/CustomizeSetFiles.h"
 #include "datamodel/customize/CustomizeTableFile.h"
+#include "datamodel/reports/CustomizeReport.h"
 #include "platform/Folders.h"
 #include "platform/RuntimeError.h"
 #include "resource/clsResource.h"
@@ -141,6 +142,20 @@ bool colclsCustom::DoesDiff(const std::shared_ptr<clsCustom>& cusUsr, const std:
                    u.ZenpaTime() != s.ZenpaTime() || u.Duty() != s.Duty();
         },
         true);
+}
+
+bool colclsCustom::PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const QString& sExcelFullFname,
+                                colclsCustom& cusStd, colclsCusSelection& selinp, colclsCusSelection& selout,
+                                bool booOnlyDif)
+{
+    return CustomizeReport(*this, cusStd, selinp, selout, booOnlyDif).PrintToExcel(eExcelVersionIndex, sExcelFullFname);
+}
+
+bool colclsCustom::MustWrite(bool booOnlyDif, const std::shared_ptr<clsCustom>& cusStd,
+                             const std::shared_ptr<clsCustom>& cusUsr)
+{
+    return Ostrel7::trapped(
+        *method_, QStringLiteral("MustWrite"), [&] { return !booOnlyDif || DoesDiff(cusUsr, cusStd); }, true);
 }
 
 } // namespace Telva27

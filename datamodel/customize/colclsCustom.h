@@ -7,6 +7,7 @@
 #include "datamodel/common/InOut.h"
 #include "datamodel/common/KeyedCollection.h"
 #include "datamodel/customize/clsCustom.h"
+#include "datamodel/reports/ReportFrame.h"
 
 #include <QString>
 #include <cstdint>
@@ -18,6 +19,9 @@ class clsMethod;
 }
 
 namespace Telva27 {
+
+class colclsCusSelection;
+class CustomizeReport;
 
 class colclsCustom : public KeyedCollection<clsCustom> {
 public:
@@ -66,6 +70,13 @@ public:
     // (names, addresses and masks are not compared); True after a failure.
     bool DoesDiff(const std::shared_ptr<clsCustom>& cusUsr, const std::shared_ptr<clsCustom>& cusStd);
 
+    // Writes the customize report of these (the user's) pins beside the
+    // factory pins cusStd into a new workbook sExcelFullFname, naming the
+    // functions from selinp (input pins) and selout (all others); with
+    // booOnlyDif only the pins that differ. True when the workbook was saved.
+    bool PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const QString& sExcelFullFname,
+                      colclsCustom& cusStd, colclsCusSelection& selinp, colclsCusSelection& selout, bool booOnlyDif);
+
     // Progress of the customize report.
     std::function<void(const QString&)> Doing;
 
@@ -74,6 +85,13 @@ public:
     Ostrel7::clsMethod& method() { return *method_; }
 
 private:
+    friend class CustomizeReport;
+
+    // Whether the report prints a pin: always, or with booOnlyDif only when it
+    // differs from its factory pin; True after a failure (reported).
+    bool MustWrite(bool booOnlyDif, const std::shared_ptr<clsCustom>& cusStd,
+                   const std::shared_ptr<clsCustom>& cusUsr);
+
     std::unique_ptr<Ostrel7::clsMethod> method_;
     QString libraryFolder_;
     ENUM_USRSTD usrOrStd_ = eUSR;

@@ -2,6 +2,7 @@
 
 #include "datamodel/io/BinaryFile.h"
 #include "datamodel/okuri/OkuriBlock.h"
+#include "datamodel/reports/PitchReport.h"
 #include "platform/RuntimeError.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
@@ -193,6 +194,24 @@ std::optional<OkuriBlock> colclsOkuri::ConvertudtOkuri()
         }
         return std::optional<OkuriBlock>(block);
     });
+}
+
+// ---- report ----------------------------------------------------------------
+
+bool colclsOkuri::PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const QString& sExcelFullFname,
+                               colclsOkuri& colOkuriX, colclsOkuri& colOkuriY)
+{
+    ReportFrame frame(*method_, Doing);
+    PitchReport report(frame, *this);
+    return frame.run(
+        eExcelVersionIndex, sExcelFullFname,
+        [&](platform::workbook::Application&, platform::workbook::Worksheet& sheet) {
+            report.PrintExcelRows(sheet, colOkuriX, 1);
+            report.PrintExcelRows(sheet, colOkuriY, 20);
+        },
+        [&](platform::workbook::Application& app, platform::workbook::Worksheet& sheet) {
+            report.ArrangeFace(app, sheet);
+        });
 }
 
 } // namespace Telva27

@@ -5,6 +5,7 @@
 #include "datamodel/common/Enums.h"
 #include "datamodel/okuri/OkuriBlock.h"
 #include "datamodel/okuri/clsOkuri.h"
+#include "datamodel/reports/ReportFrame.h"
 
 #include <QString>
 #include <QVariant>
@@ -54,6 +55,11 @@ public:
     // Replaces the rows by the 16 rows of the block at lngStartAdrs; False
     // (after a report, rows kept) when the whole block can't be read.
     bool ReadData(const QString& sFullFname, int32_t lngStartAdrs);
+
+    // The feed-pitch report: colOkuriX from row 1 and colOkuriY from row 20 of
+    // one worksheet, written as a workbook; True when it was saved.
+    bool PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const QString& sExcelFullFname,
+                      colclsOkuri& colOkuriX, colclsOkuri& colOkuriY);
 
     // Progress of the feed-pitch report.
     std::function<void(const QString&)> Doing;

@@ -3,6 +3,7 @@
 #include "datamodel/common/ModelMessages.h"
 #include "datamodel/io/ParameterSetFiles.h"
 #include "datamodel/io/ParameterTableFile.h"
+#include "datamodel/reports/ParameterReport.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 
@@ -125,6 +126,21 @@ bool colclsFunction::SaveData(ENUM_ETBSTG eCrntETBSTG, const QString& sNewUserFu
 {
     return ParameterTableFile(*this).SaveData(eCrntETBSTG, sNewUserFullFname, lStart, eNewETBSTG,
                                               sCrntUserFullFname);
+}
+
+bool colclsFunction::PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const QString& sExcelFullFname,
+                                  const QSet<QString>& dicTOPKMK, bool booOnlyDif)
+{
+    ReportFrame frame(*method_, Doing);
+    ParameterReport report(frame, *this);
+    return frame.run(
+        eExcelVersionIndex, sExcelFullFname,
+        [&](platform::workbook::Application&, platform::workbook::Worksheet& sheet) {
+            report.PrintExcelRows(sheet, dicTOPKMK, booOnlyDif);
+        },
+        [&](platform::workbook::Application& app, platform::workbook::Worksheet& sheet) {
+            report.ArrangeFace(app, sheet);
+        });
 }
 
 } // namespace Telva27

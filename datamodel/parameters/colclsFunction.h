@@ -6,8 +6,10 @@
 #include "datamodel/common/Enums.h"
 #include "datamodel/common/KeyedCollection.h"
 #include "datamodel/parameters/clsFunction.h"
+#include "datamodel/reports/ReportFrame.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -64,6 +66,12 @@ public:
     // merged in at lStart, and writes the SEK buffer as "sek.tmp" beside it.
     bool SaveData(ENUM_ETBSTG eCrntETBSTG, const QString& sNewUserFullFname, int32_t lStart,
                   ENUM_ETBSTG eNewETBSTG, const QString& sCrntUserFullFname);
+
+    // The parameter report: the parameters of the groups whose TOPKMK is in
+    // dicTOPKMK (only those whose values differ when booOnlyDif) written as a
+    // workbook; True when it was saved.
+    bool PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const QString& sExcelFullFname,
+                      const QSet<QString>& dicTOPKMK, bool booOnlyDif);
 
     // Progress of the parameter report.
     std::function<void(const QString&)> Doing;

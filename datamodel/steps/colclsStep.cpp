@@ -1,5 +1,6 @@
 #include "colclsStep.h"
 
+#include "datamodel/reports/StepReport.h"
 #include "datamodel/steps/StepFileFormat.h"
 #include "datamodel/steps/StepFileReader.h"
 #include "datamodel/steps/StepFileWriter.h"
@@ -61,6 +62,26 @@ bool colclsStep::SaveData(const QString& sRealRemFullFname, const QString& sData
         StepFileWriter writer(*method_, *this, seqout, seqinp);
         return writer.SaveData(sDataFullFname, sRemFullFname, lStarting, IsNew);
     });
+}
+
+bool colclsStep::PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const QString& sExcelFullFname,
+                              colclsCusSelection& stpout, colclsCusSelection& stpinp)
+{
+    return StepReport(*this, stpout, stpinp).PrintToExcel(eExcelVersionIndex, sExcelFullFname);
+}
+
+int32_t colclsStep::GetLastRow()
+{
+    return Ostrel7::trapped(
+        *method_, QStringLiteral("GetLastRow"),
+        [&] {
+            int32_t last = 0;
+            for (const auto& line : *this)
+                if (!line->NOP())
+                    last = line->Row();
+            return last;
+        },
+        int32_t{0});
 }
 
 QString colclsStep::NoteFileFor(const QString& sDataFullFname)

@@ -4,6 +4,7 @@
 // saved to a step file and its note file.
 
 #include "datamodel/common/KeyedCollection.h"
+#include "datamodel/reports/ReportFrame.h"
 #include "datamodel/steps/StepEnums.h"
 #include "datamodel/steps/clsStepOut.h"
 
@@ -19,6 +20,7 @@ class clsMethod;
 namespace Telva27 {
 
 class colclsCusSelection;
+class StepReport;
 
 class colclsStep : public KeyedCollection<clsStepOut> {
 public:
@@ -69,12 +71,26 @@ public:
     // differs only in letter case, else the same name with ".BIN".
     static QString NoteFileFor(const QString& sDataFullFname);
 
+    // Writes the step report of this table into a new workbook
+    // sExcelFullFname: a title row, one row per line up to the last line in
+    // use, the conditions with their state pictures, and the memo below.
+    // stpout and stpinp name the output and input functions. True when the
+    // workbook was saved.
+    bool PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const QString& sExcelFullFname,
+                      colclsCusSelection& stpout, colclsCusSelection& stpinp);
+
     // Progress of the step report.
     std::function<void(const QString&)> Doing;
 
     Ostrel7::clsMethod& method() { return *method_; }
 
 private:
+    friend class StepReport;
+
+    // The step number of the last line in use (not NOP), in collection order;
+    // 0 when there is none or after a failure (reported).
+    int32_t GetLastRow();
+
     // Takes over what a read produced; the memo only when a note file was read.
     void adopt(colclsStep& read, bool withMemo);
 

@@ -457,7 +457,7 @@ std::vector<Drawing> buildTable()
     // Step grid marks: white cells with a dark glyph.
     const std::pair<std::string_view, bool> states[] = {
         {"LLLHHHHHHHHLLLL", false}, {"LLLLLLLHHHHHHHH", true}, {"HHHLLLLLLLLHHHH", false}, {"HHHHHHHLLLLLLLL", true}};
-    int id = 165;
+    int id = kFirstStateMark;
     for (const auto& state : states)
         table.push_back(bitmap(id++, QSize(17, 11), [state](QPainter& p, QSize) {
             signalTrace(p, state.first, state.second);

@@ -25,4 +25,9 @@ struct Drawing {
 // An icon group appears once per size.
 const std::vector<Drawing>& drawings();
 
+// The step grid's input state marks are the bitmaps from this id on, in the
+// order of the states: positive level, positive edge, negative level, negative edge.
+constexpr int kFirstStateMark = 165;
+constexpr int kStateMarks = 4;
+
 } // namespace pictures

@@ -2,7 +2,10 @@
 // Qt resource collection (pictures.qrc) that lists them:
 //   icon/<id>/<w>x<h>.png  one image per size of an icon group
 //   bitmap/<id>.png
+// or, with --states, the four input state pictures the step report places in
+// its sheets, as data files Jyotai0.bmp .. Jyotai3.bmp (the step grid's marks).
 // Usage: qel_draw_pictures <output folder>
+//        qel_draw_pictures --states <output folder>
 
 #include "Drawings.h"
 
@@ -13,6 +16,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -56,12 +60,40 @@ bool writeCollection(const QString& path, const QStringList& files)
     return false;
 }
 
+const pictures::Drawing* bitmapWithId(int id)
+{
+    for (const pictures::Drawing& drawing : pictures::drawings())
+        if (drawing.kind == pictures::Kind::Bitmap && drawing.id == id)
+            return &drawing;
+    return nullptr;
+}
+
+// Jyotai<n>.bmp: the state marks of the step grid, numbered by state.
+int writeStatePictures(const QDir& out)
+{
+    for (int state = 0; state < pictures::kStateMarks; ++state) {
+        const pictures::Drawing* mark = bitmapWithId(pictures::kFirstStateMark + state);
+        if (!mark) {
+            std::fprintf(stderr, "qel_draw_pictures: no state mark %d\n", state);
+            return 1;
+        }
+        const QString path = out.filePath(QStringLiteral("Jyotai%1.bmp").arg(state));
+        if (!QDir().mkpath(out.path()) || !render(*mark).save(path, "BMP")) {
+            std::fprintf(stderr, "qel_draw_pictures: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::strcmp(argv[1], "--states") == 0)
+        return writeStatePictures(QDir(QString::fromLocal8Bit(argv[2])));
     if (argc != 2) {
-        std::fprintf(stderr, "usage: qel_draw_pictures <output folder>\n");
+        std::fprintf(stderr, "usage: qel_draw_pictures [--states] <output folder>\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));

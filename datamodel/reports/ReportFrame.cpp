@@ -1,0 +1,203 @@
+#include "ReportFrame.h"
+
+#include "platform/RuntimeError.h"
+#include "platform/Ui.h"
+#include "platform/workbook/XlConstants.h"
+#include "resource/clsResource.h"
+#include "util/method/Trap.h"
+#include "util/method/clsMethod.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace Telva27 {
+
+namespace wb = platform::workbook;
+
+namespace {
+
+// Written by every report at its start, read by the border routines of all four.
+ENUM_EXCELVERSIONINDEX g_excelVersion = eEXCEL2000;
+
+// The application's own error number: a page layout it can't do (no printer,
+// too little memory) gets a plain message instead of an error report.
+constexpr int32_t kPrinterSettingError = 445;
+
+const QString kCenterHeader = QStringLiteral("&9&F  &A  &P / &N  &D");
+
+} // namespace
+
+ENUM_EXCELVERSIONINDEX ExcelVersion() { return g_excelVersion; }
+
+// An older workbook of the target name is moved aside, not deleted outright:
+// when the save then fails the user keeps the old file. Like a delete without
+// forcing, a file marked read-only is refused; so is a folder of that name.
+class ReportFrame::OlderFile {
+public:
+    explicit OlderFile(const QString& path) : path_(path)
+    {
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
+            return;
+        if (info.isDir())
+            throw platform::RuntimeError(platform::errPathFileAccess);
+        if (!info.isSymLink() && !(info.permissions() & QFileDevice::WriteOwner))
+            throw platform::RuntimeError(platform::errPermissionDenied);
+        const QString aside = freeAsideName(info);
+        if (!QFile::rename(path, aside))
+            throw platform::RuntimeError(platform::errPermissionDenied);
+        aside_ = aside;
+    }
+
+    OlderFile(const OlderFile&) = delete;
+    OlderFile& operator=(const OlderFile&) = delete;
+
+    // Puts the older file back unless the new one was saved.
+    ~OlderFile()
+    {
+        if (aside_.isEmpty())
+            return;
+        QFile::remove(path_); // whatever a failed save left behind
+        QFile::rename(aside_, path_);
+    }
+
+    // The new file is saved: the older one goes for good.
+    void discard()
+    {
+        if (!aside_.isEmpty())
+            QFile::remove(aside_);
+        aside_.clear();
+    }
+
+private:
+    static QString freeAsideName(const QFileInfo& info)
+    {
+        const QDir folder = info.absoluteDir();
+        for (int n = 0;; ++n) {
+            const QString name = QStringLiteral(".%1.~old%2").arg(info.fileName()).arg(n);
+            const QFileInfo candidate(folder.filePath(name));
+            if (!candidate.exists() && !candidate.isSymLink())
+                return candidate.filePath();
+        }
+    }
+
+    QString path_;
+    QString aside_;
+};
+
+ReportFrame::ReportFrame(Ostrel7::clsMethod& method, const Doing& doing) : method_(method), doing_(doing) {}
+
+bool ReportFrame::run(ENUM_EXCELVERSIONINDEX version, const QString& sExcelFullFname, const SheetStep& rows,
+                      const SheetStep& arrange)
+{
+    std::shared_ptr<wb::Application> app;
+    const bool saved = Ostrel7::trapped(
+        method_, QStringLiteral("PrintToExcel"),
+        [&] {
+            doing(264);
+            g_excelVersion = version;
+            app = wb::Application::Create();
+            if (!app) {
+                doing(265);
+                return false;
+            }
+            wb::Workbook& book = app->WorkbooksAdd();
+            wb::Worksheet& sheet = book.Worksheets(1);
+            rows(*app, sheet);
+            arrange(*app, sheet);
+            sheet.RangeOf(QStringLiteral("A1")).Select();
+            if (sExcelFullFname.isEmpty())
+                throw platform::RuntimeError(platform::errBadFileNameOrNumber);
+            OlderFile older(sExcelFullFname);
+            book.SaveAs(sExcelFullFname);
+            older.discard();
+            book.Close();
+            app->Quit();
+            app.reset();
+            doing(266);
+            return true;
+        },
+        false);
+    // A report that failed after the application was had still lets it go.
+    if (app)
+        app->Quit();
+    return saved;
+}
+
+void ReportFrame::arrangeFace(const std::function<void()>& steps)
+{
+    try {
+        steps();
+    } catch (...) {
+        const platform::ErrorInfo error = platform::currentErrorInfo();
+        if (error.number == wb::kApplicationError)
+            platform::ui().messageBox(text(kPrinterSettingError), platform::vbOKOnly, QString());
+        else
+            method_.ErrReg(error.number, error.description, QStringLiteral("ArrangeFace"));
+    }
+}
+
+void ReportFrame::guarded(const char* label, const std::function<void()>& step)
+{
+    Ostrel7::trapped(method_, QString::fromLatin1(label), step);
+}
+
+void ReportFrame::doing(int32_t catalogueNumber) const { doing(text(catalogueNumber)); }
+
+void ReportFrame::doing(const QString& text) const
+{
+    if (doing_)
+        doing_(text);
+}
+
+QString ReportFrame::text(int32_t catalogueNumber)
+{
+    // One catalogue object for the library's lifetime.
+    static const Resource::clsResource catalogue;
+    return catalogue.Res(catalogueNumber);
+}
+
+void ReportFrame::gridLinesOff(wb::Application& app) const
+{
+    doing(271);
+    app.setDisplayGridlines(false);
+}
+
+void ReportFrame::centerHeader(wb::Worksheet& sheet) const
+{
+    doing(272);
+    sheet.pageSetup().centerHeader = kCenterHeader;
+}
+
+void ReportFrame::margins(wb::Worksheet& sheet) const
+{
+    doing(273);
+    wb::PageSetup& page = sheet.pageSetup();
+    page.leftMargin = wb::Application::InchesToPoints(0.4);
+    page.rightMargin = wb::Application::InchesToPoints(0.4);
+    page.topMargin = wb::Application::InchesToPoints(0.4);
+    page.bottomMargin = wb::Application::InchesToPoints(0.3);
+    page.headerMargin = wb::Application::InchesToPoints(0.1);
+    page.footerMargin = wb::Application::InchesToPoints(0.1);
+}
+
+void ReportFrame::drawTableBorders(wb::Range& area, bool insideHorizontal)
+{
+    switch (ExcelVersion()) {
+    case eEXCEL2000:
+        for (const int32_t edge : {wb::xlEdgeLeft, wb::xlEdgeTop, wb::xlEdgeBottom, wb::xlEdgeRight})
+            area.setBorderWeight(edge, wb::xlThin);
+        area.setBorderWeight(wb::xlInsideVertical, wb::xlHairline);
+        if (insideHorizontal)
+            area.setBorderWeight(wb::xlInsideHorizontal, wb::xlHairline);
+        break;
+    case eEXCEL95:
+        for (const int32_t side : {wb::xlLeft, wb::xlTop, wb::xlBottom, wb::xlRight})
+            area.setBorderWeight(side, wb::xlHairline);
+        area.BorderAround(wb::xlThin, wb::xlColorIndexAutomatic);
+        break;
+    }
+}
+
+} // namespace Telva27
