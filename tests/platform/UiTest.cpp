@@ -22,3 +22,17 @@ TEST(Ui, FileFiltersTranslateToQtForm)
     EXPECT_EQ(platform::qtFileFilter("Table (*.etb)|*.etb;*.stg|All|*.*"),
               QStringLiteral("Table (*.etb) (*.etb *.stg);;All (*.*)"));
 }
+
+#include "platform/SystemColors.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+TEST(SystemColors, StoredColoursAreBlueGreenRedAndSystemColoursFollowThePalette)
+{
+    EXPECT_EQ(platform::oleColor(0x00FF0000), QColor(0, 0, 255)); // blue, not red
+    EXPECT_EQ(platform::oleColor(0x000080FF), QColor(255, 128, 0));
+    EXPECT_EQ(platform::toOleColor(QColor(255, 128, 0)), 0x000080FFu);
+    EXPECT_EQ(platform::oleColor(0x8000000D), QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(platform::oleColor(0x80000005), QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
+}
