@@ -1,0 +1,3 @@
+target_sources(Ostrel7 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/clsDATE.cpp ${CMAKE_CURRENT_LIST_DIR}/clsDATE.h
+)
