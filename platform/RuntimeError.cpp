@@ -43,6 +43,7 @@ QString RuntimeError::standardText(int32_t number)
         {92, "For loop not initialized"},
         {93, "Invalid pattern string"},
         {94, "Invalid use of Null"},
+        {321, "Invalid file format"},
         {326, "Resource with identifier not found"},
         {380, "Invalid property value"},
         {381, "Invalid property array index"},

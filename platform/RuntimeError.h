@@ -35,6 +35,7 @@ enum RuntimeErrorNumber : int32_t {
     errPathNotFound = 76,
     errObjectNotSet = 91,
     errInvalidUseOfNull = 94,
+    errInvalidFileFormat = 321,
     errResourceNotFound = 326,
     errInvalidPropertyValue = 380,
     errApplicationDefined = 1004,

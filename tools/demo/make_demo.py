@@ -356,7 +356,13 @@ def readme(images, lists, lines):
     w(f"| `DEMO.SEK` | opaque companion of `DEMO.stg`, {len(images['DEMO.SEK'])} bytes |")
     w("| `DEMO.stp` | step file (65536 bytes): header in table 0, a program in table 1, tables 2-7"
       " empty programs; password protected |")
-    w("| `DEMO.BIN` | note file of `DEMO.stp` (65536 bytes) |\n")
+    w("| `DEMO.BIN` | note file of `DEMO.stp` (65536 bytes) |")
+    w("| `QEL.e` | setting archive: `Set01.e` .. `Set10.e` packed with LHA (header level 2,"
+      " `-lh5-`); made by `tools/demo/make_archive.sh`, see below |\n")
+    w("`QEL.e` is the one file here that this generator does not write and `--check` does not")
+    w("cover: after a Set file changed, rebuild it with `sh tools/demo/make_archive.sh` (needs")
+    w("`/usr/bin/jlha`, package jlha-utils; byte-identical on every run). The C++ archive test")
+    w("checks that it extracts to exactly the Set files of this folder.\n")
     w("Text files are CP932 with CR LF line ends, one line break after the last record, no empty")
     w("lines. They are ASCII apart from three Japanese descriptions in `Set03.e` (S05 SOFT, whose")
     w("first character has the trail byte 0x5C; T01's description-only record; M05 DOWN) and the")
