@@ -1,6 +1,6 @@
 #include "SelectionTree.h"
 
-#include "KeyCodes.h"
+#include "platform/KeyCodes.h"
 #include "platform/RuntimeError.h"
 #include "platform/SystemColors.h"
 
@@ -111,7 +111,7 @@ void SelectionTree::mousePressEvent(QMouseEvent* event)
 {
     guarded("MouseDown", [&] {
         const QPoint at = event->position().toPoint();
-        emit MouseDown(mouseButtonOf(event->button()), shiftMaskOf(event->modifiers()), at.x(), at.y());
+        emit MouseDown(keys::mouseButtonCode(event->button()), keys::shiftState(event->modifiers()), at.x(), at.y());
         QTreeWidget::mousePressEvent(event);
         // Looked up afresh: a MouseDown handler may have rebuilt the tree.
         QTreeWidgetItem* row = labelAt(at);
@@ -136,15 +136,15 @@ void SelectionTree::keyPressEvent(QKeyEvent* event)
 
 void SelectionTree::handleKey(QKeyEvent* event)
 {
-    int32_t keyCode = keyCodeOf(*event);
+    int32_t keyCode = keys::keyCodeOf(*event);
     if (keyCode != 0) {
-        emit KeyDown(keyCode, shiftMaskOf(event->modifiers()));
+        emit KeyDown(keyCode, keys::shiftState(event->modifiers()));
         if (keyCode == 0) {
             event->accept();
             return;
         }
     }
-    int32_t keyAscii = keyAsciiOf(*event);
+    int32_t keyAscii = keys::keyAsciiOf(*event);
     const bool gaveCharacter = keyAscii != 0;
     if (gaveCharacter) {
         emit KeyPress(keyAscii);

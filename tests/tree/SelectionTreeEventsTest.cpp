@@ -3,7 +3,7 @@
 
 #include "TreeFixture.h"
 
-#include "platform/tree/KeyCodes.h"
+#include "platform/KeyCodes.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -171,6 +171,7 @@ TEST_F(TreeEvents, TypedCharactersArriveAsKeyPressBeforeTheSearch)
 
 TEST(TreeKeyCodes, DesignKeyCodes)
 {
+    using namespace platform::keys;
     struct Case {
         int key;
         int32_t code;
@@ -185,7 +186,9 @@ TEST(TreeKeyCodes, DesignKeyCodes)
     EXPECT_EQ(keyAsciiOf(QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a")), 'a');
     EXPECT_EQ(keyAsciiOf(QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier)), 0);
     EXPECT_EQ(keyAsciiOf(QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, "\x7f")), 0);
-    EXPECT_EQ(shiftMaskOf(Qt::ShiftModifier | Qt::AltModifier), 5);
+    EXPECT_EQ(shiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Minus, true), 109); // the keypad's own code
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Minus), 189);
 }
 
 TEST(TreeTopNode, ScrollsANodeToTheTop)

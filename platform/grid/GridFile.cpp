@@ -1,0 +1,174 @@
+#include "GridFile.h"
+
+#include "GridData.h"
+#include "platform/AtomicFile.h"
+#include "platform/RuntimeError.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QIODevice>
+
+namespace platform::grid {
+
+namespace {
+
+constexpr quint32 kMagic = 0x51474C44; // "QGLD"
+constexpr quint16 kVersion = 1;
+
+// Guards against absurd sizes in a damaged file before anything is allocated.
+constexpr qint32 kMaxCount = 1 << 20;
+
+void writeOptional(QDataStream& out, const std::optional<uint32_t>& value)
+{
+    out << value.has_value() << static_cast<quint32>(value.value_or(0));
+}
+
+void readOptional(QDataStream& in, std::optional<uint32_t>& value)
+{
+    bool has = false;
+    quint32 raw = 0;
+    in >> has >> raw;
+    value = has ? std::optional<uint32_t>(raw) : std::nullopt;
+}
+
+[[noreturn]] void badFormat()
+{
+    throw RuntimeError(errInvalidFileFormat, QStringLiteral("Invalid file format"));
+}
+
+} // namespace
+
+// The private members of GridData are read and written field by field, so the
+// order here is the file format.
+struct GridFileAccess {
+    static void write(QDataStream& out, const GridData& grid);
+    static void read(QDataStream& in, GridData& grid);
+};
+
+void GridFile::save(const GridData& grid, const QString& fileName)
+{
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << kMagic << kVersion;
+        GridFileAccess::write(out, grid);
+    }
+    replaceFile(fileName, bytes);
+}
+
+void GridFile::load(GridData& grid, const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.exists())
+        throw RuntimeError(errFileNotFound);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(errPathFileAccess);
+    QDataStream in(&file);
+    in.setVersion(QDataStream::Qt_6_4);
+    quint32 magic = 0;
+    quint16 version = 0;
+    in >> magic >> version;
+    if (in.status() != QDataStream::Ok || magic != kMagic || version != kVersion)
+        badFormat();
+    GridFileAccess::read(in, grid);
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        badFormat();
+}
+
+void GridFileAccess::write(QDataStream& out, const GridData& grid)
+{
+    const GridData::State& s = grid.s_;
+    out << qint32(s.cols) << qint32(s.rows.size()) << qint32(s.fixedRows) << qint32(s.fixedCols);
+    out << qint32(s.row) << qint32(s.col) << qint32(s.rowSel) << qint32(s.colSel);
+    out << qint32(s.selectionMode) << qint32(s.editable) << qint32(s.allowUserResizing) << s.ownerDraw;
+    out << quint32(s.backColor) << quint32(s.foreColor) << quint32(s.backColorFixed) << quint32(s.foreColorFixed)
+        << quint32(s.backColorSel) << quint32(s.foreColorSel) << quint32(s.gridColor);
+    out << s.font << s.comboList << s.formatString;
+    for (const auto& col : s.colEntries)
+        out << qint32(col.width) << col.hidden << qint32(col.data) << qint32(col.alignment) << col.comboList;
+    for (const auto& row : s.rows) {
+        out << qint32(row.height);
+        for (const auto& cell : row.cells) {
+            out << cell.text << cell.data;
+            writeOptional(out, cell.backColor);
+            writeOptional(out, cell.foreColor);
+            out << cell.fontName << cell.fontSize << qint8(cell.bold) << qint8(cell.italic) << qint8(cell.underline)
+                << qint32(cell.alignment) << qint32(cell.pictureAlignment) << !cell.picture.isNull();
+            if (!cell.picture.isNull())
+                out << cell.picture;
+        }
+    }
+}
+
+void GridFileAccess::read(QDataStream& in, GridData& grid)
+{
+    GridData::State s;
+    qint32 cols = 0, rows = 0, fixedRows = 0, fixedCols = 0;
+    in >> cols >> rows >> fixedRows >> fixedCols;
+    if (in.status() != QDataStream::Ok || cols < 0 || rows < 0 || cols > kMaxCount || rows > kMaxCount ||
+        qint64(cols) * rows > kMaxCount * 16 || fixedRows < 0 || fixedRows > rows || fixedCols < 0 || fixedCols > cols)
+        badFormat();
+    s.cols = cols;
+    s.fixedRows = fixedRows;
+    s.fixedCols = fixedCols;
+    qint32 row = 0, col = 0, rowSel = 0, colSel = 0, mode = 0, editable = 0, resizing = 0;
+    in >> row >> col >> rowSel >> colSel >> mode >> editable >> resizing >> s.ownerDraw;
+    s.row = row;
+    s.col = col;
+    s.rowSel = rowSel;
+    s.colSel = colSel;
+    s.selectionMode = mode == selByRow ? selByRow : selFree;
+    s.editable = editable >= editNone && editable <= editKbdMouse ? editable : editNone;
+    s.allowUserResizing = resizing;
+    quint32 colors[7] = {};
+    for (quint32& color : colors)
+        in >> color;
+    s.backColor = colors[0];
+    s.foreColor = colors[1];
+    s.backColorFixed = colors[2];
+    s.foreColorFixed = colors[3];
+    s.backColorSel = colors[4];
+    s.foreColorSel = colors[5];
+    s.gridColor = colors[6];
+    in >> s.font >> s.comboList >> s.formatString;
+    s.colEntries.resize(static_cast<size_t>(cols));
+    for (auto& entry : s.colEntries) {
+        qint32 width = 0, data = 0, alignment = 0;
+        in >> width >> entry.hidden >> data >> alignment >> entry.comboList;
+        entry.width = width;
+        entry.data = data;
+        entry.alignment = alignment >= alignLeftTop && alignment <= alignGeneral ? alignment : alignGeneral;
+        entry.parsedList = ComboList::parse(entry.comboList);
+    }
+    s.rows.resize(static_cast<size_t>(rows));
+    for (auto& entry : s.rows) {
+        qint32 height = 0;
+        in >> height;
+        entry.height = height;
+        entry.cells.resize(static_cast<size_t>(cols));
+        for (auto& cell : entry.cells) {
+            qint8 bold = 0, italic = 0, underline = 0;
+            qint32 alignment = 0, pictureAlignment = 0;
+            bool hasPicture = false;
+            in >> cell.text >> cell.data;
+            readOptional(in, cell.backColor);
+            readOptional(in, cell.foreColor);
+            in >> cell.fontName >> cell.fontSize >> bold >> italic >> underline >> alignment >> pictureAlignment
+                >> hasPicture;
+            cell.bold = bold;
+            cell.italic = italic;
+            cell.underline = underline;
+            cell.alignment = alignment;
+            cell.pictureAlignment = pictureAlignment;
+            if (hasPicture)
+                in >> cell.picture;
+            if (in.status() != QDataStream::Ok)
+                badFormat();
+        }
+    }
+    grid.s_ = std::move(s);
+    grid.keepCurrentCellInside();
+}
+
+} // namespace platform::grid

@@ -1,0 +1,419 @@
+#include "platform/RuntimeError.h"
+#include "platform/grid/FlexGrid.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace platform::grid;
+
+namespace {
+
+class FlexGridTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        GridData& data = grid.data();
+        data.setFixedRows(1);
+        data.setFixedCols(1);
+        data.setCols(8);
+        data.setRows(40);
+        data.setColWidth(-1, 900); // 60 px
+        data.setRowHeight(-1, 300); // 20 px
+        for (int32_t r = 1; r < 40; ++r)
+            data.setTextMatrix(r, 0, QString::number(r));
+        grid.resize(400, 300);
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+        grid.activateWindow();
+        grid.setFocus();
+    }
+
+    // Records the edit events in order, with the cell's text as each one sees it.
+    void recordEdits()
+    {
+        QObject::connect(&grid, &FlexGrid::beforeEdit, [this](int r, int c, bool&) { log.push_back(at("before", r, c)); });
+        QObject::connect(&grid, &FlexGrid::startEdit, [this](int r, int c, bool&) { log.push_back(at("start", r, c)); });
+        QObject::connect(&grid, &FlexGrid::keyPressEdit, [this](int, int, int& key) {
+            log.push_back("key " + std::to_string(key));
+        });
+        QObject::connect(&grid, &FlexGrid::validateEdit, [this](int r, int c, bool&) {
+            log.push_back(at("validate", r, c) + " edit=" + grid.EditText().toStdString());
+        });
+        QObject::connect(&grid, &FlexGrid::afterEdit, [this](int r, int c) { log.push_back(at("after", r, c)); });
+    }
+
+    std::string at(const char* what, int r, int c) const
+    {
+        return std::string(what) + " " + grid.data().TextMatrix(r, c).toStdString();
+    }
+
+    QPoint centreOf(int32_t row, int32_t col) const { return grid.cellRect(row, col).center(); }
+
+    QLineEdit* lineEditor() const { return qobject_cast<QLineEdit*>(grid.editor()); }
+
+    FlexGrid grid;
+    std::vector<std::string> log;
+};
+
+// ---- editing -------------------------------------------------------------------------------
+
+TEST_F(FlexGridTest, OneEditRaisesItsEventsInOrderAndStoresBeforeAfterEdit)
+{
+    grid.data().setEditable(editKbdMouse);
+    grid.data().setTextMatrix(2, 2, QStringLiteral("old"));
+    grid.data().Select(2, 2);
+    recordEdits();
+
+    QTest::keyClick(&grid, Qt::Key_F2);
+    ASSERT_NE(lineEditor(), nullptr);
+    EXPECT_EQ(grid.EditText(), QStringLiteral("old"));
+    QTest::keyClicks(lineEditor(), QStringLiteral("ab")); // the old text is selected, so typing replaces it
+    QTest::keyClick(lineEditor(), Qt::Key_Return);
+
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(grid.data().TextMatrix(2, 2), QStringLiteral("ab"));
+    EXPECT_EQ(log, (std::vector<std::string>{"before old", "start old", "key 97", "key 98", "key 13",
+                                             "validate old edit=ab", "after ab"}));
+}
+
+TEST_F(FlexGridTest, KeyPressEditDropsOrReplacesCharacters)
+{
+    grid.data().Select(3, 3);
+    QObject::connect(&grid, &FlexGrid::keyPressEdit, [](int, int, int& key) {
+        if (key == 'x')
+            key = 'y';
+        else if (key >= 32 && (key < '0' || key > '9') && key != 'y')
+            key = 0; // digits and control keys only
+    });
+    grid.EditCell();
+    ASSERT_NE(lineEditor(), nullptr);
+    QTest::keyClicks(lineEditor(), QStringLiteral("1a-2x"));
+    QTest::keyClick(lineEditor(), Qt::Key_Backspace);
+    QTest::keyClicks(lineEditor(), QStringLiteral("3"));
+    EXPECT_EQ(grid.EditText(), QStringLiteral("123"));
+}
+
+TEST_F(FlexGridTest, ValidateEditMayRefuseOrChangeTheText)
+{
+    grid.data().setTextMatrix(4, 4, QStringLiteral("7"));
+    grid.data().Select(4, 4);
+    int refusals = 0;
+    QObject::connect(&grid, &FlexGrid::validateEdit, [&](int, int, bool& cancel) {
+        if (grid.EditText().isEmpty()) {
+            cancel = true; // the editor stays open
+            ++refusals;
+        } else {
+            grid.setEditText(grid.EditText().toUpper());
+        }
+    });
+    grid.EditCell();
+    lineEditor()->clear();
+    QTest::keyClick(lineEditor(), Qt::Key_Return);
+    EXPECT_EQ(refusals, 1);
+    ASSERT_TRUE(grid.isEditing());
+    EXPECT_EQ(grid.data().TextMatrix(4, 4), QStringLiteral("7"));
+
+    QTest::keyClicks(lineEditor(), QStringLiteral("x_plus"));
+    EXPECT_TRUE(grid.commitEdit());
+    EXPECT_EQ(grid.data().TextMatrix(4, 4), QStringLiteral("X_PLUS"));
+}
+
+TEST_F(FlexGridTest, EscapeAbandonsTheEditWithoutValidation)
+{
+    grid.data().setTextMatrix(2, 1, QStringLiteral("keep"));
+    grid.data().Select(2, 1);
+    recordEdits();
+    grid.EditCell();
+    QTest::keyClicks(lineEditor(), QStringLiteral("zz"));
+    QTest::keyClick(lineEditor(), Qt::Key_Escape);
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(grid.data().TextMatrix(2, 1), QStringLiteral("keep"));
+    EXPECT_EQ(log, (std::vector<std::string>{"before keep", "start keep", "key 122", "key 122"}));
+}
+
+TEST_F(FlexGridTest, RefusedOrFixedCellsOpenNoEditor)
+{
+    bool refuse = true;
+    int starts = 0;
+    QObject::connect(&grid, &FlexGrid::beforeEdit, [&](int, int, bool& cancel) { cancel = refuse; });
+    QObject::connect(&grid, &FlexGrid::startEdit, [&](int, int, bool&) { ++starts; });
+    grid.data().Select(2, 2);
+    grid.EditCell();
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(starts, 0);
+
+    refuse = false;
+    grid.data().Select(0, 2); // a title cell
+    grid.EditCell();
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(starts, 0);
+}
+
+TEST_F(FlexGridTest, ColumnListWithStoredValuesEditsTextsAndStoresValues)
+{
+    grid.data().setColComboList(6, QStringLiteral("#0;POS LEV|#1;POS EDG|#2;NEG LEV|#3;NEG EDG"));
+    grid.data().setTextMatrix(5, 6, QStringLiteral("2"));
+    grid.data().Select(5, 6);
+    grid.EditCell();
+    auto* combo = qobject_cast<QComboBox*>(grid.editor());
+    ASSERT_NE(combo, nullptr);
+    EXPECT_FALSE(combo->isEditable());
+    EXPECT_EQ(combo->count(), 4);
+    EXPECT_EQ(grid.EditText(), QStringLiteral("NEG LEV"));
+    grid.setEditText(QStringLiteral("POS EDG"));
+    EXPECT_TRUE(grid.commitEdit());
+    EXPECT_EQ(grid.data().TextMatrix(5, 6), QStringLiteral("1"));
+    EXPECT_EQ(grid.data().TextDisplay(5, 6), QStringLiteral("POS EDG"));
+}
+
+TEST_F(FlexGridTest, ListChosenInBeforeEditIsTheOneOffered)
+{
+    grid.data().Select(2, 7);
+    QObject::connect(&grid, &FlexGrid::beforeEdit, [&](int, int, bool&) {
+        grid.data().setComboList(QStringLiteral("0|1|255"));
+    });
+    grid.EditCell();
+    auto* combo = qobject_cast<QComboBox*>(grid.editor());
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->itemText(2), QStringLiteral("255"));
+}
+
+TEST_F(FlexGridTest, TypingStartsAnEditOnlyInAnEditableGrid)
+{
+    grid.data().setTextMatrix(2, 2, QStringLiteral("old"));
+    grid.data().Select(2, 2);
+    std::vector<int> keys;
+    QObject::connect(&grid, &FlexGrid::keyDown, [&](int& code, int) { keys.push_back(code); });
+    QObject::connect(&grid, &FlexGrid::keyPress, [&](int& ascii) { keys.push_back(ascii); });
+    QTest::keyClick(&grid, Qt::Key_X);
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(keys, (std::vector<int>{88, 120}));
+
+    grid.data().setEditable(editKbd);
+    QTest::keyClick(&grid, Qt::Key_7);
+    ASSERT_TRUE(grid.isEditing());
+    EXPECT_EQ(grid.EditText(), QStringLiteral("7"));
+}
+
+TEST_F(FlexGridTest, KeyDownHandlerCanOpenTheEditorForTheTypedKey)
+{
+    grid.data().Select(2, 1);
+    QObject::connect(&grid, &FlexGrid::keyDown, [&](int& code, int) {
+        if (code != 13)
+            grid.EditCell();
+    });
+    QTest::keyClick(&grid, Qt::Key_A);
+    ASSERT_TRUE(grid.isEditing());
+    EXPECT_EQ(grid.EditText(), QStringLiteral("a"));
+}
+
+// ---- keys and mouse ------------------------------------------------------------------------
+
+TEST_F(FlexGridTest, ArrowsMoveShiftExtendsAndAVetoHolds)
+{
+    grid.data().Select(2, 2);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(grid.data().Row(), 3);
+    EXPECT_EQ(grid.data().Col(), 3);
+
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid.data().Row(), 3);
+    EXPECT_EQ(grid.data().RowSel(), 5);
+
+    QObject::connect(&grid, &FlexGrid::beforeRowColChange,
+                     [](int, int, int, int newCol, bool& cancel) { cancel = newCol == 4; });
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(grid.data().Col(), 3);
+    QTest::keyClick(&grid, Qt::Key_Up); // the titles are never entered by the keys
+    QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.data().Row(), 1);
+}
+
+TEST_F(FlexGridTest, KeyDownHandlerThatClearsTheCodeStopsTheGrid)
+{
+    grid.data().Select(2, 2);
+    QObject::connect(&grid, &FlexGrid::keyDown, [](int& code, int shift) {
+        if (code == 40 && shift == 0)
+            code = 0;
+    });
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.data().Row(), 2);
+}
+
+TEST_F(FlexGridTest, MouseDownComesBeforeTheGridMovesTheCurrentCell)
+{
+    grid.data().Select(2, 2);
+    std::vector<std::string> seen;
+    QObject::connect(&grid, &FlexGrid::mouseDown, [&](int button, int, float x, float y) {
+        seen.push_back(std::to_string(button) + " row " + std::to_string(grid.data().Row()) + " mouse " +
+                       std::to_string(grid.MouseRow()) + "," + std::to_string(grid.MouseCol()));
+        EXPECT_GT(x, 0.f);
+        EXPECT_GT(y, 0.f);
+    });
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(5, 3));
+    EXPECT_EQ(grid.data().Row(), 5);
+    EXPECT_EQ(grid.data().Col(), 3);
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, centreOf(7, 4));
+    EXPECT_EQ(grid.data().Row(), 5); // the right button leaves the selection to the window
+    EXPECT_EQ(seen, (std::vector<std::string>{"1 row 2 mouse 5,3", "2 row 5 mouse 7,4"}));
+}
+
+TEST_F(FlexGridTest, ClickOnTheNumberColumnSelectsTheWholeRow)
+{
+    grid.data().Select(2, 3);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(6, 0));
+    EXPECT_EQ(grid.data().Row(), 6);
+    EXPECT_EQ(grid.data().RowSel(), 6);
+    EXPECT_EQ(grid.data().ColSel(), grid.data().Cols() - 1);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, centreOf(8, 0));
+    EXPECT_EQ(grid.data().RowSel(), 8);
+    EXPECT_EQ(grid.data().Row(), 6);
+}
+
+TEST_F(FlexGridTest, DoubleClickEditsInAMouseEditableGrid)
+{
+    int clicks = 0;
+    QObject::connect(&grid, &FlexGrid::dblClick, [&] { ++clicks; });
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(3, 3));
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centreOf(3, 3));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(grid.isEditing());
+    grid.data().setEditable(editKbdMouse);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centreOf(3, 3));
+    EXPECT_TRUE(grid.isEditing());
+}
+
+TEST_F(FlexGridTest, CellButtonOfADotsListIsReported)
+{
+    grid.data().setColComboList(3, QStringLiteral("..."));
+    grid.data().Select(2, 3);
+    std::vector<std::pair<int, int>> clicked;
+    QObject::connect(&grid, &FlexGrid::cellButtonClick, [&](int r, int c) { clicked.emplace_back(r, c); });
+    const QRect rect = grid.cellRect(2, 3);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(rect.right() - 3, rect.center().y()));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 3, rect.center().y()));
+    EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{2, 3}}));
+    EXPECT_FALSE(grid.isEditing());
+}
+
+TEST_F(FlexGridTest, ColumnResizeByMouseCanBeRefused)
+{
+    grid.data().setAllowUserResizing(resizeColumns);
+    std::vector<std::string> events;
+    QObject::connect(&grid, &FlexGrid::beforeUserResize, [&](int row, int col, bool& cancel) {
+        events.push_back("before " + std::to_string(row) + "," + std::to_string(col));
+        cancel = col != 1;
+    });
+    QObject::connect(&grid, &FlexGrid::afterUserResize, [&](int row, int col) {
+        events.push_back("after " + std::to_string(row) + "," + std::to_string(col));
+    });
+    auto drag = [&](int32_t col) {
+        const QRect title = grid.cellRect(0, col);
+        const QPoint edge(title.right() + 1, title.center().y());
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, edge);
+        QMouseEvent move(QEvent::MouseMove, edge + QPoint(20, 0), grid.viewport()->mapToGlobal(edge + QPoint(20, 0)),
+                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &move);
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, edge + QPoint(20, 0));
+    };
+    drag(1);
+    drag(2);
+    EXPECT_EQ(grid.data().ColWidth(1), 900 + 20 * kTwipsPerPixel);
+    EXPECT_EQ(grid.data().ColWidth(2), 900);
+    EXPECT_EQ(events, (std::vector<std::string>{"before -1,1", "after -1,1", "before -1,2"}));
+}
+
+TEST_F(FlexGridTest, AFailingHandlerEndsTheEventWithoutEscapingIt)
+{
+    QObject::connect(&grid, &FlexGrid::mouseDown, [](int, int, float, float) {
+        throw platform::RuntimeError(platform::errSubscript);
+    });
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(4, 4));
+    EXPECT_NE(grid.data().Row(), 4); // the grid's own handling did not run
+}
+
+// ---- scrolling and geometry ---------------------------------------------------------------
+
+TEST_F(FlexGridTest, FixedRowsAndColumnsStayWhileTheRestScrolls)
+{
+    const QRect title = grid.cellRect(0, 3);
+    const QRect number = grid.cellRect(10, 0);
+    grid.setTopRow(10);
+    grid.setLeftCol(3);
+    EXPECT_EQ(grid.TopRow(), 10);
+    EXPECT_EQ(grid.LeftCol(), 3);
+    EXPECT_EQ(grid.cellRect(0, 3).top(), title.top());
+    EXPECT_EQ(grid.cellRect(10, 0).left(), number.left());
+    EXPECT_EQ(grid.cellRect(10, 0).top(), grid.cellRect(0, 0).bottom() + 1);
+    EXPECT_TRUE(grid.cellRect(5, 3).isEmpty()); // scrolled out
+    EXPECT_EQ(grid.cellRect(10, 3).left(), grid.cellRect(10, 0).right() + 1);
+
+    int32_t row = -1, col = -1;
+    grid.cellAt(grid.cellRect(12, 4).center(), row, col);
+    EXPECT_EQ(row, 12);
+    EXPECT_EQ(col, 4);
+}
+
+TEST_F(FlexGridTest, ShowCellAndCellGeometryInTwips)
+{
+    grid.ShowCell(39, 7);
+    EXPECT_FALSE(grid.cellRect(39, 7).isEmpty());
+    EXPECT_LE(grid.cellRect(39, 7).bottom(), grid.viewport()->height());
+    EXPECT_EQ(grid.BottomRow(), 39);
+    grid.ShowCell(3, 1);
+    EXPECT_EQ(grid.TopRow(), 3);
+
+    grid.data().Select(20, 2); // CellTop and the others bring the cell into view
+    EXPECT_EQ(grid.CellHeight(), 300);
+    EXPECT_EQ(grid.CellWidth(), 900);
+    EXPECT_EQ(grid.CellLeft(), 2 * 900);
+    EXPECT_GT(grid.CellTop(), 0);
+    grid.data().setColHidden(1, true);
+    EXPECT_EQ(grid.CellLeft(), 900);
+}
+
+TEST_F(FlexGridTest, OwnerDrawnCellsSkipTheGridsOwnContent)
+{
+    QPixmap blue(10, 10);
+    blue.fill(Qt::blue);
+    grid.data().setCell(CellProperty::Picture, 2, 2, 2, 3, blue);
+    grid.data().setCell(CellProperty::PictureAlignment, 2, 2, 2, 3, alignLeftTop);
+    grid.data().Select(5, 5);
+    std::vector<std::pair<int, int>> drawn;
+    QObject::connect(&grid, &FlexGrid::drawCell, [&](QPainter*, int row, int col, const QRect& rect, bool& done) {
+        drawn.emplace_back(row, col);
+        EXPECT_EQ(rect, grid.cellRect(row, col));
+        done = col == 2;
+    });
+    grid.viewport()->grab();
+    EXPECT_TRUE(drawn.empty()); // owner drawing is off
+
+    grid.data().setOwnerDraw(true);
+    const QImage image = grid.viewport()->grab().toImage();
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), std::make_pair(0, 0)), drawn.end());
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), std::make_pair(2, 2)), drawn.end());
+    const QPoint inside2 = grid.cellRect(2, 2).topLeft() + QPoint(4, 4);
+    const QPoint inside3 = grid.cellRect(2, 3).topLeft() + QPoint(4, 4);
+    EXPECT_NE(image.pixelColor(inside2), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(inside3), QColor(Qt::blue));
+}
+
+TEST_F(FlexGridTest, RedrawOffHoldsPaintingUntilSwitchedOn)
+{
+    grid.data().setRedraw(false);
+    grid.data().setRows(200);
+    EXPECT_LT(grid.verticalScrollBar()->maximum(), 100); // not laid out yet
+    grid.data().setRedraw(true);
+    EXPECT_GT(grid.verticalScrollBar()->maximum(), 150);
+}
+
+} // namespace
