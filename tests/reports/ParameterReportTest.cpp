@@ -2,6 +2,7 @@
 #include "datamodel/parameters/colclsSelection.h"
 
 #include "ScriptedUi.h"
+#include "SheetInspection.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
 #include "resource/clsResource.h"
@@ -21,7 +22,7 @@ using testsupport::UiCall;
 
 namespace {
 
-QString res(int n) { return Resource::clsResource().Res(n); }
+using namespace reporttest;
 
 struct Param {
     const char* topkmk;
@@ -78,31 +79,6 @@ void expectRow(const wb::Worksheet& sheet, int row, const std::vector<Cell>& cel
 {
     for (size_t c = 0; c < cells.size(); ++c)
         expectCell(sheet, row, static_cast<int>(c) + 1, cells[c]);
-}
-
-// The line between a cell and its neighbour on one side, whichever of the two carries it.
-enum Side { Left, Top, Right, Bottom };
-
-int32_t line(const wb::Worksheet& sheet, int32_t row, int32_t column, Side side)
-{
-    const auto weightOf = [&](int32_t r, int32_t c, Side s) {
-        if (r < 1 || c < 1)
-            return 0;
-        const wb::ResolvedStyle style = wb::ResolvedStyle::from(sheet.style(r, c));
-        const wb::BorderLine* lines[] = {&style.left, &style.top, &style.right, &style.bottom};
-        return lines[s]->weight;
-    };
-    switch (side) {
-    case Left:
-        return std::max(weightOf(row, column, Left), weightOf(row, column - 1, Right));
-    case Top:
-        return std::max(weightOf(row, column, Top), weightOf(row - 1, column, Bottom));
-    case Right:
-        return std::max(weightOf(row, column, Right), weightOf(row, column + 1, Left));
-    case Bottom:
-        return std::max(weightOf(row, column, Bottom), weightOf(row + 1, column, Top));
-    }
-    return 0;
 }
 
 class ParameterReportTest : public testing::Test {

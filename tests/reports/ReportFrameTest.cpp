@@ -1,6 +1,7 @@
 #include "datamodel/reports/ReportFrame.h"
 
 #include "ScriptedUi.h"
+#include "SheetInspection.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
 #include "resource/clsResource.h"
@@ -20,7 +21,7 @@ using testsupport::UiCall;
 
 namespace {
 
-QString res(int n) { return Resource::clsResource().Res(n); }
+using namespace reporttest;
 
 QStringList texts(std::initializer_list<int> numbers)
 {
@@ -51,31 +52,6 @@ void expectReport(const QString& label, int code)
     EXPECT_EQ(calls[0].title, QStringLiteral("ERROR"));
     EXPECT_TRUE(calls[0].text.startsWith(label + "\r\n")) << calls[0].text.toStdString();
     EXPECT_TRUE(calls[0].text.contains(QStringLiteral("[ErrCode] %1\r\n").arg(code))) << calls[0].text.toStdString();
-}
-
-// The line between a cell and its neighbour on one side, whichever of the two carries it.
-enum Side { Left, Top, Right, Bottom };
-
-int32_t line(const wb::Worksheet& sheet, int32_t row, int32_t column, Side side)
-{
-    const auto weightOf = [&](int32_t r, int32_t c, Side s) {
-        if (r < 1 || c < 1)
-            return 0;
-        const wb::ResolvedStyle style = wb::ResolvedStyle::from(sheet.style(r, c));
-        const wb::BorderLine* lines[] = {&style.left, &style.top, &style.right, &style.bottom};
-        return lines[s]->weight;
-    };
-    switch (side) {
-    case Left:
-        return std::max(weightOf(row, column, Left), weightOf(row, column - 1, Right));
-    case Top:
-        return std::max(weightOf(row, column, Top), weightOf(row - 1, column, Bottom));
-    case Right:
-        return std::max(weightOf(row, column, Right), weightOf(row, column + 1, Left));
-    case Bottom:
-        return std::max(weightOf(row, column, Bottom), weightOf(row + 1, column, Top));
-    }
-    return 0;
 }
 
 class ReportFrameTest : public testing::Test {

@@ -6,7 +6,7 @@
 #include "util/file/FileNumber.h"
 #include "util/file/FileTimes.h"
 #include "util/file/ShellFileOps.h"
-#include "util/file/SpecialFolders.h"
+#include "util/file/StandardFolders.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 #include "util/need/xNEED.h"

@@ -37,7 +37,7 @@ public:
     // "/"); "" when cancelled. The dialog always shows the whole file system.
     QString OpenFolder(QWidget* hwnd, const QString& sTitle, ENUM_CSIDL pidlRoot, const QString& sInitialPath);
     QString GetDesktopFolder(QWidget* hwnd);
-    // The Linux folder of a special folder (SpecialFolders.h); "" when there is none.
+    // The Linux folder of a special folder (StandardFolders.h); "" when there is none.
     QString GetSpecialFolder(QWidget* hwnd, ENUM_CSIDL eFolder);
     // Sets the file's last-access and last-write times to DateToSet as local time.
     bool SetThisFileTime(const QString& sFullFname, double DateToSet);

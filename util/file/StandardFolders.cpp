@@ -1,4 +1,4 @@
-#include "SpecialFolders.h"
+#include "StandardFolders.h"
 
 #include "FileTypes.h"
 
