@@ -11,12 +11,12 @@ namespace platform {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonChoice {
     QMessageBox::StandardButton button;
     int32_t answer;
 };
 
-std::vector<ButtonSpec> buttonsFor(int32_t style)
+std::vector<ButtonChoice> buttonsFor(int32_t style)
 {
     switch (msgButtons(style)) {
     case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
@@ -57,16 +57,16 @@ QString qtFileFilter(const QString& pipeFilter)
 int32_t QtUi::messageBox(const QString& text, int32_t style, const QString& title)
 {
     QMessageBox box(iconFor(style), title, displayText(text), QMessageBox::NoButton, dialogParent());
-    const auto specs = buttonsFor(style);
-    for (const auto& spec : specs)
-        box.addButton(spec.button);
-    const size_t defaultIndex = std::min<size_t>(msgDefaultButton(style) - 1, specs.size() - 1);
-    box.setDefaultButton(specs[defaultIndex].button);
+    const auto choices = buttonsFor(style);
+    for (const auto& choice : choices)
+        box.addButton(choice.button);
+    const size_t defaultIndex = std::min<size_t>(msgDefaultButton(style) - 1, choices.size() - 1);
+    box.setDefaultButton(choices[defaultIndex].button);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
-    for (const auto& spec : specs)
-        if (spec.button == clicked)
-            return spec.answer;
+    for (const auto& choice : choices)
+        if (choice.button == clicked)
+            return choice.answer;
     // Closed with Escape or the title bar: the cancelling answer, else the only one.
     return buttonsFor(style).size() == 1 ? vbOK : (msgButtons(style) == vbYesNo ? vbNo : vbCancel);
 }
