@@ -1,5 +1,6 @@
 #include "QtUi.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -97,6 +98,8 @@ QString QtUi::folderName(const QString& title, const QString& startFolder)
 {
     return QFileDialog::getExistingDirectory(dialogParent(), title, startFolder);
 }
+
+int QtUi::runDialog(QDialog& dialog) { return dialog.exec(); }
 
 bool QtUi::startProgram(const QString& program, const QStringList& arguments, bool minimized)
 {

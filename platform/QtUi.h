@@ -13,6 +13,7 @@ public:
     QString saveFileName(const FileDialogRequest& request) override;
     QString folderName(const QString& title, const QString& startFolder) override;
     bool startProgram(const QString& program, const QStringList& arguments, bool minimized) override;
+    int runDialog(QDialog& dialog) override;
 };
 
 // "Etb files|*.etb|All|*.*" -> "Etb files (*.etb);;All (*.*)"

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+class QDialog;
 class QWidget;
 
 namespace platform {
@@ -67,6 +68,9 @@ public:
     virtual QString folderName(const QString& title, const QString& startFolder) = 0;
     // Starts another program detached; False when it could not be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments, bool minimized) = 0;
+    // Shows one of the suite's own dialogs modally and answers its result
+    // (QDialog::Accepted or Rejected); tests drive the dialog instead.
+    virtual int runDialog(QDialog& dialog) = 0;
 };
 
 // The installed service. Until a program or test installs one, a quiet service

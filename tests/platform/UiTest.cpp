@@ -36,3 +36,36 @@ TEST(SystemColors, StoredColoursAreBlueGreenRedAndSystemColoursFollowThePalette)
     EXPECT_EQ(platform::oleColor(0x8000000D), QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight));
     EXPECT_EQ(platform::oleColor(0x80000005), QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
 }
+
+#include "ScriptedUi.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+TEST(Ui, TheSuitesOwnDialogsAreDrivenByTheTestLikeAUser)
+{
+    QDialog dialog;
+    dialog.setWindowTitle("Choose");
+    auto* edit = new QLineEdit(&dialog);
+    auto* ok = new QPushButton("OK", &dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(edit);
+    layout->addWidget(ok);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+
+    testsupport::scriptedUi().answerDialog([&](QDialog& shown) {
+        EXPECT_TRUE(shown.isVisible());
+        QTest::keyClicks(edit, "table 3");
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    EXPECT_EQ(platform::ui().runDialog(dialog), QDialog::Accepted);
+    EXPECT_EQ(edit->text(), QStringLiteral("table 3"));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(testsupport::scriptedUi().calls().back().title, QStringLiteral("Choose"));
+
+    testsupport::scriptedUi().answerDialog([](QDialog&) {}); // closed without a choice
+    EXPECT_EQ(platform::ui().runDialog(dialog), QDialog::Rejected);
+}

@@ -1,5 +1,7 @@
 #include "ScriptedUi.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -15,6 +17,7 @@ const char* kindName(UiCall::Kind kind)
     case UiCall::SaveFile: return "save-file dialog";
     case UiCall::Folder: return "folder dialog";
     case UiCall::StartProgram: return "program start";
+    case UiCall::Dialog: return "dialog";
     }
     return "?";
 }
@@ -27,6 +30,10 @@ void ScriptedUi::answerOpenFile(const QString& path) { answers_.push_back({UiCal
 void ScriptedUi::answerSaveFile(const QString& path) { answers_.push_back({UiCall::SaveFile, 0, path}); }
 void ScriptedUi::answerFolder(const QString& path) { answers_.push_back({UiCall::Folder, 0, path}); }
 void ScriptedUi::answerStartProgram(bool started) { answers_.push_back({UiCall::StartProgram, started ? 1 : 0, {}}); }
+void ScriptedUi::answerDialog(std::function<void(QDialog&)> drive)
+{
+    answers_.push_back({UiCall::Dialog, 0, {}, std::move(drive)});
+}
 
 std::vector<UiCall> ScriptedUi::callsOf(UiCall::Kind kind) const
 {
@@ -87,6 +94,21 @@ QString ScriptedUi::folderName(const QString& title, const QString& startFolder)
 bool ScriptedUi::startProgram(const QString& program, const QStringList& arguments, bool minimized)
 {
     return take(UiCall::StartProgram, {UiCall::StartProgram, program, {}, minimized ? 1 : 0, arguments}).number != 0;
+}
+
+int ScriptedUi::runDialog(QDialog& dialog)
+{
+    const Answer a = take(UiCall::Dialog, {UiCall::Dialog, dialog.objectName(), dialog.windowTitle(), 0, {}});
+    if (!a.drive)
+        return QDialog::Rejected;
+    // Shown as the user would see it, but not modally: the test plays the user.
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    QCoreApplication::processEvents();
+    a.drive(dialog);
+    QCoreApplication::processEvents();
+    dialog.hide();
+    return dialog.result();
 }
 
 ScriptedUi& scriptedUi()

@@ -4,14 +4,17 @@
 
 #include "platform/Ui.h"
 
+class QDialog;
+
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace testsupport {
 
 struct UiCall {
-    enum Kind { MessageBox, InputBox, OpenFile, SaveFile, Folder, StartProgram };
+    enum Kind { MessageBox, InputBox, OpenFile, SaveFile, Folder, StartProgram, Dialog };
     Kind kind;
     QString text;   // message, prompt, program
     QString title;  // title; for file dialogs the filter
@@ -28,6 +31,10 @@ public:
     void answerSaveFile(const QString& path);
     void answerFolder(const QString& path);
     void answerStartProgram(bool started);
+    // The next dialog of the suite's own is handed to `drive`, which plays the
+    // user (sets fields, clicks buttons) while the dialog is shown; the dialog's
+    // result is the answer. The dialog is shown (not modally) while driven.
+    void answerDialog(std::function<void(QDialog&)> drive);
 
     const std::vector<UiCall>& calls() const { return calls_; }
     std::vector<UiCall> callsOf(UiCall::Kind kind) const;
@@ -43,12 +50,14 @@ public:
     QString saveFileName(const platform::FileDialogRequest& request) override;
     QString folderName(const QString& title, const QString& startFolder) override;
     bool startProgram(const QString& program, const QStringList& arguments, bool minimized) override;
+    int runDialog(QDialog& dialog) override;
 
 private:
     struct Answer {
         UiCall::Kind kind;
         int32_t number;
         QString text;
+        std::function<void(QDialog&)> drive;
     };
     Answer take(UiCall::Kind kind, const UiCall& call);
 
