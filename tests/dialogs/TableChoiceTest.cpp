@@ -1,0 +1,260 @@
+#include "dialogs/clsSelectTable.h"
+
+#include "ScriptedUi.h"
+#include "datamodel/common/Enums.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Sorvi27;
+using testsupport::scriptedUi;
+
+namespace {
+
+template <typename T>
+T* child(QDialog& d, const QString& name)
+{
+    T* w = d.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+}
+
+QRadioButton* op(QDialog& d, int i) { return child<QRadioButton>(d, QStringLiteral("op%1").arg(i)); }
+QCheckBox* chk(QDialog& d, int i) { return child<QCheckBox>(d, QStringLiteral("chk%1").arg(i)); }
+void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+void ok(QDialog& d) { click(child<QPushButton>(d, QStringLiteral("BTN1"))); }
+void cancel(QDialog& d) { click(child<QPushButton>(d, QStringLiteral("BTN2"))); }
+void altZero(QWidget* target) { QTest::keyClick(target, Qt::Key_0, Qt::AltModifier); }
+
+// Which table the single dialog has selected when it opens.
+int preselected(QDialog& d)
+{
+    for (int i = 0; i < 8; ++i)
+        if (op(d, i)->isChecked())
+            return i;
+    return -1;
+}
+
+} // namespace
+
+TEST(TableChoice, SingleChoiceRemembersTheLastTable)
+{
+    clsSelectTable tables;
+    EXPECT_EQ(tables.prevTableIndex(), 1);
+    int seen = -1;
+    scriptedUi().answerDialog([&](QDialog& d) {
+        seen = preselected(d);
+        ok(d);
+    });
+    EXPECT_EQ(tables.SelectStartingLocation(true, Telva27::eUSR), 8193);
+    EXPECT_EQ(seen, 1);
+
+    scriptedUi().answerDialog([&](QDialog& d) {
+        click(op(d, 3));
+        ok(d);
+    });
+    EXPECT_EQ(tables.SelectStartingLocation(true, Telva27::eUSR), 24577);
+    EXPECT_EQ(tables.prevTableIndex(), 3);
+
+    scriptedUi().answerDialog([&](QDialog& d) {
+        seen = preselected(d);
+        ok(d);
+    });
+    EXPECT_EQ(tables.SelectStartingLocation(false, -1), 24577);
+    EXPECT_EQ(seen, 3);
+}
+
+TEST(TableChoice, CancelEscapeAndCloseBox)
+{
+    clsSelectTable tables;
+    // Cancel and Escape answer -1 and keep the last table; the close box answers
+    // the selected table.
+    const struct {
+        const char* how;
+        std::function<void(QDialog&)> end;
+        int32_t answer;
+        int32_t prev;
+    } cases[] = {
+        {"cancel", [](QDialog& d) { click(op(d, 4)); cancel(d); }, -1, 1},
+        {"escape", [](QDialog& d) { click(op(d, 4)); QTest::keyClick(&d, Qt::Key_Escape); }, -1, 1},
+        {"close box", [](QDialog& d) { click(op(d, 4)); d.close(); }, 32769, 4},
+    };
+    for (const auto& c : cases) {
+        scriptedUi().answerDialog(c.end);
+        EXPECT_EQ(tables.SelectStartingLocation(false, -1), c.answer) << c.how;
+        EXPECT_EQ(tables.prevTableIndex(), c.prev) << c.how;
+    }
+}
+
+TEST(TableChoice, AltZeroTogglesTableZeroOnlyWhenAllowed)
+{
+    const struct {
+        bool viewZero;
+        Qt::KeyboardModifiers modifiers;
+        bool shown;
+    } cases[] = {
+        {true, Qt::AltModifier, true},
+        {false, Qt::AltModifier, false},
+        {true, Qt::AltModifier | Qt::KeypadModifier, false}, // the keypad's 0 never toggles
+        {true, Qt::NoModifier, false},
+    };
+    for (const auto& c : cases) {
+        clsSelectTable tables;
+        bool hiddenAtLoad = false, shown = false;
+        int row1Top = -1, frameHeight = -1;
+        scriptedUi().answerDialog([&](QDialog& d) {
+            hiddenAtLoad = op(d, 0)->isHidden();
+            // Sent to the focused option: the dialog sees keys before its controls.
+            QTest::keyClick(op(d, 1), Qt::Key_0, c.modifiers);
+            shown = !op(d, 0)->isHidden();
+            row1Top = op(d, 1)->y();
+            frameHeight = child<QGroupBox>(d, QStringLiteral("frameWaku"))->height();
+            ok(d);
+        });
+        tables.SelectStartingLocation(c.viewZero, Telva27::eSTD);
+        EXPECT_TRUE(hiddenAtLoad);
+        EXPECT_EQ(shown, c.shown) << c.viewZero << " " << c.modifiers;
+        // Table 1 takes row 0 while table 0 is hidden (240 or 705 twips).
+        EXPECT_EQ(row1Top, c.shown ? 47 : 16);
+        EXPECT_EQ(frameHeight, c.shown ? 257 : 225);
+    }
+}
+
+TEST(TableChoice, TableZeroChosenThenHiddenStillAnswersTableZero)
+{
+    clsSelectTable tables;
+    scriptedUi().answerDialog([&](QDialog& d) {
+        altZero(&d);
+        click(op(d, 0));
+        altZero(&d);
+        EXPECT_TRUE(op(d, 0)->isHidden());
+        ok(d);
+    });
+    EXPECT_EQ(tables.SelectStartingLocation(true, Telva27::eUSR), 1);
+    EXPECT_EQ(tables.prevTableIndex(), 0);
+
+    // Table 0 is hidden at load, so the next question preselects table 1.
+    int seen = -1;
+    scriptedUi().answerDialog([&](QDialog& d) {
+        seen = preselected(d);
+        ok(d);
+    });
+    EXPECT_EQ(tables.SelectStartingLocation(true, Telva27::eUSR), 8193);
+    EXPECT_EQ(seen, 1);
+}
+
+TEST(TableChoice, CaptionsFollowTheKindOfFile)
+{
+    const struct {
+        int32_t kind;
+        const char* title;
+    } cases[] = {{-1, "Select table"}, {Telva27::eSTD, "Select table(STD)"}, {Telva27::eUSR, "Select table(USER)"}};
+    for (const auto& c : cases) {
+        clsSelectTable tables;
+        QString frame, table0, table7, okText, cancelText;
+        scriptedUi().answerDialog([&](QDialog& d) {
+            frame = child<QGroupBox>(d, QStringLiteral("frameWaku"))->title();
+            table0 = op(d, 0)->text();
+            table7 = op(d, 7)->text();
+            okText = child<QPushButton>(d, QStringLiteral("BTN1"))->text();
+            cancelText = child<QPushButton>(d, QStringLiteral("BTN2"))->text();
+            ok(d);
+        });
+        tables.SelectStartingLocation(false, c.kind);
+        EXPECT_EQ(scriptedUi().callsOf(testsupport::UiCall::Dialog).back().title, QString::fromUtf8(c.title));
+        EXPECT_EQ(frame, QStringLiteral("Select table."));
+        EXPECT_EQ(table0, QStringLiteral("テーブル０"));
+        EXPECT_EQ(table7, QStringLiteral("Table 7"));
+        EXPECT_EQ(okText, QStringLiteral("OK"));
+        EXPECT_EQ(cancelText, QStringLiteral("&Cancel"));
+    }
+}
+
+TEST(TableChoice, MultiChoiceAnswersTheTickedTablesInOrder)
+{
+    clsSelectTable tables;
+    bool table1Ticked = false;
+    QString title, table0, selAll;
+    scriptedUi().answerDialog([&](QDialog& d) {
+        title = d.windowTitle();
+        table0 = chk(d, 0)->text();
+        selAll = child<QCheckBox>(d, QStringLiteral("chkSelAll"))->text();
+        table1Ticked = chk(d, 1)->isChecked();
+        click(chk(d, 5));
+        click(chk(d, 1));
+        click(chk(d, 2));
+        ok(d);
+    });
+    EXPECT_EQ(tables.SelectStartingLocationMulti(true), (std::vector<int32_t>{0, 16385, 40961}));
+    EXPECT_TRUE(table1Ticked);
+    EXPECT_EQ(tables.prevTableIndex(), 2);
+    EXPECT_EQ(title, QStringLiteral("Select table"));
+    EXPECT_EQ(table0, QStringLiteral("テーブル　０"));
+    EXPECT_EQ(selAll, QStringLiteral("全選択(&A)"));
+
+    // The next question ticks the lowest table of the last answer.
+    std::vector<bool> ticked;
+    scriptedUi().answerDialog([&](QDialog& d) {
+        for (int i = 0; i < 8; ++i)
+            ticked.push_back(chk(d, i)->isChecked());
+        cancel(d);
+    });
+    EXPECT_EQ(tables.SelectStartingLocationMulti(true), std::vector<int32_t>{0});
+    EXPECT_EQ(ticked, (std::vector<bool>{false, false, true, false, false, false, false, false}));
+    EXPECT_EQ(tables.prevTableIndex(), 2);
+
+    scriptedUi().answerDialog([&](QDialog& d) {
+        click(chk(d, 6));
+        d.close(); // the close box is a cancel
+    });
+    EXPECT_EQ(tables.SelectStartingLocationMulti(true), std::vector<int32_t>{0});
+    EXPECT_EQ(tables.prevTableIndex(), 2);
+}
+
+TEST(TableChoice, SelectAllCoversTheShownTables)
+{
+    const struct {
+        bool showZero;
+        std::vector<int32_t> answer;
+    } cases[] = {
+        {false, {0, 8193, 16385, 24577, 32769, 40961, 49153, 57345}},
+        {true, {0, 1, 8193, 16385, 24577, 32769, 40961, 49153, 57345}},
+    };
+    for (const auto& c : cases) {
+        clsSelectTable tables;
+        scriptedUi().answerDialog([&](QDialog& d) {
+            if (c.showZero)
+                altZero(&d);
+            click(child<QCheckBox>(d, QStringLiteral("chkSelAll")));
+            ok(d);
+        });
+        EXPECT_EQ(tables.SelectStartingLocationMulti(true), c.answer) << c.showZero;
+        EXPECT_EQ(tables.prevTableIndex(), c.answer[1] / 8192);
+    }
+}
+
+TEST(TableChoice, NothingTickedWarnsAndKeepsTheDialogOpen)
+{
+    clsSelectTable tables;
+    bool stillOpen = false;
+    // The answers are taken in order: the dialog first, then its warning.
+    scriptedUi().answerDialog([&](QDialog& d) {
+        click(chk(d, 1));
+        ok(d);
+        stillOpen = d.isVisible();
+        click(chk(d, 3));
+        ok(d);
+    });
+    scriptedUi().answerMessageBox(platform::vbOK);
+    EXPECT_EQ(tables.SelectStartingLocationMulti(false), (std::vector<int32_t>{0, 24577}));
+    EXPECT_TRUE(stillOpen);
+    const auto boxes = scriptedUi().callsOf(testsupport::UiCall::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("At least, one table must be selected!"));
+    EXPECT_EQ(boxes[0].style, platform::vbExclamation);
+}
