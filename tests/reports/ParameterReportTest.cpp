@@ -2,7 +2,7 @@
 #include "datamodel/parameters/colclsSelection.h"
 
 #include "ScriptedUi.h"
-#include "SheetInspection.h"
+#include "SheetReading.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
 #include "resource/clsResource.h"

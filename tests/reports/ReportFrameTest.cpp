@@ -1,7 +1,7 @@
 #include "datamodel/reports/ReportFrame.h"
 
 #include "ScriptedUi.h"
-#include "SheetInspection.h"
+#include "SheetReading.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
 #include "resource/clsResource.h"
