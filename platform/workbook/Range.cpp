@@ -129,41 +129,31 @@ void Range::setFontSize(double size)
 {
     if (!(size >= 1 && size <= 409))
         refuse("Unable to set the Size property of the Font class");
-    CellStyle s;
-    s.fontSize = size;
-    applyStyle(s);
+    applyField(&CellStyle::fontSize, size);
 }
 
 void Range::setFontName(const QString& name)
 {
     if (name.isEmpty() || name.size() > 31)
         refuse("Unable to set the Name property of the Font class");
-    CellStyle s;
-    s.fontName = name;
-    applyStyle(s);
+    applyField(&CellStyle::fontName, name);
 }
 
 void Range::setBold(bool bold)
 {
-    CellStyle s;
-    s.bold = bold;
-    applyStyle(s);
+    applyField(&CellStyle::bold, bold);
 }
 
 void Range::setItalic(bool italic)
 {
-    CellStyle s;
-    s.italic = italic;
-    applyStyle(s);
+    applyField(&CellStyle::italic, italic);
 }
 
 void Range::setFontColorIndex(int32_t colorIndex)
 {
     if (!isColorIndex(colorIndex) && colorIndex != xlColorIndexAutomatic)
         refuse("Unable to set the ColorIndex property of the Font class");
-    CellStyle s;
-    s.fontColorIndex = colorIndex;
-    applyStyle(s);
+    applyField(&CellStyle::fontColorIndex, colorIndex);
 }
 
 void Range::setHorizontalAlignment(int32_t alignment)
@@ -172,9 +162,7 @@ void Range::setHorizontalAlignment(int32_t alignment)
     static constexpr int32_t kKnown[] = {1, -4131, -4108, -4152, 5, -4130, 7, -4117};
     if (std::find(std::begin(kKnown), std::end(kKnown), alignment) == std::end(kKnown))
         refuse("Unable to set the HorizontalAlignment property of the Range class");
-    CellStyle s;
-    s.horizontalAlignment = alignment;
-    applyStyle(s);
+    applyField(&CellStyle::horizontalAlignment, alignment);
 }
 
 void Range::setVerticalAlignment(int32_t alignment)
@@ -183,16 +171,12 @@ void Range::setVerticalAlignment(int32_t alignment)
     static constexpr int32_t kKnown[] = {-4160, -4108, -4107, -4130, -4117};
     if (std::find(std::begin(kKnown), std::end(kKnown), alignment) == std::end(kKnown))
         refuse("Unable to set the VerticalAlignment property of the Range class");
-    CellStyle s;
-    s.verticalAlignment = alignment;
-    applyStyle(s);
+    applyField(&CellStyle::verticalAlignment, alignment);
 }
 
 void Range::setWrapText(bool wrap)
 {
-    CellStyle s;
-    s.wrapText = wrap;
-    applyStyle(s);
+    applyField(&CellStyle::wrapText, wrap);
 }
 
 void Range::setInteriorColorIndex(int32_t colorIndex)
@@ -229,9 +213,7 @@ void Range::setInteriorPatternColorIndex(int32_t colorIndex)
 {
     if (!isColorIndex(colorIndex) && colorIndex != xlColorIndexAutomatic)
         refuse("Unable to set the PatternColorIndex property of the Interior class");
-    CellStyle s;
-    s.patternColorIndex = colorIndex;
-    applyStyle(s);
+    applyField(&CellStyle::patternColorIndex, colorIndex);
 }
 
 void Range::setBorderWeight(int32_t bordersIndex, int32_t weight)

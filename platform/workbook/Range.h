@@ -84,6 +84,14 @@ public:
 
 private:
     void applyStyle(const CellStyle& change);
+    // Sets one format field on every cell of the range.
+    template <typename T>
+    void applyField(std::optional<T> CellStyle::*field, T value)
+    {
+        CellStyle change;
+        change.*field = value;
+        applyStyle(change);
+    }
     void drawInsideVertical(const Area& area, const BorderLine& line);
     void drawInsideHorizontal(const Area& area, const BorderLine& line);
 
