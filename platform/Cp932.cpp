@@ -45,12 +45,54 @@ Converter& fromUtf16() { thread_local Converter c("CP932", "UTF-16LE"); return c
 
 bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
-constexpr char16_t kNoCharacter = QChar::ReplacementCharacter;
+// A byte that is no character is kept as one private-use code point.
+constexpr char16_t kKeptByteBase = 0xF780;
+constexpr char16_t kKeptByteLast = kKeptByteBase + 0x7F;
 
-// The UTF-16 unit of every two-byte character with one lead byte, converted
-// once per thread the first time a text uses that lead byte: Japanese texts
-// draw on few lead bytes, and one conversion call per character would cost
-// more than reading the file.
+// No two-byte character decodes to U+0000, so it marks a pair that is none.
+constexpr char16_t kNoPair = 0;
+
+// The single bytes the Windows code page maps outside the character set proper.
+struct WindowsSingle {
+    unsigned char byte;
+    char16_t unit;
+};
+constexpr std::array<WindowsSingle, 5> kWindowsSingles{{
+    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3},
+}};
+
+// What a byte decodes to when it stands alone: ASCII, half-width katakana,
+// a Windows single, or else the byte kept.
+constexpr std::array<char16_t, 256> kSingles = [] {
+    std::array<char16_t, 256> singles{};
+    for (int b = 0; b < 256; ++b) {
+        if (b < 0x80)
+            singles[b] = static_cast<char16_t>(b);
+        else if (b >= 0xA1 && b <= 0xDF)
+            singles[b] = static_cast<char16_t>(0xFF61 + (b - 0xA1));
+        else
+            singles[b] = static_cast<char16_t>(kKeptByteBase + (b - 0x80));
+    }
+    for (const WindowsSingle& s : kWindowsSingles)
+        singles[s.byte] = s.unit;
+    return singles;
+}();
+
+// The byte a Windows single or a kept byte stands for; -1 for any other unit.
+int singleByteOf(char16_t unit)
+{
+    if (unit >= kKeptByteBase && unit <= kKeptByteLast)
+        return 0x80 + (unit - kKeptByteBase);
+    for (const WindowsSingle& s : kWindowsSingles)
+        if (s.unit == unit)
+            return s.byte;
+    return -1;
+}
+
+// The UTF-16 unit of every two-byte character with one lead byte (kNoPair
+// where the trail byte makes none), converted once per thread the first time
+// a text uses that lead byte: Japanese texts draw on few lead bytes, and one
+// conversion call per character would cost more than reading the file.
 const std::array<char16_t, 256>& rowOf(unsigned char lead)
 {
     thread_local std::array<std::unique_ptr<std::array<char16_t, 256>>, 256> rows;
@@ -62,20 +104,10 @@ const std::array<char16_t, 256>& rowOf(unsigned char lead)
             char16_t out[2];
             size_t outLen = sizeof out;
             const bool ok = toUtf16().convert(in, 2, reinterpret_cast<char*>(out), outLen) && outLen == 2;
-            (*row)[trail] = ok ? out[0] : kNoCharacter;
+            (*row)[trail] = ok ? out[0] : kNoPair;
         }
     }
     return *row;
-}
-
-// A byte that stands alone: ASCII, half-width katakana, or no character.
-char16_t singleByte(unsigned char b)
-{
-    if (b < 0x80)
-        return b;
-    if (b >= 0xA1 && b <= 0xDF)
-        return static_cast<char16_t>(0xFF61 + (b - 0xA1));
-    return kNoCharacter;
 }
 
 // Length in UTF-16 units of the character starting at i.
@@ -84,17 +116,27 @@ qsizetype charLength(const QString& text, qsizetype i)
     return (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
 }
 
-// CP932 bytes of one character, "?" when it has none.
-QByteArray encodeChar(const QChar* ch, qsizetype units)
+constexpr size_t kMaxCharBytes = 8;
+
+// Writes the CP932 bytes of one character to out ("?" when it has none) and
+// returns how many there are.
+qsizetype encodeChar(const QChar* ch, qsizetype units, char (&out)[kMaxCharBytes])
 {
-    const QChar c = ch[0];
-    if (units == 1 && c.unicode() < 0x80)
-        return QByteArray(1, static_cast<char>(c.unicode()));
-    char out[8];
+    const char16_t c = ch[0].unicode();
+    if (units == 1 && c < 0x80) {
+        out[0] = static_cast<char>(c);
+        return 1;
+    }
+    if (const int b = units == 1 ? singleByteOf(c) : -1; b >= 0) {
+        out[0] = static_cast<char>(b);
+        return 1;
+    }
     size_t outLen = sizeof out;
-    if (!fromUtf16().convert(reinterpret_cast<const char*>(ch), units * 2, out, outLen))
-        return QByteArray(1, '?');
-    return QByteArray(out, static_cast<qsizetype>(outLen));
+    if (!fromUtf16().convert(reinterpret_cast<const char*>(ch), static_cast<size_t>(units) * 2, out, outLen)) {
+        out[0] = '?';
+        return 1;
+    }
+    return static_cast<qsizetype>(outLen);
 }
 
 } // namespace
@@ -110,12 +152,21 @@ QString decode(QByteArrayView bytes)
     char16_t* next = out;
     while (in < end) {
         const unsigned char b = *in++;
-        if (b < 0x80)
+        if (b < 0x80) {
             *next++ = b;
-        else if (isLeadByte(b) && in < end)
-            *next++ = rowOf(b)[*in++];
-        else
-            *next++ = singleByte(b);
+            continue;
+        }
+        if (isLeadByte(b) && in < end) {
+            const char16_t pair = rowOf(b)[*in];
+            if (pair != kNoPair) {
+                *next++ = pair;
+                ++in;
+                continue;
+            }
+        }
+        // A lead byte without a valid trail stands alone; the byte after it
+        // is decoded on its own.
+        *next++ = kSingles[b];
     }
     result.truncate(next - out);
     return result;
@@ -139,7 +190,8 @@ QByteArray encode(const QString& text)
             continue;
         }
         const qsizetype units = charLength(text, i);
-        out += encodeChar(text.constData() + i, units);
+        char bytes[kMaxCharBytes];
+        out.append(bytes, encodeChar(text.constData() + i, units, bytes));
         i += units;
     }
     return out;
@@ -153,10 +205,11 @@ QString cutToBytes(const QString& text, int maxBytes)
     qsizetype i = 0;
     while (i < text.size()) {
         const qsizetype units = charLength(text, i);
-        const int bytes = static_cast<int>(encodeChar(text.constData() + i, units).size());
-        if (used + bytes > maxBytes)
+        char bytes[kMaxCharBytes];
+        const int count = static_cast<int>(encodeChar(text.constData() + i, units, bytes));
+        if (used + count > maxBytes)
             break;
-        used += bytes;
+        used += count;
         i += units;
     }
     return text.left(i);

@@ -2,12 +2,47 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+#include <optional>
+#include <set>
+
 namespace cp932 = platform::cp932;
 
 namespace {
 // "ミシン" (three full-width katakana, two bytes each) and half-width "ｱ" (one byte).
 const QString kMishin = QString::fromUtf8("ミシン");
 const QString kHalfA = QString::fromUtf8("ｱ");
+
+// Where a byte that is no character is kept: U+F780 + (byte - 0x80).
+constexpr char16_t kKeptFirst = 0xF780;
+constexpr char16_t kKeptLast = 0xF7FF;
+QString kept(unsigned char b) { return QString(QChar(char16_t(kKeptFirst + (b - 0x80)))); }
+
+QByteArray bytesOf(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (const int v : values)
+        bytes.append(static_cast<char>(v));
+    return bytes;
+}
+
+// The one UTF-16 unit iconv's CP932 makes of all the given bytes, if it makes exactly one.
+std::optional<char16_t> iconvCharacter(const QByteArray& bytes)
+{
+    static const iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(bytes.constData());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char16_t out[4];
+    char* outPtr = reinterpret_cast<char*>(out);
+    size_t room = sizeof out;
+    if (iconv(cd, &in, &inLeft, &outPtr, &room) == static_cast<size_t>(-1) || inLeft != 0
+        || room != sizeof out - 2)
+        return std::nullopt;
+    return out[0];
+}
+
+bool isReserved(char16_t c) { return (c >= kKeptFirst && c <= kKeptLast) || (c >= 0xF8F0 && c <= 0xF8F3); }
 } // namespace
 
 TEST(Cp932, RoundTripsJapaneseAndAscii)
@@ -24,12 +59,108 @@ TEST(Cp932, UnencodableCharactersBecomeQuestionMarks)
     EXPECT_EQ(cp932::encode(QString::fromUtf8("a\u00e9b\U0001F600")), QByteArray("a?b?"));
 }
 
-TEST(Cp932, InvalidBytesDecodeToReplacementAndAStrayLeadByteAtTheEnd)
+TEST(Cp932, WindowsSingleBytesMapBothWays)
 {
-    const QString text = cp932::decode(QByteArray("A\x83", 2));
-    ASSERT_EQ(text.size(), 2);
-    EXPECT_EQ(text[0], u'A');
-    EXPECT_EQ(text[1], QChar(QChar::ReplacementCharacter));
+    const struct {
+        int byte;
+        char16_t unit;
+    } singles[] = {{0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+    for (const auto& s : singles) {
+        SCOPED_TRACE(s.byte);
+        EXPECT_EQ(cp932::decode(bytesOf({s.byte})), QString(QChar(s.unit)));
+        EXPECT_EQ(cp932::encode(QString(QChar(s.unit))), bytesOf({s.byte}));
+    }
+}
+
+TEST(Cp932, BytesThatAreNoCharacterAreKept)
+{
+    const struct {
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {bytesOf({'A', 0x80, 0xFF, 'B'}), QStringLiteral("A\u0080\uF8F3B")},
+        // a lead byte at the end
+        {bytesOf({'A', 0x83}), QStringLiteral("A") + kept(0x83)},
+        // a lead byte whose trail makes no character: the trail is read on its own
+        {bytesOf({0x81, ' ', 'A'}), kept(0x81) + QStringLiteral(" A")},
+        {bytesOf({0x85, 0x81, 0x40}), kept(0x85) + QString(QChar(char16_t(0x3000)))},
+        {bytesOf({0xFC, 0xFC, 0xB1}), kept(0xFC) + kept(0xFC) + kHalfA},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.toHex().toStdString());
+        const QString text = cp932::decode(c.bytes);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(cp932::encode(text), c.bytes);
+        EXPECT_EQ(QString::fromUtf8(text.toUtf8()), text); // stays valid UTF-8 for the workbooks
+    }
+}
+
+// Every one- and two-byte sequence comes back byte for byte, except the code
+// page's duplicates, which come back in the one form Windows writes.
+TEST(Cp932, EveryByteSequenceRoundTrips)
+{
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray single = bytesOf({b});
+        EXPECT_EQ(cp932::encode(cp932::decode(single)), single) << std::hex << b;
+        if (const auto c = iconvCharacter(single)) {
+            EXPECT_FALSE(isReserved(*c)) << std::hex << b;
+        }
+    }
+
+    int duplicates = 0;
+    std::set<int> duplicateLeads;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead >= 0xA0 && lead <= 0xDF)
+            continue;
+        for (int trail = 0; trail < 256; ++trail) {
+            SCOPED_TRACE(testing::Message() << std::hex << lead << ' ' << trail);
+            const QByteArray pair = bytesOf({lead, trail});
+            const QString text = cp932::decode(pair);
+            if (const auto c = iconvCharacter(pair)) {
+                EXPECT_FALSE(isReserved(*c));
+                EXPECT_EQ(text, QString(QChar(*c)));
+            } else {
+                EXPECT_EQ(text, kept(uint8_t(lead)) + cp932::decode(bytesOf({trail})));
+            }
+            const QByteArray again = cp932::encode(text);
+            if (again == pair)
+                continue;
+            ++duplicates;
+            duplicateLeads.insert(lead);
+            EXPECT_EQ(again.size(), 2);
+            EXPECT_EQ(cp932::decode(again), text);
+            EXPECT_EQ(cp932::encode(cp932::decode(again)), again);
+        }
+    }
+    // The duplicates: NEC row 13 symbols also in JIS row 2 (0x87), IBM extensions
+    // also in NEC row 13 or JIS (0xFA), and the NEC-selected IBM extensions (0xED, 0xEE).
+    EXPECT_EQ(duplicates, 398);
+    EXPECT_EQ(duplicateLeads, (std::set<int>{0x87, 0xED, 0xEE, 0xFA}));
+}
+
+TEST(Cp932, ByteCountsAndCutsAgreeWithEncoding)
+{
+    const QString texts[] = {
+        QStringLiteral("A") + kMishin + kHalfA,
+        cp932::decode(bytesOf({0x85, 'A', 0x83, 0x7E, 0xFC})) + kMishin,
+        QStringLiteral("a\u00e9\uF8F0") + kept(0x9F),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        const QByteArray bytes = cp932::encode(text);
+        EXPECT_EQ(cp932::byteLength(text), bytes.size());
+        for (int max = 0; max <= bytes.size(); ++max) {
+            const QString cut = cp932::cutToBytes(text, max);
+            const QByteArray cutBytes = cp932::encode(cut);
+            EXPECT_TRUE(text.startsWith(cut));
+            EXPECT_TRUE(bytes.startsWith(cutBytes));
+            EXPECT_LE(cutBytes.size(), max);
+            if (cut.size() < text.size()) { // the next character would not fit
+                EXPECT_GT(cp932::byteLength(text.left(cut.size() + 1)), max);
+            }
+            EXPECT_EQ(cp932::fixedField(text, max), cutBytes + QByteArray(max - cutBytes.size(), '\0'));
+        }
+    }
 }
 
 TEST(Cp932, CutsOnlyAtCharacterBoundaries)
