@@ -52,6 +52,14 @@ void remove(const QString& app, const QString& section, const QString& key)
     checkStatus(store);
 }
 
+void clear(const QString& app)
+{
+    QSettings store = storeFor(app);
+    store.clear();
+    store.sync();
+    checkStatus(store);
+}
+
 QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
 } // namespace platform::settings

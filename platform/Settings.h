@@ -17,6 +17,9 @@ void write(const QString& app, const QString& section, const QString& key, const
 // Removes a value (a missing value reads as its default again).
 void remove(const QString& app, const QString& section, const QString& key);
 
+// Removes every value of the application.
+void clear(const QString& app);
+
 // Booleans and numbers as the store keeps them: "True"/"False", invariant decimals.
 QString boolText(bool value);
 

@@ -3,6 +3,7 @@
 #include "platform/AutomationDate.h"
 
 #include <QStandardPaths>
+#include <QUrl>
 
 using namespace Ostrel7;
 using testsupport::scriptedUi;
@@ -55,10 +56,39 @@ TEST_F(ShellCopyTest, FailsForMissingOrEmptySources)
     EXPECT_EQ(read(a), "x");
 }
 
-TEST_F(ShellCopyTest, DeleteRemovesFilesAndFoldersForGood)
+namespace {
+
+// The desktop's trash lives in the private data folder. HOME goes there too, so
+// that the test's files are on the user's own volume and go to that trash
+// whatever volume the temporary folder is on.
+class ShellDeleteTest : public FileFixture {
+protected:
+    void SetUp() override
+    {
+        savedHome = qgetenv("HOME");
+        qputenv("HOME", qgetenv("XDG_DATA_HOME"));
+        QDir(trash()).removeRecursively();
+    }
+    void TearDown() override { qputenv("HOME", savedHome); }
+
+    static QString trash()
+    {
+        return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath("Trash");
+    }
+    static QStringList trashed()
+    {
+        return QDir(trash() + "/files").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    QByteArray savedHome;
+};
+
+} // namespace
+
+TEST_F(ShellDeleteTest, DeleteMovesFilesAndFoldersToTheTrash)
 {
-    const QString a = write("a.txt");
-    write("tree/x/deep.txt");
+    const QString a = write("a.txt", "A");
+    write("tree/x/deep.txt", "D");
     write("keep/k.txt");
     ASSERT_TRUE(QFile::link(path("keep"), path("link")));
     EXPECT_TRUE(file.SHFileDelete(nullptr, a + "," + path("tree") + "," + path("link")));
@@ -67,9 +97,36 @@ TEST_F(ShellCopyTest, DeleteRemovesFilesAndFoldersForGood)
     EXPECT_FALSE(QFileInfo(path("link")).isSymLink());
     EXPECT_TRUE(QFileInfo::exists(path("keep/k.txt"))); // a link goes, not what it points to
 
+    // Restorable: the content is whole and the trash knows where each item came from.
+    EXPECT_EQ(trashed(), (QStringList{"a.txt", "link", "tree"}));
+    EXPECT_EQ(read(trash() + "/files/a.txt"), "A");
+    EXPECT_EQ(read(trash() + "/files/tree/x/deep.txt"), "D");
+    EXPECT_TRUE(QFileInfo(trash() + "/files/link").isSymLink());
+    EXPECT_TRUE(read(trash() + "/info/a.txt.trashinfo").contains("\nPath=" + QUrl::toPercentEncoding(a, "/") + "\n"));
+
     EXPECT_FALSE(file.SHFileDelete(nullptr, ""));
     EXPECT_FALSE(file.SHFileDelete(nullptr, path("none")));
     EXPECT_FALSE(file.SHFileDelete(nullptr, "/"));
+    EXPECT_TRUE(nothingShown());
+}
+
+TEST_F(ShellDeleteTest, AFileTheTrashCannotTakeStaysWhereItIs)
+{
+    const QString a = write("a.txt", "A");
+    write("cwd/.keep");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(path("cwd")));
+    QFile blocker(trash()); // a file where the trash folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    EXPECT_FALSE(file.SHFileDelete(nullptr, a));
+    QDir::setCurrent(before);
+    QFile::remove(trash());
+    EXPECT_EQ(read(a), "A");
+    // Never a stand-in trash in the working folder.
+    EXPECT_EQ(QDir(path("cwd")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{".keep"});
     EXPECT_TRUE(nothingShown());
 }
 

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -78,6 +79,16 @@ TEST(TextSelOp, WorksOnMultiLineTextAndIgnoresControlsWithoutText)
     EXPECT_EQ(text.textCursor().selectedText(), QString("one") + QChar(0x2029) + "two");
     method.TextSelOp(&text);
     EXPECT_FALSE(text.textCursor().hasSelection());
+
+    QPlainTextEdit plain;
+    plain.setPlainText("one\ntwo");
+    method.TextSelOpABS(&plain);
+    EXPECT_EQ(plain.textCursor().selectedText(), QString("one") + QChar(0x2029) + "two");
+    QComboBox combo;
+    combo.setEditable(true);
+    combo.setEditText("abc");
+    method.TextSelOpABS(&combo);
+    EXPECT_EQ(combo.lineEdit()->selectedText(), QString("abc"));
 
     QPushButton button("OK");
     method.TextSelOp(&button);

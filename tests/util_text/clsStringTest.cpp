@@ -2,8 +2,11 @@
 
 #include "TextTestSupport.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSize>
+#include <QTextEdit>
 
 using Ostrel7::clsString;
 using Ostrel7::ENUM_CheckKeyAscii;
@@ -115,12 +118,87 @@ TEST_F(StringTest, MaskSwallowsWrongKeysAndKeysBeyondTheLimit)
     }
 }
 
+namespace {
+
+// Puts the text into the control through the control's own interface, with
+// the whole text selected or nothing.
+void fill(QWidget* control, const QString& content, bool selectAll)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        line->setText(content);
+        selectAll ? line->selectAll() : line->deselect();
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        combo->setEditText(content);
+        selectAll ? combo->lineEdit()->selectAll() : combo->lineEdit()->deselect();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
+        plain->setPlainText(content);
+        if (selectAll)
+            plain->selectAll();
+    } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
+        rich->setPlainText(content);
+        if (selectAll)
+            rich->selectAll();
+    }
+}
+
+} // namespace
+
+TEST_F(StringTest, MaskWorksOnEveryKindOfTextControl)
+{
+    QLineEdit line;
+    QPlainTextEdit plain;
+    QTextEdit rich;
+    QComboBox combo;
+    combo.setEditable(true);
+    const struct {
+        const char* content;
+        bool selectAll;
+        int16_t after;
+    } cases[] = {
+        {"12345678", false, 0}, {"12345678", true, '5'}, {"1234567", false, '5'}, {"", false, '5'},
+    };
+    for (QWidget* control : std::initializer_list<QWidget*>{&line, &plain, &rich, &combo}) {
+        for (const auto& c : cases) {
+            fill(control, QString::fromLatin1(c.content), c.selectAll);
+            int16_t key = '5';
+            text.Mask(control, 8, Ostrel7::wantNUM_nDecimal_nMinus, key);
+            EXPECT_EQ(key, c.after) << control->metaObject()->className() << " '" << c.content << "'";
+        }
+    }
+    EXPECT_TRUE(testsupport::scriptedUi().calls().empty());
+}
+
+TEST_F(StringTest, MaskCountsALineBreakOfAMultiLineBoxAsTwoCharacters)
+{
+    QPlainTextEdit plain;
+    QTextEdit rich;
+    const struct {
+        const char* content;
+        int16_t after;
+    } cases[] = {{"123\n456", 0}, {"12\n456", '5'}};
+    for (QWidget* control : std::initializer_list<QWidget*>{&plain, &rich}) {
+        for (const auto& c : cases) {
+            fill(control, QString::fromLatin1(c.content), false);
+            int16_t key = '5';
+            text.Mask(control, 8, Ostrel7::wantNUM_nDecimal_nMinus, key);
+            EXPECT_EQ(key, c.after) << control->metaObject()->className() << " '" << c.content << "'";
+        }
+    }
+}
+
 TEST_F(StringTest, MaskOnAnObjectWithoutTextReportsAndKeepsTheKey)
 {
     QObject notATextBox;
     int16_t key = '5';
     expectOneReport();
     text.Mask(&notATextBox, 8, Ostrel7::wantNUM_nDecimal_nMinus, key);
+    checkReported("Mask", 438);
+    EXPECT_EQ(key, '5');
+
+    QComboBox listOnly; // a combo box that cannot be edited has no text to fill
+    listOnly.addItem("12345678");
+    expectOneReport();
+    text.Mask(&listOnly, 8, Ostrel7::wantNUM_nDecimal_nMinus, key);
     checkReported("Mask", 438);
     EXPECT_EQ(key, '5');
 

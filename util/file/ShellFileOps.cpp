@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace Ostrel7::shellops {
 
@@ -112,15 +113,21 @@ bool copyEntry(const QString& source, QString target, bool overwrite, bool renam
     return copyFile(source, target);
 }
 
-bool deletePath(const QString& path)
+// Makes sure the user's own trash folder exists. Qt falls back to it when an
+// item's volume has no trash of its own, and when it cannot be made, Qt takes
+// the working folder for the trash; so nothing is moved without it.
+bool homeTrashReady()
 {
-    const QFileInfo entry(path);
-    if (isRoot(path))
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty() || !QDir().mkpath(data))
         return false;
-    if (entry.isDir() && !entry.isSymLink())
-        return QDir(path).removeRecursively();
-    return QFile::remove(path);
+    const QString trash = QDir(data).filePath(QStringLiteral("Trash"));
+    if (QFileInfo(trash).isDir())
+        return true;
+    return QDir().mkdir(trash, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
+
+bool trashPath(const QString& path) { return !isRoot(path) && QFile::moveToTrash(path); }
 
 } // namespace
 
@@ -155,12 +162,14 @@ bool copyItems(const QStringList& items, const QString& to, bool overwrite, bool
 
 bool deleteItems(const QStringList& items)
 {
+    if (!homeTrashReady())
+        return false;
     for (const QString& item : items) {
         const QStringList paths = expand(item);
         if (paths.isEmpty())
             return false;
         for (const QString& path : paths)
-            if (!deletePath(path))
+            if (!trashPath(path))
                 return false;
     }
     return true;

@@ -4,9 +4,10 @@
 // here, with the shell's answer: True when every item was handled, False at the
 // first item that failed (the items before it stay handled).
 //
-// Deleting deletes: there is no recycle bin behind it and nothing asks for a
-// confirmation first. A copy that may overwrite replaces each target file whole
-// (write beside, then rename), so a failed copy leaves the old target intact.
+// Deleting moves the items to the desktop's trash (the freedesktop.org trash
+// that file managers show), from where the user can restore them; nothing asks
+// for a confirmation first. A copy that may overwrite replaces each target file
+// whole (write beside, then rename), so a failed copy leaves the old target intact.
 
 #include <QString>
 #include <QStringList>
@@ -24,9 +25,11 @@ QStringList pathList(const QString& from);
 // with neither the target is kept and the copy fails.
 bool copyItems(const QStringList& items, const QString& to, bool overwrite, bool renameOnCollision);
 
-// Deletes every item (file, folder with its contents, or pattern). An empty
-// item, the root folder and an item that matches nothing fail. A symbolic link
-// is removed itself, never what it points to.
+// Moves every item (file, folder with its contents, or pattern) to the trash.
+// An empty item, the root folder, an item that matches nothing and an item the
+// trash cannot take (no usable trash, another volume) fail; such an item stays
+// where it is, it is never deleted outright. A symbolic link is moved itself,
+// never what it points to.
 bool deleteItems(const QStringList& items);
 
 } // namespace Ostrel7::shellops

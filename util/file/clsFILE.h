@@ -52,7 +52,7 @@ public:
     // is no progress window, so lpszProgresTitle is not shown.
     bool SHFileCopy(QWidget* hwnd, const QString& pFrom, const QString& pTo, const QString& lpszProgresTitle = QString(),
                     bool booOverWrite = true, bool booRenameOnCollision = false);
-    // Deletes the items of pFrom for good: no recycle bin, no confirmation.
+    // Moves the items of pFrom to the desktop's trash, without a confirmation.
     bool SHFileDelete(QWidget* hwnd, const QString& pFrom);
     // Recreates the folders below sFromFolder below sToFolder (no files).
     bool CloneFolders(const QString& sFromFolder, const QString& sToFolder);

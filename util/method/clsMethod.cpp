@@ -4,6 +4,7 @@
 #include "util/method/Edge3D.h"
 #include "util/method/ErrorLog.h"
 #include "util/method/KeyState.h"
+#include "util/method/TextControl.h"
 #include "util/method/Trap.h"
 #include "util/need/xNEED.h"
 #include "platform/Clock.h"
@@ -26,7 +27,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -94,44 +94,14 @@ void requireObject(const void* object, int32_t number = platform::errObjectNotSe
 
 bool canPaint(QPainter* painter) { return painter && painter->isActive(); }
 
-// The text part of a control that has one, as the selection helpers see it.
-struct TextControl {
-    QLineEdit* line = nullptr;
-    QTextEdit* rich = nullptr;
-    QPlainTextEdit* plain = nullptr;
-};
-
-TextControl textControl(QWidget* widget)
-{
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        widget = combo->lineEdit(); // null unless the combo box is editable
-    return {qobject_cast<QLineEdit*>(widget), qobject_cast<QTextEdit*>(widget), qobject_cast<QPlainTextEdit*>(widget)};
-}
-
 // Select all, or drop the selection with the caret at its start.
-QTextCursor selected(QTextCursor cursor, bool all)
-{
-    if (all)
-        cursor.select(QTextCursor::Document);
-    else
-        cursor.setPosition(cursor.selectionStart());
-    return cursor;
-}
-
 void selectText(QWidget* widget, bool all)
 {
-    const TextControl control = textControl(widget);
-    if (control.line) {
-        QLineEdit* line = control.line;
-        if (all)
-            line->setSelection(0, static_cast<int>(line->text().length()));
-        else
-            line->setCursorPosition(line->hasSelectedText() ? line->selectionStart() : line->cursorPosition());
-    } else if (control.rich) {
-        control.rich->setTextCursor(selected(control.rich->textCursor(), all));
-    } else if (control.plain) {
-        control.plain->setTextCursor(selected(control.plain->textCursor(), all));
-    }
+    TextControl control(widget);
+    if (all)
+        control.selectAll();
+    else
+        control.dropSelection();
 }
 
 // Wait lengths: negative and NaN wait for nothing, huge ones are capped at years.
@@ -333,7 +303,7 @@ void clsMethod::TextSelOp(QWidget* txtCTL)
     try {
         selectText(txtCTL, keystate::tabDown() || keystate::altDown());
     } catch (...) {
-        // A control without text is left as it is, without a report.
+        // No control, or one without text: left as it is, without a report.
     }
 }
 

@@ -1,5 +1,6 @@
 #include "clsString.h"
 
+#include "util/method/TextControl.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 #include "platform/Cp932.h"
@@ -20,7 +21,6 @@ namespace {
 
 // Texts longer than this were walked with a 16-bit counter, which overflowed.
 constexpr qsizetype kLongestWalkedText = 32766;
-constexpr int32_t kObjectLacksMember = 438;
 
 bool isNull(const QVariant& value) { return !value.isValid() || value.isNull(); }
 
@@ -70,17 +70,6 @@ std::optional<int16_t> keyOfBytes(const QByteArray& bytes)
     if (bytes.size() == 2)
         return static_cast<int16_t>((static_cast<uint8_t>(bytes[0]) << 8) | static_cast<uint8_t>(bytes[1]));
     return std::nullopt;
-}
-
-// A text property of a control, reached by name as the forms runtime did.
-QString textProperty(const QObject* control, const char* name)
-{
-    if (!control)
-        throw platform::RuntimeError(platform::errObjectNotSet);
-    const QVariant value = control->property(name);
-    if (!value.isValid())
-        throw platform::RuntimeError(kObjectLacksMember);
-    return value.toString();
 }
 
 // The number a value stands for in a number format, or nothing for a text
@@ -229,7 +218,8 @@ void clsString::Mask(QObject* txtObj, int32_t lenChar, ENUM_CheckKeyAscii maskTy
             KeyAscii = 0;
             return;
         }
-        if (textProperty(txtObj, "selectedText").isEmpty() && textProperty(txtObj, "text").size() >= lenChar)
+        const TextControl control(txtObj);
+        if (control.selectedText().isEmpty() && control.text().size() >= lenChar)
             KeyAscii = 0;
     });
 }

@@ -54,9 +54,10 @@ public:
     bool CheckKeyAscii(int16_t KeyAscii, ENUM_CheckKeyAscii Which);
     // The code of the key's upper-case character.
     int16_t CvToBigASC(int16_t KeyAscii);
-    // KeyPress filter of a text control holding at most lenChar characters:
-    // swallows (sets to 0) a key of the wrong kind, or one typed into a full
-    // control with nothing selected.
+    // KeyPress filter of a text control holding at most lenChar characters
+    // (a line edit, a multi-line box or an editable combo box; a line break
+    // counts as its two characters CR LF): swallows (sets to 0) a key of the
+    // wrong kind, or one typed into a full control with nothing selected.
     void Mask(QObject* txtObj, int32_t lenChar, ENUM_CheckKeyAscii maskType, int16_t& KeyAscii);
     // Removes every CR and LF.
     QString TrimReturn(const QString& sTarget);

@@ -1,0 +1,147 @@
+#include "SettingsTable.h"
+
+#include "clsProperty.h"
+#include "platform/RuntimeError.h"
+#include "platform/Settings.h"
+#include "platform/Trim.h"
+#include "platform/Val.h"
+#include "platform/VariantText.h"
+
+#include <cmath>
+
+namespace Ostrel7 {
+
+namespace {
+
+// The text-to-Boolean conversion of stored values: "True" and "False" in any
+// letter case, or a number, which is True unless it is 0.
+bool booleanOf(const QString& text)
+{
+    const QString word = platform::Trim(text);
+    if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    return platform::NumberOf(word) != 0;
+}
+
+// A number given as a number, a Boolean (True is -1) or a text.
+double numberOf(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool: return value.toBool() ? -1.0 : 0.0;
+    case QMetaType::QString: return platform::NumberOf(value.toString());
+    default: break;
+    }
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        throw platform::RuntimeError(platform::errTypeMismatch);
+    return number;
+}
+
+// The value as the type holds it. Throws RuntimeError(13) when it does not
+// convert, RuntimeError(6) for a whole number beyond 32 bits.
+QVariant converted(const QVariant& value, SettingType type)
+{
+    switch (type) {
+    case SettingType::Text: return platform::variantText(value);
+    case SettingType::Bool:
+        return value.typeId() == QMetaType::Bool ? value.toBool() : booleanOf(platform::variantText(value));
+    case SettingType::Int: return platform::toWhole<int32_t>(numberOf(value));
+    case SettingType::Double: return numberOf(value);
+    }
+    throw platform::RuntimeError(platform::errTypeMismatch);
+}
+
+bool sameSetting(const SettingDecl& decl, const QString& section, const QString& key)
+{
+    return decl.section.compare(section, Qt::CaseInsensitive) == 0 && decl.key.compare(key, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+SettingsTable::SettingsTable(QString app, QList<SettingDecl> settings)
+    : app_(std::move(app)), settings_(std::move(settings))
+{
+    for (qsizetype i = 0; i < settings_.size(); ++i) {
+        SettingDecl& decl = settings_[i];
+        for (qsizetype j = 0; j < i; ++j)
+            if (sameSetting(settings_[j], decl.section, decl.key))
+                throw platform::RuntimeError(platform::errInvalidCall);
+        decl.defaultValue = converted(decl.defaultValue, decl.type);
+    }
+}
+
+bool SettingsTable::writeMissingDefaults(clsProperty& property, const SettingDecl** failed) const
+{
+    for (const SettingDecl& decl : settings_) {
+        if (!property.RegDefaultKey(app_, decl.section, decl.key, decl.defaultValue)) {
+            if (failed)
+                *failed = &decl;
+            return false;
+        }
+    }
+    return true;
+}
+
+QString SettingsTable::readText(const QString& section, const QString& key) const
+{
+    return read(section, key, SettingType::Text).toString();
+}
+
+bool SettingsTable::readBool(const QString& section, const QString& key) const
+{
+    return read(section, key, SettingType::Bool).toBool();
+}
+
+int32_t SettingsTable::readInt(const QString& section, const QString& key) const
+{
+    return read(section, key, SettingType::Int).toInt();
+}
+
+double SettingsTable::readDouble(const QString& section, const QString& key) const
+{
+    return read(section, key, SettingType::Double).toDouble();
+}
+
+void SettingsTable::write(const QString& section, const QString& key, const QVariant& value) const
+{
+    const SettingDecl& decl = declaration(section, key, std::nullopt);
+    platform::settings::write(app_, decl.section, decl.key, platform::variantText(converted(value, decl.type)));
+}
+
+void SettingsTable::resetToDefaults() const
+{
+    platform::settings::clear(app_);
+    for (const SettingDecl& decl : settings_)
+        platform::settings::write(app_, decl.section, decl.key, platform::variantText(decl.defaultValue));
+}
+
+const SettingDecl& SettingsTable::declaration(const QString& section, const QString& key,
+                                              std::optional<SettingType> type) const
+{
+    for (const SettingDecl& decl : settings_) {
+        if (!sameSetting(decl, section, key))
+            continue;
+        if (type && decl.type != *type)
+            throw platform::RuntimeError(platform::errTypeMismatch);
+        return decl;
+    }
+    throw platform::RuntimeError(platform::errInvalidCall);
+}
+
+QVariant SettingsTable::read(const QString& section, const QString& key, SettingType type) const
+{
+    const SettingDecl& decl = declaration(section, key, type);
+    if (const std::optional<QString> stored = platform::settings::read(app_, decl.section, decl.key)) {
+        try {
+            return converted(*stored, type);
+        } catch (const platform::RuntimeError&) {
+            // A value that is no longer of its type reads as the default.
+        }
+    }
+    return decl.defaultValue;
+}
+
+} // namespace Ostrel7

@@ -1,0 +1,74 @@
+#pragma once
+// The per-user settings of one application, declared once as a table: each
+// entry names its section and key, the default that start-up writes where the
+// value is missing, and the type the value is read as. Values are kept as text
+// (Booleans "True"/"False", numbers in invariant decimal); a value that is
+// missing, empty or does not convert to its type reads as its default.
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <optional>
+
+namespace Ostrel7 {
+
+class clsProperty;
+
+enum class SettingType { Text, Bool, Int, Double };
+
+// One setting. Int is a 32-bit whole number. The default is any value that
+// converts to the type (true, 1900, "4829", a folder path).
+struct SettingDecl {
+    QString section;
+    QString key;
+    QVariant defaultValue;
+    SettingType type = SettingType::Text;
+};
+
+class SettingsTable {
+public:
+    // Throws RuntimeError(13) for a default that does not convert to its type
+    // and RuntimeError(5) for a setting declared twice (section and key
+    // compared without regard to letter case, as the settings were addressed).
+    SettingsTable(QString app, QList<SettingDecl> settings);
+
+    const QString& app() const { return app_; }
+    // The declarations in table order, each default converted to its type.
+    const QList<SettingDecl>& settings() const { return settings_; }
+
+    // For each setting in table order, clsProperty::RegDefaultKey writes its
+    // default where the value is missing or empty. Stops at the first setting
+    // it fails for (RegDefaultKey has reported the error) and answers False,
+    // `failed` (when given) pointing at that declaration; True when every
+    // default is in place.
+    bool writeMissingDefaults(clsProperty& property, const SettingDecl** failed = nullptr) const;
+
+    // The stored value in the setting's type, or its default where the value
+    // is missing, empty or does not convert. Throws RuntimeError(5) for a
+    // setting the table does not declare, RuntimeError(13) for one declared
+    // with another type, and the store's error when it cannot be read.
+    QString readText(const QString& section, const QString& key) const;
+    bool readBool(const QString& section, const QString& key) const;
+    int32_t readInt(const QString& section, const QString& key) const;
+    double readDouble(const QString& section, const QString& key) const;
+
+    // Stores the value converted to the setting's type. Throws as the reads do,
+    // RuntimeError(13) or (6) for a value that does not convert or fit, and the
+    // store's error when it cannot be written.
+    void write(const QString& section, const QString& key, const QVariant& value) const;
+
+    // Removes every value of the application and writes every default, so that
+    // a test starts from the store a first start leaves behind.
+    void resetToDefaults() const;
+
+private:
+    // The declaration of the setting; with a type, it must be declared with that type.
+    const SettingDecl& declaration(const QString& section, const QString& key, std::optional<SettingType> type) const;
+    QVariant read(const QString& section, const QString& key, SettingType type) const;
+
+    QString app_;
+    QList<SettingDecl> settings_;
+};
+
+} // namespace Ostrel7
