@@ -1,23 +1,105 @@
 #include "AtomicFile.h"
 
+#include "FileOps.h"
 #include "RuntimeError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QStringList>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
-[[noreturn]] void throwFor(const QSaveFile& file)
+using namespace fileops;
+
+[[noreturn]] void fail(int number, const QString& path, const QString& outcome = {})
 {
-    switch (file.error()) {
-    case QFileDevice::PermissionsError: throw RuntimeError(errPermissionDenied);
-    case QFileDevice::ResourceError: throw RuntimeError(errDiskFull);
-    case QFileDevice::OpenError:
-        throw RuntimeError(QFileInfo(file.fileName()).absoluteDir().exists() ? errPermissionDenied : errPathNotFound);
-    default: throw RuntimeError(errPathFileAccess);
+    QString text = QStringLiteral("%1: %2").arg(RuntimeError::standardText(number), QDir::toNativeSeparators(path));
+    if (!outcome.isEmpty())
+        text += QStringLiteral(". ") + outcome;
+    throw RuntimeError(number, text);
+}
+
+[[noreturn]] void failWithErrno(int errnoValue, const QString& path, const QString& outcome = {})
+{
+    fail(errorNumberFor(errnoValue, path), path, outcome);
+}
+
+// A hidden name beside the target that no other file has yet.
+QString besideName(const QFileInfo& target, const char* suffix)
+{
+    const QString tag = QString::number(QRandomGenerator::global()->generate(), 36);
+    return target.absoluteDir().filePath(QStringLiteral(".%1.%2%3").arg(target.fileName(), tag, QLatin1String(suffix)));
+}
+
+// The permission bits a replacement takes over: the old file's, or the usual
+// ones of a new file.
+mode_t modeFor(const QString& target)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0)
+        return st.st_mode & 07777;
+    return 0666;
+}
+
+// Writes the bytes into a new hidden file beside the target and forces them to
+// the disk; answers its name. Nothing is left behind on failure.
+QString writeBeside(const QString& target, const QByteArray& content, const char* suffix)
+{
+    const QFileInfo info(target);
+    const mode_t mode = modeFor(target);
+    for (int attempt = 0;; ++attempt) {
+        const QString name = besideName(info, suffix);
+        const int fd = createExclusive(name, mode);
+        if (fd < 0) {
+            if (errno == EEXIST && attempt < 100)
+                continue;
+            failWithErrno(errno, target);
+        }
+        ::fchmod(fd, mode); // the creation mask must not narrow an old file's bits
+        if (!writeAll(fd, content.constData(), content.size(), name) || !flush(fd, name)) {
+            const int cause = errno;
+            ::close(fd);
+            removeQuietly(name);
+            failWithErrno(cause, target);
+        }
+        if (!fileops::close(fd, name)) {
+            const int cause = errno;
+            removeQuietly(name);
+            failWithErrno(cause, target);
+        }
+        return name;
+    }
+}
+
+// A second name for the old file, so it can be put back. File systems without
+// hard links (a memory stick) get a copy instead.
+QString keepAside(const QString& target)
+{
+    const QFileInfo info(target);
+    for (int attempt = 0;; ++attempt) {
+        const QString name = besideName(info, ".old");
+        if (link(target, name))
+            return name;
+        if (errno == EEXIST && attempt < 100)
+            continue;
+        if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK)
+            failWithErrno(errno, target);
+        QFile old(target);
+        if (!old.open(QIODevice::ReadOnly))
+            fail(errPermissionDenied, target);
+        const QByteArray bytes = old.readAll();
+        if (old.error() != QFileDevice::NoError)
+            fail(errDeviceIO, target);
+        return writeBeside(target, bytes, ".old");
     }
 }
 
@@ -30,40 +112,110 @@ void replaceFile(const QString& path, const QByteArray& content)
     replacement.commit();
 }
 
-FileReplacement::FileReplacement() = default;
+FileReplacement::~FileReplacement() { discard(); }
 
-FileReplacement::~FileReplacement()
+void FileReplacement::discard()
 {
-    for (auto& file : staged_)
-        if (file)
-            file->cancelWriting();
+    for (const Staged& file : staged_) {
+        if (!file.written.isEmpty())
+            removeQuietly(file.written);
+        if (!file.kept.isEmpty())
+            removeQuietly(file.kept);
+    }
+    staged_.clear();
 }
 
 void FileReplacement::stage(const QString& path, const QByteArray& content)
 {
-    auto file = std::make_unique<QSaveFile>(path);
+    const QString target = resolveLinks(path);
+    for (const Staged& file : staged_)
+        if (file.target == target)
+            fail(errPathFileAccess, path, QStringLiteral("The same file is named twice in one save"));
+    const QFileInfo info(target);
+    if (info.isDir())
+        fail(errPathFileAccess, path);
     // A target marked read-only must stay so: refuse rather than rename over it.
     // The owner's write bit decides, so that this holds for every user, root included.
-    const QFileInfo target(path);
-    if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
-        throw RuntimeError(errPermissionDenied);
-    if (!file->open(QIODevice::WriteOnly))
-        throwFor(*file);
-    if (file->write(content) != content.size()) {
-        file->cancelWriting();
-        throwFor(*file);
-    }
-    staged_.push_back(std::move(file));
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
+        fail(errPermissionDenied, path);
+    staged_.push_back({target, QString(), QString()});
+    staged_.back().written = writeBeside(target, content, ".new");
 }
 
 void FileReplacement::commit()
 {
-    for (auto& file : staged_) {
-        if (!file->commit())
-            throwFor(*file);
-        file.reset();
-    }
+    keepOldFiles();
+    placeNewFiles();
+    syncFolders();
+    for (Staged& file : staged_)
+        if (!file.kept.isEmpty())
+            removeQuietly(file.kept);
     staged_.clear();
+}
+
+void FileReplacement::keepOldFiles()
+{
+    try {
+        for (Staged& file : staged_)
+            if (QFileInfo::exists(file.target))
+                file.kept = keepAside(file.target);
+    } catch (const RuntimeError& e) {
+        discard();
+        throw RuntimeError(e.number(), e.description() + QStringLiteral(". No file was changed"));
+    }
+}
+
+void FileReplacement::placeNewFiles()
+{
+    for (size_t placed = 0; placed < staged_.size(); ++placed) {
+        Staged& file = staged_[placed];
+        if (!rename(file.written, file.target))
+            rollBack(placed, errno, file.target);
+        file.written.clear();
+    }
+}
+
+void FileReplacement::syncFolders()
+{
+    QSet<QString> synced;
+    for (const Staged& file : staged_) {
+        const QString folder = QFileInfo(file.target).absolutePath();
+        if (synced.contains(folder))
+            continue;
+        if (!syncFolder(folder))
+            rollBack(staged_.size(), errno, folder);
+        synced.insert(folder);
+    }
+}
+
+void FileReplacement::rollBack(size_t placed, int cause, const QString& where)
+{
+    QStringList notRestored;
+    for (size_t i = placed; i-- > 0;) {
+        Staged& file = staged_[i];
+        if (file.kept.isEmpty()) {
+            removeQuietly(file.target); // there was no file before this save
+            continue;
+        }
+        if (rename(file.kept, file.target)) {
+            file.kept.clear();
+            continue;
+        }
+        // The old content stays under its second name; the message says where.
+        notRestored << QStringLiteral("%1 (old content kept as %2)")
+                           .arg(QDir::toNativeSeparators(file.target), QFileInfo(file.kept).fileName());
+        file.kept.clear();
+    }
+    QSet<QString> folders;
+    for (size_t i = 0; i < placed; ++i)
+        folders.insert(QFileInfo(staged_[i].target).absolutePath());
+    for (const QString& folder : folders)
+        syncFolder(folder); // best effort: the error to report is the cause
+    const QString outcome = notRestored.isEmpty()
+        ? QStringLiteral("No file was changed")
+        : QStringLiteral("These files were replaced and could not be put back: %1").arg(notRestored.join(QStringLiteral(", ")));
+    discard();
+    failWithErrno(cause, where, outcome);
 }
 
 } // namespace platform

@@ -1,14 +1,15 @@
 #pragma once
 // A user's file is only ever replaced whole: the new content is written to a
-// temporary file beside the target and renamed over it, so a failure at any
-// point leaves the old file as it was.
+// temporary file beside the target, forced to the disk, and renamed over it,
+// so a failure at any point (a full disk included) leaves the old file as it
+// was and is answered as a failure.
+//
+// A symbolic link is written through: the file it points to is replaced and
+// the link stays.
 
 #include <QByteArray>
 #include <QString>
-#include <memory>
 #include <vector>
-
-class QSaveFile;
 
 namespace platform {
 
@@ -17,22 +18,38 @@ namespace platform {
 void replaceFile(const QString& path, const QByteArray& content);
 
 // Several files that belong together (a table and its SEK, a step file and its
-// note file): every new content is written out completely before the first
-// target is replaced, so a failure while preparing leaves all targets intact.
+// note file, the ten setting files of the archive) are replaced all or nothing:
+// every new content is written out completely first, the old files are kept
+// aside until every new one is in place, and a failure on the way puts back
+// the ones already replaced. The error then says what happened.
 class FileReplacement {
 public:
-    FileReplacement();
+    FileReplacement() = default;
     ~FileReplacement(); // discards what was not committed
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
 
-    // Writes the content to a temporary file beside the target. Throws RuntimeError.
+    // Writes the content to a temporary file beside the target. Throws
+    // RuntimeError, also when the target is already staged (a file can't be
+    // two files of one set).
     void stage(const QString& path, const QByteArray& content);
-    // Renames every staged file over its target, in staging order. Throws RuntimeError.
+    // Puts every staged file in place, in staging order. Throws RuntimeError.
     void commit();
 
 private:
-    std::vector<std::unique_ptr<QSaveFile>> staged_;
+    struct Staged {
+        QString target;  // links resolved
+        QString written; // the new content, until renamed over the target
+        QString kept;    // the old content, until every target is in place
+    };
+
+    void discard(); // removes the temporary and kept files still listed
+    void keepOldFiles();
+    void placeNewFiles();
+    void syncFolders();
+    [[noreturn]] void rollBack(size_t placed, int cause, const QString& where);
+
+    std::vector<Staged> staged_;
 };
 
 } // namespace platform

@@ -30,62 +30,6 @@ const QString kCenterHeader = QStringLiteral("&9&F  &A  &P / &N  &D");
 
 ENUM_EXCELVERSIONINDEX ExcelVersion() { return g_excelVersion; }
 
-// An older workbook of the target name is moved aside, not deleted outright:
-// when the save then fails the user keeps the old file. Like a delete without
-// forcing, a file marked read-only is refused; so is a folder of that name.
-class ReportFrame::OlderFile {
-public:
-    explicit OlderFile(const QString& path) : path_(path)
-    {
-        const QFileInfo info(path);
-        if (!info.exists() && !info.isSymLink())
-            return;
-        if (info.isDir())
-            throw platform::RuntimeError(platform::errPathFileAccess);
-        if (!info.isSymLink() && !(info.permissions() & QFileDevice::WriteOwner))
-            throw platform::RuntimeError(platform::errPermissionDenied);
-        const QString aside = freeAsideName(info);
-        if (!QFile::rename(path, aside))
-            throw platform::RuntimeError(platform::errPermissionDenied);
-        aside_ = aside;
-    }
-
-    OlderFile(const OlderFile&) = delete;
-    OlderFile& operator=(const OlderFile&) = delete;
-
-    // Puts the older file back unless the new one was saved.
-    ~OlderFile()
-    {
-        if (aside_.isEmpty())
-            return;
-        QFile::remove(path_); // whatever a failed save left behind
-        QFile::rename(aside_, path_);
-    }
-
-    // The new file is saved: the older one goes for good.
-    void discard()
-    {
-        if (!aside_.isEmpty())
-            QFile::remove(aside_);
-        aside_.clear();
-    }
-
-private:
-    static QString freeAsideName(const QFileInfo& info)
-    {
-        const QDir folder = info.absoluteDir();
-        for (int n = 0;; ++n) {
-            const QString name = QStringLiteral(".%1.~old%2").arg(info.fileName()).arg(n);
-            const QFileInfo candidate(folder.filePath(name));
-            if (!candidate.exists() && !candidate.isSymLink())
-                return candidate.filePath();
-        }
-    }
-
-    QString path_;
-    QString aside_;
-};
-
 ReportFrame::ReportFrame(Ostrel7::clsMethod& method, const Doing& doing) : method_(method), doing_(doing) {}
 
 bool ReportFrame::run(ENUM_EXCELVERSIONINDEX version, const QString& sExcelFullFname, const SheetStep& rows,
@@ -109,9 +53,8 @@ bool ReportFrame::run(ENUM_EXCELVERSIONINDEX version, const QString& sExcelFullF
             sheet.RangeOf(QStringLiteral("A1")).Select();
             if (sExcelFullFname.isEmpty())
                 throw platform::RuntimeError(platform::errBadFileNameOrNumber);
-            OlderFile older(sExcelFullFname);
-            book.SaveAs(sExcelFullFname);
-            older.discard();
+            // An older workbook of that name is replaced only by a whole new one.
+            book.SaveReplacing(sExcelFullFname);
             book.Close();
             app->Quit();
             app.reset();

@@ -66,9 +66,6 @@ public:
     static void drawTableBorders(platform::workbook::Range& area, bool insideHorizontal = true);
 
 private:
-    // Sets an older file of the target name aside before the save.
-    class OlderFile;
-
     Ostrel7::clsMethod& method_;
     // A copy: the frame must not depend on how long the caller's function lives.
     Doing doing_;

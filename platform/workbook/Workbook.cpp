@@ -1,8 +1,15 @@
 #include "platform/workbook/Workbook.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/FileOps.h"
+#include "platform/Folders.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
 #include "platform/workbook/XlsxWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
 
 namespace platform::workbook {
 
@@ -18,6 +25,25 @@ void Workbook::SaveAs(const QString& path)
     if (closed_)
         throw RuntimeError(kApplicationError, QStringLiteral("The workbook is closed"));
     XlsxWriter(sheet_).write(path);
+}
+
+void Workbook::SaveReplacing(const QString& path)
+{
+    const QString draft = QDir(folders::workingFolder())
+                              .filePath(QStringLiteral("workbook-%1.xlsx")
+                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    struct Draft {
+        const QString& name;
+        ~Draft() { fileops::removeQuietly(name); }
+    } removedAtEnd{draft};
+    SaveAs(draft);
+    QFile written(draft);
+    if (!written.open(QIODevice::ReadOnly))
+        throw RuntimeError(kApplicationError, QStringLiteral("Cannot read the workbook written as \"%1\"").arg(draft));
+    const QByteArray bytes = written.readAll();
+    if (written.error() != QFileDevice::NoError)
+        throw RuntimeError(errDeviceIO);
+    replaceFile(path, bytes);
 }
 
 } // namespace platform::workbook

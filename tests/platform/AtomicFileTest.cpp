@@ -1,11 +1,20 @@
 #include "platform/AtomicFile.h"
 
+#include "FileFaults.h"
+#include "platform/FileOps.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,4 +61,179 @@ TEST(AtomicFile, FailuresLeaveTheTargetsAsTheyWere)
     EXPECT_EQ(contentOf(sek), QByteArray("sek"));
 
     EXPECT_THROW(platform::replaceFile(dir.filePath("no/such/folder/x"), "x"), platform::RuntimeError);
+}
+
+namespace {
+
+int errorOfReplacing(const QString& path, const QByteArray& content)
+{
+    try {
+        platform::replaceFile(path, content);
+    } catch (const platform::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(AtomicFile, EveryFailingOperationKeepsTheOldFilesAndIsAnswered)
+{
+    struct Case {
+        const char* name;
+        QStringList targets; // relative to the folder; an empty old content means none
+        QList<QByteArray> old;
+    };
+    const Case cases[] = {
+        {"one file over an old one", {"t.etb"}, {QByteArray(50000, 'o')}},
+        {"a new file", {"fresh.etb"}, {QByteArray()}},
+        {"a table and its SEK", {"t.stg", "t.SEK"}, {"old table", "old sek"}},
+        {"three files, one new", {"a.e", "b.e", "c.e"}, {"old a", QByteArray(), "old c"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        auto prepare = [&] {
+            for (qsizetype i = 0; i < c.targets.size(); ++i) {
+                QFile::remove(dir.filePath(c.targets[i]));
+                if (!c.old[i].isEmpty())
+                    writeRaw(dir.filePath(c.targets[i]), c.old[i]);
+            }
+        };
+        auto save = [&] {
+            platform::FileReplacement set;
+            for (const QString& t : c.targets)
+                set.stage(dir.filePath(t), "new " + t.toLatin1());
+            try {
+                set.commit();
+            } catch (const platform::RuntimeError& e) {
+                EXPECT_EQ(e.number(), platform::errDiskFull) << e.description().toStdString();
+                EXPECT_TRUE(e.description().contains("No file was changed")) << e.description().toStdString();
+                throw;
+            }
+            return true;
+        };
+        const int operations = testsupport::failEachFileOperation({dir.path()}, prepare, save, ENOSPC);
+        EXPECT_GE(operations, 5 * static_cast<int>(c.targets.size()));
+        for (const QString& t : c.targets)
+            EXPECT_EQ(contentOf(dir.filePath(t)), "new " + t.toLatin1());
+        EXPECT_EQ(testsupport::snapshotOf(dir.path()).size(), static_cast<size_t>(c.targets.size()));
+    }
+}
+
+TEST(AtomicFile, AFileThatCannotBePutBackIsNamedWithItsOldContent)
+{
+    QTemporaryDir dir;
+    writeRaw(dir.filePath("t.stp"), "old step");
+    writeRaw(dir.filePath("t.BIN"), "old note");
+    // The second file's rename fails, and so does putting the first one back.
+    int renames = 0;
+    platform::fileops::setFaultHook([&](platform::fileops::Op op, const QString&) {
+        return op == platform::fileops::Op::Rename && (++renames == 2 || renames == 3) ? EIO : 0;
+    });
+    platform::FileReplacement pair;
+    pair.stage(dir.filePath("t.stp"), "new step");
+    pair.stage(dir.filePath("t.BIN"), "new note");
+    try {
+        pair.commit();
+        ADD_FAILURE() << "committed";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::errDeviceIO);
+        EXPECT_TRUE(e.description().contains("could not be put back")) << e.description().toStdString();
+        EXPECT_TRUE(e.description().contains("t.stp")) << e.description().toStdString();
+    }
+    platform::fileops::setFaultHook({});
+    EXPECT_EQ(contentOf(dir.filePath("t.stp")), "new step");
+    EXPECT_EQ(contentOf(dir.filePath("t.BIN")), "old note");
+    // The first file's old content is still on disk under its second name.
+    const auto files = testsupport::snapshotOf(dir.path());
+    EXPECT_EQ(files.size(), 3u);
+    EXPECT_EQ(std::count_if(files.begin(), files.end(), [](const auto& f) { return f.second == "old step"; }), 1);
+}
+
+TEST(AtomicFile, ErrorNumbersSayWhatWentWrong)
+{
+    QTemporaryDir dir;
+    writeRaw(dir.filePath("locked"), "old");
+    QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner);
+    QDir(dir.path()).mkdir("folder");
+    QFile::link(dir.filePath("missing/target"), dir.filePath("dangling"));
+    struct Case {
+        const char* name;
+        QString path;
+        int error;
+    };
+    const Case cases[] = {
+        {"a file marked read-only", dir.filePath("locked"), platform::errPermissionDenied},
+        {"a folder of that name", dir.filePath("folder"), platform::errPathFileAccess},
+        {"a missing folder", dir.filePath("no/such/folder/x"), platform::errPathNotFound},
+        {"a link into a missing folder", dir.filePath("dangling"), platform::errPathNotFound},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(errorOfReplacing(c.path, "new"), c.error);
+    }
+    EXPECT_EQ(contentOf(dir.filePath("locked")), "old");
+
+    const int kinds[][2] = {{ENOSPC, platform::errDiskFull}, {EDQUOT, platform::errDiskFull},
+                            {EFBIG, platform::errDiskFull},  {EROFS, platform::errPermissionDenied},
+                            {EACCES, platform::errPermissionDenied}, {EIO, platform::errDeviceIO}};
+    for (const auto& [errnoValue, error] : kinds) {
+        SCOPED_TRACE(errnoValue);
+        testsupport::FailNthFileOperation fault(1, errnoValue);
+        EXPECT_EQ(errorOfReplacing(dir.filePath("new.etb"), "new"), error);
+    }
+}
+
+TEST(AtomicFile, LinksAreWrittenThroughAndStay)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("real");
+    writeRaw(dir.filePath("real/t.etb"), "old");
+    ASSERT_TRUE(QFile::link("real/t.etb", dir.filePath("link.etb")));
+    platform::replaceFile(dir.filePath("link.etb"), "new");
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.etb")).isSymLink());
+    EXPECT_EQ(contentOf(dir.filePath("real/t.etb")), "new");
+    EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"t.etb"});
+}
+
+TEST(AtomicFile, OneFileCannotBeTwoFilesOfASet)
+{
+    QTemporaryDir dir;
+    writeRaw(dir.filePath("t.BIN"), "old");
+    ASSERT_TRUE(QFile::link(dir.filePath("t.BIN"), dir.filePath("alias.BIN")));
+    platform::FileReplacement pair;
+    pair.stage(dir.filePath("t.BIN"), "step");
+    EXPECT_THROW(pair.stage(dir.filePath("alias.BIN"), "note"), platform::RuntimeError);
+    EXPECT_THROW(pair.stage(dir.filePath("t.BIN"), "note"), platform::RuntimeError);
+}
+
+TEST(AtomicFile, PermissionsOfTheOldFileAreKept)
+{
+    QTemporaryDir dir;
+    writeRaw(dir.filePath("t.etb"), "old");
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                    | QFileDevice::WriteGroup | QFileDevice::ReadOther;
+    QFile::setPermissions(dir.filePath("t.etb"), mode);
+    platform::replaceFile(dir.filePath("t.etb"), "new");
+    EXPECT_EQ(QFile::permissions(dir.filePath("t.etb")) & ~QFileDevice::Permissions(0x0f00), mode); // without the "user" bits
+}
+
+// A real size limit, not the fault hook: the kernel refuses the write past it.
+TEST(AtomicFileDeathTest, AFileSizeLimitKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QByteArray old(50000, 'o');
+    writeRaw(dir.filePath("t.etb"), old);
+    const auto replaceUnderLimit = [&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = 4096;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(errorOfReplacing(dir.filePath("t.etb"), QByteArray(16384, 'n')));
+    };
+    EXPECT_EXIT(replaceUnderLimit(),
+        ::testing::ExitedWithCode(platform::errDiskFull), "");
+    EXPECT_EQ(contentOf(dir.filePath("t.etb")), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"t.etb"});
 }

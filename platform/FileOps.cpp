@@ -1,0 +1,171 @@
+#include "FileOps.h"
+
+#include "RuntimeError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace platform::fileops {
+
+namespace {
+
+FaultHook& hook()
+{
+    static FaultHook installed;
+    return installed;
+}
+
+// True when the hook lets the operation run; else errno is set to its fault.
+bool allowed(Op op, const QString& path)
+{
+    if (!hook())
+        return true;
+    const int fault = hook()(op, path);
+    if (fault == 0)
+        return true;
+    errno = fault;
+    return false;
+}
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+} // namespace
+
+const char* opName(Op op)
+{
+    switch (op) {
+    case Op::Open: return "open";
+    case Op::Write: return "write";
+    case Op::Flush: return "flush";
+    case Op::Close: return "close";
+    case Op::Link: return "link";
+    case Op::Rename: return "rename";
+    case Op::SyncFolder: return "sync folder";
+    }
+    return "?";
+}
+
+void setFaultHook(FaultHook faultHook) { hook() = std::move(faultHook); }
+
+int createExclusive(const QString& path, mode_t mode)
+{
+    if (!allowed(Op::Open, path))
+        return -1;
+    int fd;
+    do
+        fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+bool writeAll(int fd, const char* data, qint64 size, const QString& path)
+{
+    // One checked write per chunk: a short write is carried on, a failed one
+    // (a full disk among them) ends the save.
+    while (size > 0) {
+        if (!allowed(Op::Write, path))
+            return false;
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(std::min<qint64>(size, 1 << 20)));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool flush(int fd, const QString& path)
+{
+    if (!allowed(Op::Flush, path))
+        return false;
+    return ::fsync(fd) == 0;
+}
+
+bool close(int fd, const QString& path)
+{
+    if (!allowed(Op::Close, path)) {
+        const int fault = errno;
+        ::close(fd); // the descriptor is released whatever the hook says
+        errno = fault;
+        return false;
+    }
+    // On Linux the descriptor is gone even when close is interrupted.
+    return ::close(fd) == 0 || errno == EINTR;
+}
+
+bool link(const QString& existing, const QString& newName)
+{
+    if (!allowed(Op::Link, newName))
+        return false;
+    return ::link(native(existing).constData(), native(newName).constData()) == 0;
+}
+
+bool rename(const QString& from, const QString& to)
+{
+    if (!allowed(Op::Rename, to))
+        return false;
+    return ::rename(native(from).constData(), native(to).constData()) == 0;
+}
+
+bool syncFolder(const QString& folder)
+{
+    if (!allowed(Op::SyncFolder, folder))
+        return false;
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // Some file systems can't sync a folder at all; their entries are as safe
+    // as they get.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return synced;
+}
+
+void removeQuietly(const QString& path) { ::unlink(native(path).constData()); }
+
+int32_t errorNumberFor(int errnoValue, const QString& path)
+{
+    switch (errnoValue) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return errDiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY: return errPermissionDenied;
+    case ENOENT:
+    case ENOTDIR: return QFileInfo(QFileInfo(path).absolutePath()).isDir() ? errFileNotFound : errPathNotFound;
+    case EIO: return errDeviceIO;
+    case EMFILE:
+    case ENFILE: return errTooManyFiles;
+    case ENAMETOOLONG: return errBadFileNameOrNumber;
+    default: return errPathFileAccess;
+    }
+}
+
+QString resolveLinks(const QString& path)
+{
+    // As many hops as the kernel itself follows before it gives up.
+    constexpr int kMaxHops = 40;
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop < kMaxHops; ++hop) {
+        const QFileInfo info(current);
+        if (!info.isSymLink())
+            return current;
+        current = info.symLinkTarget();
+    }
+    throw RuntimeError(errPathFileAccess,
+                       QStringLiteral("%1: %2").arg(RuntimeError::standardText(errPathFileAccess), path));
+}
+
+} // namespace platform::fileops

@@ -1,0 +1,49 @@
+#pragma once
+// Failing the file layer's operations one at a time, to show what a writer
+// leaves on disk when its disk fills up or a rename is refused at any step.
+
+#include "platform/FileOps.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <map>
+
+namespace testsupport {
+
+// While alive, the Nth operation of the file layer (counted from 1) fails with
+// the given errno; the others run.
+class FailNthFileOperation {
+public:
+    explicit FailNthFileOperation(int n, int errnoValue);
+    ~FailNthFileOperation();
+    FailNthFileOperation(const FailNthFileOperation&) = delete;
+    FailNthFileOperation& operator=(const FailNthFileOperation&) = delete;
+
+    bool fired() const { return fired_; }
+    platform::fileops::Op failedOp() const { return failedOp_; }
+    const QString& failedPath() const { return failedPath_; }
+
+private:
+    int count_ = 0;
+    bool fired_ = false;
+    platform::fileops::Op failedOp_{};
+    QString failedPath_;
+};
+
+// Every file under the folder (hidden ones included) with its bytes.
+using FolderSnapshot = std::map<QString, QByteArray>;
+FolderSnapshot snapshotOf(const QString& folder);
+
+// Runs a save again and again with its 1st, 2nd, ... file operation failing
+// with errnoValue, until a run no longer reaches the failing operation. Before
+// each run prepare() lays out the old files. After each failed run the folders
+// must be exactly as prepare() left them (all old files, nothing left behind)
+// and save() must have answered false; the last, complete run must answer true.
+// save() answers its result (a throw counts as false); failed(n) may check more.
+// Answers the number of operations of the complete save.
+int failEachFileOperation(const QStringList& folders, const std::function<void()>& prepare,
+                          const std::function<bool()>& save, int errnoValue,
+                          const std::function<void()>& afterFailure = {});
+
+} // namespace testsupport
