@@ -1,0 +1,162 @@
+// Every save of the suite with its disk filling up at each of its file
+// operations in turn: after each failure the files on disk are exactly the
+// old ones, nothing is left behind, and the answer is a failure reported as
+// "Disk full"; the save that runs to its end writes all new files.
+
+#include "FileFaults.h"
+#include "ScriptedUi.h"
+
+#include "datamodel/customize/colclsCusSelection.h"
+#include "datamodel/reports/ReportFrame.h"
+#include "datamodel/steps/colclsStep.h"
+#include "platform/Archive.h"
+#include "platform/PrivateProfile.h"
+#include "platform/RuntimeError.h"
+#include "platform/Ui.h"
+#include "platform/workbook/Application.h"
+#include "util/method/clsMethod.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+using namespace Telva27;
+using testsupport::scriptedUi;
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A member that traps its errors answers false and reports "Disk full" once.
+std::function<bool()> reportingDiskFull(const std::function<bool()>& save)
+{
+    return [save] {
+        scriptedUi().reset();
+        scriptedUi().answerMessageBox(platform::vbOK);
+        const bool saved = save();
+        if (!saved) {
+            const auto boxes = scriptedUi().callsOf(testsupport::UiCall::MessageBox);
+            EXPECT_EQ(boxes.size(), 1u);
+            if (!boxes.empty()) {
+                EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("[ErrCode] %1\r\n").arg(platform::errDiskFull)))
+                    << boxes[0].text.toStdString();
+            }
+        }
+        scriptedUi().reset();
+        return saved;
+    };
+}
+
+// A platform writer throws; its error must be "Disk full".
+std::function<bool()> throwingDiskFull(const std::function<void()>& save)
+{
+    return [save] {
+        try {
+            save();
+        } catch (const platform::RuntimeError& e) {
+            EXPECT_EQ(e.number(), platform::errDiskFull) << e.description().toStdString();
+            return false;
+        }
+        return true;
+    };
+}
+
+class SaveFaults : public testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(SaveFaults, StepFileAndNoteFile)
+{
+    colclsCusSelection seqout;
+    colclsCusSelection seqinp;
+    seqout.Add(QStringLiteral("Y_ON"), 5, QString(), QStringLiteral("OUT"));
+    seqinp.Add(QStringLiteral("X01"), 1, QString(), QStringLiteral("IN"));
+    const QString stp = path(QStringLiteral("P.stp"));
+    const QString bin = path(QStringLiteral("P.BIN"));
+    {
+        colclsStep old;
+        old.Add(1, 5, 0, 10, nullptr, QStringLiteral("old"), false, false);
+        ASSERT_TRUE(old.SaveData(bin, stp, bin, 8193, true, seqout, seqinp));
+    }
+    const QByteArray oldStp = readFile(stp);
+    const QByteArray oldBin = readFile(bin);
+    colclsStep changed;
+    changed.Add(1, 5, 0, 20, nullptr, QStringLiteral("new remark"), false, false);
+    changed.setMemo(QStringLiteral("new memo"));
+    for (const bool isNew : {false, true}) {
+        SCOPED_TRACE(isNew ? "made anew" : "one table replaced");
+        auto prepare = [&] {
+            writeFile(stp, oldStp);
+            writeFile(bin, oldBin);
+        };
+        testsupport::failEachFileOperation(
+            {dir.path()}, prepare,
+            reportingDiskFull([&] { return changed.SaveData(bin, stp, bin, 8193, isNew, seqout, seqinp); }), ENOSPC);
+        EXPECT_NE(readFile(stp), oldStp);
+        EXPECT_NE(readFile(bin), oldBin);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+}
+
+TEST_F(SaveFaults, SettingArchiveExtraction)
+{
+    const QString archive = QStringLiteral(QEL_DEMO_DIR "/QEL.e");
+    QTemporaryDir reference;
+    platform::archive::extractSettingFiles(archive, reference.path());
+    const QStringList names = QDir(reference.path()).entryList(QDir::Files);
+    ASSERT_EQ(names.size(), 10);
+    auto prepare = [&] {
+        for (const QString& name : names)
+            writeFile(path(name), "old " + name.toLatin1());
+    };
+    testsupport::failEachFileOperation(
+        {dir.path()}, prepare, throwingDiskFull([&] { platform::archive::extractSettingFiles(archive, dir.path()); }),
+        ENOSPC);
+    for (const QString& name : names)
+        EXPECT_EQ(readFile(path(name)), readFile(QDir(reference.path()).filePath(name))) << name.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), names);
+}
+
+TEST_F(SaveFaults, IniFile)
+{
+    const QString ini = path(QStringLiteral("QELM.ini"));
+    auto prepare = [&] { writeFile(ini, "[SETTING]\r\nMYPATH=/old\r\n"); };
+    testsupport::failEachFileOperation({dir.path()}, prepare, [&] {
+        return platform::profile::writeString(QStringLiteral("SETTING"), QStringLiteral("MYPATH"), QStringLiteral("/new"), ini);
+    }, ENOSPC);
+    EXPECT_EQ(readFile(ini), "[SETTING]\r\nMYPATH=/new\r\n");
+}
+
+TEST_F(SaveFaults, Workbook)
+{
+    namespace wb = platform::workbook;
+    const QString xlsx = path(QStringLiteral("report.xlsx"));
+    Ostrel7::clsMethod method;
+    ReportFrame frame{method, {}};
+    auto prepare = [&] { writeFile(xlsx, "older workbook"); };
+    testsupport::failEachFileOperation({dir.path()}, prepare, reportingDiskFull([&] {
+        return frame.run(
+            eEXCEL2000, xlsx, [](wb::Application&, wb::Worksheet& s) { s.Cells(1, 1).setValue(QStringLiteral("x")); },
+            [](wb::Application&, wb::Worksheet&) {});
+    }), ENOSPC);
+    EXPECT_TRUE(readFile(xlsx).startsWith("PK"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.xlsx")});
+}
+
+} // namespace
