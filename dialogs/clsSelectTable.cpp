@@ -1,11 +1,18 @@
 #include "clsSelectTable.h"
 
-#include "TableChoice.h"
 #include "fSelTable.h"
 #include "fSelTableMulti.h"
 #include "platform/Ui.h"
 
 namespace Sorvi27 {
+
+namespace {
+
+// The starting location (1-based byte position) of table `index` in an
+// eight-table file of 8192-byte tables.
+int32_t startingLocation(int32_t index) { return index * 8192 + 1; }
+
+} // namespace
 
 int32_t clsSelectTable::SelectStartingLocation(bool booViewZero, int32_t eSTDUSR)
 {
@@ -21,7 +28,7 @@ int32_t clsSelectTable::SelectStartingLocation(bool booViewZero, int32_t eSTDUSR
     if (index == -1)
         return -1;
     prevTableIndex_ = index;
-    return TableChoice::startingLocation(index);
+    return startingLocation(index);
 }
 
 std::vector<int32_t> clsSelectTable::SelectStartingLocationMulti(bool booViewZero)
@@ -36,7 +43,7 @@ std::vector<int32_t> clsSelectTable::SelectStartingLocationMulti(bool booViewZer
         return {0};
     prevTableIndex_ = answer[1];
     for (size_t i = 1; i < answer.size(); ++i)
-        answer[i] = TableChoice::startingLocation(answer[i]);
+        answer[i] = startingLocation(answer[i]);
     return answer;
 }
 

@@ -1,121 +1,54 @@
 #include "fSelTableMulti.h"
 
-#include "TableChoice.h"
 #include "mMOD.h"
-#include "resource/clsResource.h"
+#include "platform/forms/FormBuilder.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QPushButton>
 
 namespace Sorvi27 {
 
-using TableChoice::px;
-
 namespace {
 
-// Designed layout, in twips.
-constexpr int32_t kClientWidth = 3870, kClientHeight = 4635;
-constexpr int32_t kFrameLeft = 180, kFrameTop = 120, kFrameWidth = 1935, kFrameHeight = 4395;
-constexpr int32_t kCheckLeft = 180, kCheckWidth = 1575, kCheckHeight = 400;
-constexpr int32_t kButtonLeft = 2310, kButtonWidth = 1350, kButtonHeight = 390;
-constexpr int32_t kOkTop = 240, kCancelTop = 750, kSelAllTop = 1260;
-constexpr std::array<int32_t, 8> kRowTops = {240, 754, 1268, 1782, 2296, 2810, 3324, 3840};
-// With table 0 hidden the frame shrinks to this many pixels.
-constexpr int kHiddenFrameHeight = 255;
-// The dialog opens at this place of the screen, in twips.
-constexpr int32_t kLeft = 400, kTop = 1200;
+using platform::forms::ControlKind;
+using platform::forms::ControlSpec;
+
+constexpr auto kCheck = ControlKind::CheckBox;
+constexpr auto kButton = ControlKind::CommandButton;
+constexpr const char* kFrame = "frameWaku";
+
+// Places in twips; the check boxes' tops are the rows of tables 0 to 7.
+const ControlSpec kControls[] = {
+    {.kind = ControlKind::Frame, .name = kFrame, .place = QRect(180, 120, 1935, 4395), .caption = 335},
+    {.kind = kCheck, .name = "chk", .index = 0, .place = QRect(180, 240, 1575, 400), .text = "テーブル　０", .container = kFrame},
+    {.kind = kCheck, .name = "chk", .index = 1, .place = QRect(180, 754, 1575, 400), .container = kFrame},
+    {.kind = kCheck, .name = "chk", .index = 2, .place = QRect(180, 1268, 1575, 400), .container = kFrame},
+    {.kind = kCheck, .name = "chk", .index = 3, .place = QRect(180, 1782, 1575, 400), .container = kFrame},
+    {.kind = kCheck, .name = "chk", .index = 4, .place = QRect(180, 2296, 1575, 400), .container = kFrame},
+    {.kind = kCheck, .name = "chk", .index = 5, .place = QRect(180, 2810, 1575, 400), .container = kFrame},
+    {.kind = kCheck, .name = "chk", .index = 6, .place = QRect(180, 3324, 1575, 400), .container = kFrame},
+    {.kind = kCheck, .name = "chk", .index = 7, .place = QRect(180, 3840, 1575, 400), .container = kFrame},
+    {.kind = kButton, .name = "BTN", .index = 1, .place = QRect(2310, 240, 1350, 390), .caption = 122},
+    {.kind = kButton, .name = "BTN", .index = 2, .place = QRect(2310, 750, 1350, 390), .caption = 123},
+    {.kind = kCheck, .name = "chkSelAll", .place = QRect(2310, 1260, 1350, 390), .text = "全選択(&A)"},
+};
+
+const TableChoiceDesign kDesign = {
+    .formName = "fSelTableMulti",
+    .client = QSize(3870, 4635),
+    .controls = kControls,
+    .tableName = "chk",
+    .hiddenFrameHeight = 255,
+};
+
 // "At least, one table must be selected!", exclamation.
 constexpr int16_t kMsgNothingTicked = 61, kKindExclamation = 2;
 
-QString res(int32_t n) { return Resource::clsResource().Res(n); }
-
 } // namespace
 
-fSelTableMulti::fSelTableMulti(QWidget* parent) : QDialog(parent)
+fSelTableMulti::fSelTableMulti(QWidget* parent) : TableChoiceForm(kDesign, parent)
 {
-    setObjectName(QStringLiteral("fSelTableMulti"));
-    buildControls();
-}
-
-void fSelTableMulti::buildControls()
-{
-    setFixedSize(px(kClientWidth), px(kClientHeight));
-    frameWaku_ = new QGroupBox(this);
-    frameWaku_->setObjectName(QStringLiteral("frameWaku"));
-    frameWaku_->setGeometry(px(kFrameLeft), px(kFrameTop), px(kFrameWidth), px(kFrameHeight));
-    for (int i = 0; i < 8; ++i) {
-        chk_[i] = new QCheckBox(frameWaku_);
-        chk_[i]->setObjectName(QStringLiteral("chk%1").arg(i));
-        chk_[i]->setGeometry(px(kCheckLeft), px(kRowTops[i]), px(kCheckWidth), px(kCheckHeight));
-        connect(chk_[i], &QCheckBox::clicked, this, [this, i] { chk_Click(i); });
-    }
-    chk_[0]->setText(QStringLiteral("テーブル　０"));
-    btnOk_ = new QPushButton(this);
-    btnOk_->setObjectName(QStringLiteral("BTN1"));
-    btnOk_->setGeometry(px(kButtonLeft), px(kOkTop), px(kButtonWidth), px(kButtonHeight));
-    btnOk_->setDefault(true);
-    connect(btnOk_, &QPushButton::clicked, this, [this] { BTN_Click(1); });
-    btnCancel_ = new QPushButton(this);
-    btnCancel_->setObjectName(QStringLiteral("BTN2"));
-    btnCancel_->setGeometry(px(kButtonLeft), px(kCancelTop), px(kButtonWidth), px(kButtonHeight));
-    connect(btnCancel_, &QPushButton::clicked, this, [this] { BTN_Click(2); });
-    chkSelAll_ = new QCheckBox(QStringLiteral("全選択(&A)"), this);
-    chkSelAll_->setObjectName(QStringLiteral("chkSelAll"));
-    chkSelAll_->setGeometry(px(kButtonLeft), px(kSelAllTop), px(kButtonWidth), px(kButtonHeight));
-    connect(chkSelAll_, &QCheckBox::clicked, this, [this] { chkSelAll_Click(); });
-    // The dialog sees key presses before its controls.
-    for (QWidget* w : findChildren<QWidget*>())
-        w->installEventFilter(this);
-}
-
-void fSelTableMulti::Form_Load()
-{
-    InitTableRows();
-    move(px(kLeft), px(kTop));
-    SetCaptions();
-    // Table 0 is hidden at load, so it is never preselected.
-    if (tableIndex_ < 1 || tableIndex_ > 7)
-        tableIndex_ = 1;
-    chk_[tableIndex_]->setChecked(true);
-    ShowTableZero(false);
-}
-
-void fSelTableMulti::InitTableRows()
-{
-    arTableIndex_ = {0};
-    rowTops_ = kRowTops;
-    frameHeight_ = frameWaku_->height();
-    windowHeight_ = height();
-}
-
-void fSelTableMulti::SetCaptions()
-{
-    setWindowTitle(res(125));
-    frameWaku_->setTitle(res(335));
-    btnOk_->setText(res(122));
-    btnCancel_->setText(res(123));
-    const QString table = res(124);
-    for (int i = 1; i < 8; ++i)
-        chk_[i]->setText(QStringLiteral("%1 %2").arg(table).arg(i));
-}
-
-void fSelTableMulti::ShowTableZero(bool visible)
-{
-    chk_[0]->setHidden(!visible);
-    const int shift = visible ? 0 : 1;
-    for (int i = 1; i < 8; ++i)
-        chk_[i]->move(chk_[i]->x(), px(rowTops_[i - shift]));
-    if (visible) {
-        frameWaku_->resize(frameWaku_->width(), frameHeight_);
-        setFixedHeight(windowHeight_);
-    } else {
-        // The window keeps the designed margin below the shrunken frame.
-        const int margin = windowHeight_ - frameWaku_->y() - frameHeight_;
-        frameWaku_->resize(frameWaku_->width(), kHiddenFrameHeight);
-        setFixedHeight(frameWaku_->y() + kHiddenFrameHeight + margin);
-    }
+    connect(&platform::forms::control<QCheckBox>(*this, QStringLiteral("chkSelAll")), &QCheckBox::clicked, this,
+            [this] { guarded("chkSelAll_Click", [&] { chkSelAll_Click(); }); });
 }
 
 // Every ticked table, hidden table 0 included, after the leading 0.
@@ -123,27 +56,17 @@ std::vector<int32_t> fSelTableMulti::GetCheckedTables() const
 {
     std::vector<int32_t> tables{0};
     for (int i = 0; i < 8; ++i)
-        if (chk_[i]->isChecked())
+        if (table(i).isChecked())
             tables.push_back(i);
     return tables;
 }
 
-bool fSelTableMulti::Form_KeyDown(const QKeyEvent& e)
-{
-    if (!TableChoice::isTableZeroToggle(e) || !viewZero_)
-        return false;
-    ShowTableZero(chk_[0]->isHidden());
-    return true;
-}
-
-void fSelTableMulti::chk_Click(int index) { tableIndex_ = index; }
-
 // Select-all sets the visible tables only: table 0 only while it is shown.
 void fSelTableMulti::chkSelAll_Click()
 {
-    const int first = chk_[0]->isHidden() ? 1 : 0;
-    for (int i = first; i < 8; ++i)
-        chk_[i]->setChecked(chkSelAll_->isChecked());
+    const bool ticked = platform::forms::control<QCheckBox>(*this, QStringLiteral("chkSelAll")).isChecked();
+    for (int i = table(0).isHidden() ? 1 : 0; i < 8; ++i)
+        table(i).setChecked(ticked);
 }
 
 void fSelTableMulti::BTN_Click(int index)
@@ -158,20 +81,6 @@ void fSelTableMulti::BTN_Click(int index)
         arTableIndex_ = {0};
         reject();
     }
-}
-
-void fSelTableMulti::keyPressEvent(QKeyEvent* e)
-{
-    if (Form_KeyDown(*e))
-        return;
-    QDialog::keyPressEvent(e); // Escape rejects: a cancel
-}
-
-bool fSelTableMulti::eventFilter(QObject* watched, QEvent* e)
-{
-    if (e->type() == QEvent::KeyPress && Form_KeyDown(static_cast<const QKeyEvent&>(*e)))
-        return true;
-    return QDialog::eventFilter(watched, e);
 }
 
 } // namespace Sorvi27

@@ -62,11 +62,6 @@ void guarded(const char* where, Fn&& fn)
     }
 }
 
-int pixels(int32_t twips)
-{
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QAbstractScrollArea(parent)
@@ -99,12 +94,12 @@ FlexGrid::~FlexGrid()
 
 int FlexGrid::colWidthPx(int32_t col) const
 {
-    return data_.ColHidden(col) ? 0 : pixels(data_.ColWidth(col));
+    return data_.ColHidden(col) ? 0 : twipsToPixels(data_.ColWidth(col));
 }
 
 int FlexGrid::rowHeightPx(int32_t row) const
 {
-    return pixels(data_.RowHeight(row));
+    return twipsToPixels(data_.RowHeight(row));
 }
 
 int FlexGrid::fixedWidth() const
@@ -288,25 +283,25 @@ void FlexGrid::cellAt(const QPoint& point, int32_t& row, int32_t& col) const
 int32_t FlexGrid::CellLeft()
 {
     ShowCell(data_.Row(), data_.Col());
-    return cellRect(data_.Row(), data_.Col()).left() * kTwipsPerPixel;
+    return pixelsToTwips(cellRect(data_.Row(), data_.Col()).left());
 }
 
 int32_t FlexGrid::CellTop()
 {
     ShowCell(data_.Row(), data_.Col());
-    return cellRect(data_.Row(), data_.Col()).top() * kTwipsPerPixel;
+    return pixelsToTwips(cellRect(data_.Row(), data_.Col()).top());
 }
 
 int32_t FlexGrid::CellWidth()
 {
     ShowCell(data_.Row(), data_.Col());
-    return cellRect(data_.Row(), data_.Col()).width() * kTwipsPerPixel;
+    return pixelsToTwips(cellRect(data_.Row(), data_.Col()).width());
 }
 
 int32_t FlexGrid::CellHeight()
 {
     ShowCell(data_.Row(), data_.Col());
-    return cellRect(data_.Row(), data_.Col()).height() * kTwipsPerPixel;
+    return pixelsToTwips(cellRect(data_.Row(), data_.Col()).height());
 }
 
 void FlexGrid::onDataChanged(bool layout)
@@ -532,7 +527,7 @@ void FlexGrid::emitMouse(void (FlexGrid::*signal)(int, int, float, float), QMous
                          Qt::MouseButtons buttons)
 {
     cellAt(event->position().toPoint(), mouseRow_, mouseCol_);
-    const QPointF at = event->position() * kTwipsPerPixel;
+    const QPointF at = pixelsToTwips(event->position());
     emit(this->*signal)(keys::mouseButtonCode(buttons), keys::shiftState(event->modifiers()), static_cast<float>(at.x()),
                         static_cast<float>(at.y()));
 }
@@ -621,7 +616,7 @@ void FlexGrid::mouseMoveEventImpl(QMouseEvent* event)
     const QPoint point = event->position().toPoint();
     if (resizingCol_ >= 0) {
         const int width = std::max(0, resizeStartWidth_ + point.x() - resizeStartX_);
-        data_.setColWidth(resizingCol_, width * kTwipsPerPixel);
+        data_.setColWidth(resizingCol_, pixelsToTwips(width));
         return;
     }
     viewport()->setCursor(resizeHandleAt(point) >= 0 ? Qt::SplitHCursor : Qt::ArrowCursor);

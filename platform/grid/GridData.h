@@ -10,6 +10,7 @@
 // are 0x00BBGGRR values, 0x80000000 + n being system colour n.
 
 #include "ComboList.h"
+#include "platform/Twips.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -23,7 +24,7 @@
 
 namespace platform::grid {
 
-inline constexpr int32_t kTwipsPerPixel = 15;
+using platform::kTwipsPerPixel;
 
 // Which setting of a cell range Cell() reads and setCell() writes.
 enum class CellProperty : int32_t {

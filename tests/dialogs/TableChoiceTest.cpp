@@ -1,5 +1,6 @@
 #include "dialogs/clsSelectTable.h"
 
+#include "FormLayoutCheck.h"
 #include "ScriptedUi.h"
 #include "datamodel/common/Enums.h"
 
@@ -257,4 +258,20 @@ TEST(TableChoice, NothingTickedWarnsAndKeepsTheDialogOpen)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, QStringLiteral("At least, one table must be selected!"));
     EXPECT_EQ(boxes[0].style, platform::vbExclamation);
+}
+
+TEST(TableChoice, EveryCaptionShowsWholeWithTableZeroHiddenOrShown)
+{
+    const auto check = [](QDialog& d) {
+        SCOPED_TRACE(d.objectName().toStdString());
+        testsupport::expectLaidOutCleanly(d);
+        altZero(&d);
+        testsupport::expectLaidOutCleanly(d);
+        cancel(d);
+    };
+    clsSelectTable tables;
+    scriptedUi().answerDialog(check);
+    tables.SelectStartingLocation(true, Telva27::eUSR);
+    scriptedUi().answerDialog(check);
+    tables.SelectStartingLocationMulti(true);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeError.h"
 #include "platform/SystemColors.h"
+#include "platform/Twips.h"
 #include "platform/Ui.h"
 
 #include <QFontMetricsF>
@@ -15,9 +16,6 @@
 namespace Ostrel7 {
 
 namespace {
-
-// A picture box measures itself in twips until the caller sets its scale.
-constexpr double kTwipsPerPixel = 15.0;
 
 QColor colorOf(int32_t value) { return platform::oleColor(static_cast<uint32_t>(value)); }
 
@@ -47,7 +45,8 @@ void clsPrgsBar::setTarget(QWidget* pic)
     pic_ = pic;
     targetSet_ = true;
     scaleWidth_ = max_;
-    scaleHeight_ = pic->height() * kTwipsPerPixel;
+    // A picture box measures itself in twips until the caller sets its scale.
+    scaleHeight_ = platform::pixelsToTwips(pic->height());
     picture_ = QImage();
     setValue(0);
 }
