@@ -2,9 +2,8 @@
 
 #include "AtomicFile.h"
 #include "Cp932.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "RegularFile.h"
+#include "RuntimeError.h"
 
 #include <exception>
 #include <optional>
@@ -120,12 +119,17 @@ Position locate(const std::vector<Line>& lines, const QString& section, const QS
     return pos;
 }
 
+// The file's bytes; nullopt when it is missing. Throws when it is there but
+// can't be read.
 std::optional<QByteArray> readFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    try {
+        return readWholeFile(path, maxFileSize);
+    } catch (const RuntimeError& e) {
+        if (e.number() == errFileNotFound || e.number() == errPathNotFound)
+            return std::nullopt;
+        throw;
+    }
 }
 
 // A value wrapped in matching quotes loses them.
@@ -258,12 +262,8 @@ bool writeString(const QString& section, const QString& key, const QString& valu
         return false;
     try {
         std::vector<Line> lines;
-        if (QFileInfo::exists(file)) {
-            const auto content = readFile(file);
-            if (!content)
-                return false;
+        if (const auto content = readFile(file))
             lines = splitLines(*content);
-        }
         setKey(lines, sectionName, keyName, value);
         replaceFile(file, joinLines(lines));
         return true;

@@ -1,8 +1,11 @@
 #include "platform/PrivateProfile.h"
 
 #include "platform/Cp932.h"
+#include "platform/RuntimeError.h"
+#include "tests/platform/SpecialFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -196,4 +199,37 @@ TEST(PrivateProfile, RefusedWritesLeaveTheFileAlone)
     const QString lost = dir.filePath("no/such/folder/opt.ini");
     EXPECT_FALSE(profile::writeString("Main", "Key", "2", lost));
     EXPECT_FALSE(QFile::exists(lost));
+}
+
+TEST(PrivateProfile, WhatIsNoSettingsFileIsRefusedWithoutWaitingOnIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("opt.ini");
+    using testsupport::Standing;
+    const struct {
+        Standing what;
+        const char* why;
+    } cases[] = {
+        {Standing::Fifo, "is not a regular file"},
+        {Standing::Folder, "is not a regular file"},
+        {Standing::HugeFile, "a file of its kind holds at most 1048576 bytes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testsupport::nameOf(c.what));
+        const testsupport::StandIn standIn(path, c.what);
+        try {
+            profile::getInt("Main", "Count", kIntSentinel, path);
+            ADD_FAILURE() << "read";
+        } catch (const platform::RuntimeError& e) {
+            EXPECT_EQ(e.number(), platform::errPathFileAccess);
+            EXPECT_TRUE(e.description().contains(QLatin1String(c.why))) << e.description().toStdString();
+        }
+        EXPECT_THROW(profile::getString("Main", "Count", kTextSentinel, 256, path), platform::RuntimeError);
+        EXPECT_FALSE(profile::writeString("Main", "Count", "1", path));
+        // Still what it was, not replaced by a settings file.
+        const QFileInfo after(path);
+        EXPECT_EQ(after.isFile(), c.what == Standing::HugeFile);
+        EXPECT_EQ(after.size(), c.what == Standing::HugeFile ? testsupport::kHugeFile : after.size());
+        standIn.expectRefusedAtOnce();
+    }
 }
