@@ -3,6 +3,7 @@
 #include "datamodel/customize/CustomizeImage.h"
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/io/BinaryFile.h"
+#include "datamodel/io/FileLimits.h"
 #include "platform/RuntimeError.h"
 #include "util/method/Trap.h"
 
@@ -28,7 +29,7 @@ void checkTableStart(int32_t lngStarting)
 bool CustomizeTableFile::ReadData(const QString& sTempFullFname, int32_t lngStarting)
 {
     return Ostrel7::trapped(model_.method(), QStringLiteral("ReadData"), [&] {
-        BinaryFile file(sTempFullFname, BinaryFile::ReadOnly);
+        BinaryFile file(sTempFullFname, filelimits::kTableFile);
         CustomizeImage(model_).readValues(file.read(lngStarting, kTableSize));
         return true;
     });

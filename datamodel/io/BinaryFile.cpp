@@ -1,5 +1,6 @@
 #include "BinaryFile.h"
 
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -25,19 +26,18 @@ QIODevice::OpenMode openModeOf(BinaryFile::Mode mode)
 {
     // Unbuffered: reads and writes are whole blocks at known positions.
     switch (mode) {
-    case BinaryFile::ReadOnly: return QIODevice::ReadOnly | QIODevice::Unbuffered;
     case BinaryFile::ReadWrite: return QIODevice::ReadWrite | QIODevice::Unbuffered;
     case BinaryFile::Create: return QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered;
     }
-    return QIODevice::ReadOnly;
+    return QIODevice::ReadWrite | QIODevice::Unbuffered;
 }
 
 } // namespace
 
+BinaryFile::BinaryFile(const QString& path, int64_t maxBytes) { platform::openRegularFile(file_, path, maxBytes); }
+
 BinaryFile::BinaryFile(const QString& path, Mode mode) : file_(path)
 {
-    if (mode == ReadOnly && !QFileInfo(path).isFile())
-        throwOpenError(file_);
     if (!file_.open(openModeOf(mode)))
         throwOpenError(file_);
 }
@@ -86,9 +86,5 @@ void BinaryFile::writeWord(int64_t position, uint16_t value)
     b[1] = static_cast<char>(value >> 8);
     write(position, b);
 }
-
-QByteArray BinaryFile::readAll() { return read(1, file_.size()); }
-
-QByteArray readWholeFile(const QString& path) { return BinaryFile(path, BinaryFile::ReadOnly).readAll(); }
 
 } // namespace Telva27

@@ -12,12 +12,14 @@ namespace Telva27 {
 class BinaryFile {
 public:
     enum Mode {
-        ReadOnly,  // the file must exist
         ReadWrite, // created empty when missing
         Create,    // replaced by an empty file
     };
 
-    // Throws platform::RuntimeError when the file cannot be opened.
+    // Opens for reading a regular file of at most maxBytes; throws
+    // platform::RuntimeError as platform::openRegularFile does.
+    BinaryFile(const QString& path, int64_t maxBytes);
+    // Opens for writing; throws platform::RuntimeError when the file cannot be opened.
     BinaryFile(const QString& path, Mode mode);
 
     // length bytes from the 1-based position; zeros past the end of the file.
@@ -30,15 +32,10 @@ public:
     void writeWord(int64_t position, uint16_t value); // little-endian
 
     int64_t size() const { return file_.size(); }
-    // Reads the whole file.
-    QByteArray readAll();
 
 private:
     void seek(int64_t position);
     QFile file_;
 };
-
-// The whole content of a file; throws platform::RuntimeError when it can't be read.
-QByteArray readWholeFile(const QString& path);
 
 } // namespace Telva27

@@ -2,9 +2,11 @@
 
 #include "datamodel/common/ModelMessages.h"
 #include "datamodel/io/BinaryFile.h"
+#include "datamodel/io/FileLimits.h"
 #include "datamodel/io/ParameterImage.h"
 #include "datamodel/io/TableHeader.h"
 #include "datamodel/parameters/colclsFunction.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 #include "util/method/Trap.h"
 
@@ -55,7 +57,7 @@ bool ParameterTableFile::readSekFile(const QString& sSEKFullFname)
 {
     // An empty SEK file is an empty companion; only a failed read keeps the old bytes.
     return Ostrel7::trapped(model_.method(), QStringLiteral("ReadSEK"), [&] {
-        model_.setSekBuffer(readWholeFile(sSEKFullFname));
+        model_.setSekBuffer(platform::readWholeFile(sSEKFullFname, filelimits::kSekFile));
         return true;
     });
 }
@@ -64,7 +66,7 @@ bool ParameterTableFile::ReadData(ENUM_USRSTD eSTDUSR, const QString& sTempFullF
                                   const QString& sSEKFullFname)
 {
     return Ostrel7::trapped(model_.method(), QStringLiteral("ReadData"), [&] {
-        BinaryFile file(sTempFullFname, BinaryFile::ReadOnly);
+        BinaryFile file(sTempFullFname, filelimits::kTableFile);
         // A user table whose SEK companion can't be read is not loaded: its
         // predecessor's SEK would otherwise be saved beside it.
         if (eSTDUSR == eUSR && !sSEKFullFname.isEmpty() && !readSekFile(sSEKFullFname))
@@ -174,7 +176,7 @@ void ParameterTableFile::GetBuf1Table_Buf8Table(const QString& sFullFname, ENUM_
         // refused by the caller, never created.
         std::optional<BinaryFile> file;
         if (QFileInfo::exists(sFullFname))
-            file.emplace(sFullFname, BinaryFile::ReadOnly);
+            file.emplace(sFullFname, filelimits::kTableFile);
         BinaryFile* source = file ? &*file : nullptr;
         buf1Table = GetOriginalByte(source, 0, lStart);
         if (eETBSTG == eSTG)

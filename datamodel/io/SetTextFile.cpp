@@ -1,24 +1,29 @@
 #include "SetTextFile.h"
 
-#include "BinaryFile.h"
+#include "datamodel/io/FileLimits.h"
 #include "platform/Cp932.h"
+#include "platform/RegularFile.h"
 
 namespace Telva27 {
 
-SetTextFile::SetTextFile(const QString& path) : text_(platform::cp932::decode(readWholeFile(path)))
+SetTextFile::SetTextFile(const QString& path)
+    : text_(platform::cp932::decode(platform::readWholeFile(path, filelimits::kSetFile)))
 {
+    // CR and LF never occur inside a CP932 character, so the decoded text is
+    // split where the bytes were. A lone CR ends a line as CR LF and LF do:
+    // taken as part of a line it would join every record into one.
     const QStringView text(text_);
     qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0)
-            end = text.size();
-        QStringView line = text.mid(start, end - start);
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        lines_.append(line);
-        start = end + 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        lines_.append(text.mid(start, i - start));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
     }
+    if (start < text.size())
+        lines_.append(text.mid(start));
 }
 
 SetTextFile::Fields SetTextFile::fields(QStringView line, int minFields)

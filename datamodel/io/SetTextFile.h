@@ -1,6 +1,6 @@
 #pragma once
 // The tab-separated setting text files (SetNN.e): CP932 text, one record per
-// line, CR LF or LF line ends, fields split at TAB and taken as they stand.
+// line, CR LF, LF or CR line ends, fields split at TAB and taken as they stand.
 // Lines and fields are views into the decoded text, so reading a file costs
 // one decode and no copy per field; they stay valid while the object lives.
 
@@ -16,8 +16,9 @@ namespace Telva27 {
 
 class SetTextFile {
 public:
-    // Reads and decodes the whole file. Throws platform::RuntimeError (File not
-    // found) when it is missing.
+    // Reads and decodes the whole file. Throws platform::RuntimeError when it
+    // can't be read (platform::readWholeFile), larger than filelimits::kSetFile
+    // included.
     explicit SetTextFile(const QString& path);
     SetTextFile(const SetTextFile&) = delete;
     SetTextFile& operator=(const SetTextFile&) = delete;

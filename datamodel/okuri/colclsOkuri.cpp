@@ -1,6 +1,7 @@
 #include "colclsOkuri.h"
 
 #include "datamodel/io/BinaryFile.h"
+#include "datamodel/io/FileLimits.h"
 #include "datamodel/okuri/OkuriBlock.h"
 #include "datamodel/reports/PitchReport.h"
 #include "platform/RuntimeError.h"
@@ -108,7 +109,7 @@ QVariant colclsOkuri::GetPitchCaption(int32_t Row) const
 bool colclsOkuri::ReadData(const QString& sFullFname, int32_t lngStartAdrs)
 {
     std::optional<OkuriBlock> block = Ostrel7::trapped(*method_, QStringLiteral("ReadData"), [&] {
-        BinaryFile file(sFullFname, BinaryFile::ReadOnly);
+        BinaryFile file(sFullFname, filelimits::kTableFile);
         if (lngStartAdrs < 1)
             throw platform::RuntimeError(platform::errBadRecordNumber);
         // A file ending inside the block would give a table half of zeros.

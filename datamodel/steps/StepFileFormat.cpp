@@ -1,5 +1,6 @@
 #include "StepFileFormat.h"
 
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -41,6 +42,8 @@ QString existingCompanion(const QString& path)
             return dir.filePath(name);
     return path;
 }
+
+QByteArray readStepFile(const QString& path) { return platform::readWholeFile(path, kFileSize); }
 
 uint8_t byteAt(const QByteArray& image, int64_t offset)
 {

@@ -63,6 +63,10 @@ int32_t decodeDelay(uint16_t word, bool pulseOutput);
 // its folder; path itself when there is none.
 QString existingCompanion(const QString& path);
 
+// The whole of a step or note file: a regular file of at most kFileSize bytes
+// (platform::readWholeFile).
+QByteArray readStepFile(const QString& path);
+
 // Bytes and little-endian words in a byte image, 0 past its end; put extends
 // the image with zeros as needed.
 uint8_t byteAt(const QByteArray& image, int64_t offset);

@@ -1,7 +1,6 @@
 #include "StepFileReader.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
-#include "datamodel/io/BinaryFile.h"
 #include "datamodel/steps/StepFileFormat.h"
 #include "datamodel/steps/StepWordScramble.h"
 #include "datamodel/steps/colclsStep.h"
@@ -31,7 +30,7 @@ bool StepFileReader::ReadData(const QString& sDataFullFname, const QString& sRem
 {
     if (!isStepTableStart(lStarting))
         throw platform::RuntimeError(platform::errBadRecordNumber);
-    const QByteArray data = readWholeFile(sDataFullFname);
+    const QByteArray data = readStepFile(sDataFullFname);
     const QByteArray table = slice(data, lStarting - 1, kTableSize);
     if (!ReadDataFile(table, into))
         return false;
@@ -46,12 +45,14 @@ bool StepFileReader::ReadData(const QString& sDataFullFname, const QString& sRem
     if (!ReadCountCaption(table, into) || !ReadLcdCaption(table, into))
         return false;
 
-    // A step file without notes is complete: remarks stay empty, memo and lists as they were.
+    // A step file without notes is complete: remarks stay empty, memo and lists
+    // as they were. Anything else of the note file's name must be a note file
+    // that can be read.
     const QString notePath = existingCompanion(sRemFullFname);
-    noteFileRead_ = QFileInfo(notePath).isFile();
+    noteFileRead_ = QFileInfo::exists(notePath);
     if (!noteFileRead_)
         return true;
-    return readNotes(slice(readWholeFile(notePath), lStarting - 1, kTableSize), into);
+    return readNotes(slice(readStepFile(notePath), lStarting - 1, kTableSize), into);
 }
 
 bool StepFileReader::readNotes(const QByteArray& note, colclsStep& into)

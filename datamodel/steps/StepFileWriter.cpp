@@ -1,7 +1,6 @@
 #include "StepFileWriter.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
-#include "datamodel/io/BinaryFile.h"
 #include "datamodel/steps/StepFileFormat.h"
 #include "datamodel/steps/StepWordScramble.h"
 #include "datamodel/steps/colclsStep.h"
@@ -51,7 +50,7 @@ int32_t rowIndex(const clsStepOut& line)
 // zeros, and is written back at its full size.
 QByteArray currentNoteFile(const QString& path)
 {
-    QByteArray content = QFileInfo::exists(path) ? readWholeFile(path) : QByteArray();
+    QByteArray content = QFileInfo::exists(path) ? readStepFile(path) : QByteArray();
     if (content.size() < kFileSize)
         content.append(kFileSize - content.size(), '\0');
     return content;
@@ -64,7 +63,7 @@ QByteArray currentStepFile(const QString& path)
 {
     if (!QFileInfo::exists(path))
         throw platform::RuntimeError(platform::errFileNotFound);
-    QByteArray content = readWholeFile(path);
+    QByteArray content = readStepFile(path);
     if (content.size() != kFileSize)
         throw platform::RuntimeError(59); // Bad record length
     return content;

@@ -1,6 +1,7 @@
 #include "datamodel/customize/colclsCustom.h"
 
 #include "ScriptedUi.h"
+#include "tests/platform/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -371,11 +372,16 @@ TEST_F(CustomTableTest, ReadFailures)
 
     pins.Add(eINPUT, "FAR", 8192, 60, 1, 60, 2);
     pins.Item("IN1")->setKino(1);
-    scriptedUi().answerMessageBox(platform::vbOK);
-    scriptedUi().answerMessageBox(platform::vbOK);
+    for (int i = 0; i < 4; ++i)
+        scriptedUi().answerMessageBox(platform::vbOK);
     EXPECT_FALSE(empty.ReadData(path("none.etb"), 1));
+    for (const auto what : {testsupport::Standing::Fifo, testsupport::Standing::HugeFile}) {
+        const testsupport::StandIn standIn(path("bad.etb"), what);
+        EXPECT_FALSE(empty.ReadData(path("bad.etb"), 1)) << testsupport::nameOf(what);
+        standIn.expectRefusedAtOnce();
+    }
     EXPECT_FALSE(pins.ReadData(path("t.etb"), 1));
-    ASSERT_EQ(scriptedUi().calls().size(), 2u);
+    ASSERT_EQ(scriptedUi().calls().size(), 4u);
     for (const auto& call : scriptedUi().calls())
         EXPECT_TRUE(call.text.startsWith("ReadData\r\n"));
     EXPECT_EQ(pins.Item("IN1")->Kino(), at(patternTable(1), 16)); // pins before the failure were read

@@ -4,6 +4,7 @@
 #include "ScriptedUi.h"
 #include "platform/Cp932.h"
 #include "platform/Folders.h"
+#include "tests/platform/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,6 +102,36 @@ TEST_F(SetFilesTest, FailuresStopTheReadAndKeepWhatCameBefore)
         }
         EXPECT_EQ(m.Count(), c.groups);
         EXPECT_EQ(m.AllDititalCount(), c.parameters);
+    }
+}
+
+TEST_F(SetFilesTest, EveryKindOfLineEndEndsARecord)
+{
+    writeSetFile("Set01.e", "Speed\tNORMAL\rTrim\tSPECIAL\nThird\tX\r\nFourth\tY\r");
+    writeSetFile("Set02.e", QString(kParameters).replace("\r\n", "\r"));
+    ASSERT_TRUE(model.ReadSet01e());
+    ASSERT_TRUE(model.ReadSet02e());
+    EXPECT_EQ(model.Count(), 4);
+    EXPECT_EQ(model.Item(4)->FunctionName(), "Fourth");
+    EXPECT_EQ(model.AllDititalCount(), 3);
+    EXPECT_EQ(model.Item("Trim")->Items()->Item("Hidden")->DataRam(), 1);
+}
+
+TEST_F(SetFilesTest, WhatIsNoSetFileIsRefusedAtOnce)
+{
+    using testsupport::Standing;
+    for (const Standing what : {Standing::Fifo, Standing::Folder, Standing::HugeFile}) {
+        SCOPED_TRACE(testsupport::nameOf(what));
+        const testsupport::StandIn standIn(QDir(platform::folders::libraryFolder()).filePath("Set01.e"), what);
+        scriptedUi().answerMessageBox(platform::vbOK);
+        EXPECT_FALSE(model.ReadSet01e());
+        expectReportedAs("ReadSet01e");
+        const QString report = scriptedUi().calls().back().text;
+        EXPECT_TRUE(report.contains("[ErrCode] 75")) << report.toStdString();
+        EXPECT_TRUE(report.contains(what == Standing::HugeFile ? "at most 16777216 bytes" : "is not a regular file"))
+            << report.toStdString();
+        standIn.expectRefusedAtOnce();
+        EXPECT_EQ(model.Count(), 0);
     }
 }
 

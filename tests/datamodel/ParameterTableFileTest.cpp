@@ -3,6 +3,7 @@
 
 #include "ScriptedUi.h"
 #include "platform/RuntimeError.h"
+#include "tests/platform/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -448,4 +449,36 @@ TEST_F(TableFileTest, UnreadableSekFailsTheUserRead)
     EXPECT_EQ(model.sekBuffer(), QByteArray("SEK"));
     EXPECT_EQ(item("Byte")->UserValue(), 42); // nothing of that table was taken
     EXPECT_EQ(model.KishuName(), QString());
+}
+
+TEST_F(TableFileTest, WhatIsNoTableOrSekFileIsRefusedAtOnce)
+{
+    using testsupport::Standing;
+    addStandardModel();
+    writeFile("a.sek", "SEK");
+    model.ReadSEK(path("a.sek"));
+    // One byte more than eight tables is no table file.
+    writeFile("long.stg", QByteArray(8 * kTable + 1, '\x11'));
+    answerBoxes(1);
+    EXPECT_FALSE(model.ReadData(eSTD, path("long.stg"), 1, QString()));
+
+    for (const Standing what : {Standing::Fifo, Standing::Folder, Standing::HugeFile}) {
+        SCOPED_TRACE(testsupport::nameOf(what));
+        answerBoxes(2);
+        {
+            const testsupport::StandIn table(path("bad.stg"), what);
+            EXPECT_FALSE(model.ReadData(eSTD, path("bad.stg"), 1, QString()));
+            table.expectRefusedAtOnce();
+        }
+        {
+            const testsupport::StandIn sek(path("bad.sek"), what);
+            model.ReadSEK(path("bad.sek"));
+            sek.expectRefusedAtOnce();
+        }
+    }
+    expectBoxes({"ReadData", "ReadData", "ReadSEK", "ReadData", "ReadSEK", "ReadData", "ReadSEK"});
+    for (const auto& call : scriptedUi().calls())
+        EXPECT_TRUE(call.text.contains("[ErrCode] 75")) << call.text.toStdString();
+    EXPECT_EQ(model.sekBuffer(), QByteArray("SEK"));
+    EXPECT_EQ(item("Byte")->StdValue(), 0);
 }

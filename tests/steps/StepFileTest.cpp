@@ -1,6 +1,9 @@
 #include "StepFixture.h"
 
 #include "platform/Cp932.h"
+#include "tests/platform/SpecialFiles.h"
+
+#include <QDir>
 
 using namespace steptest;
 
@@ -343,6 +346,26 @@ TEST_F(StepFile, FailedReadsLeaveTheTableAndListsAsTheyWere)
     for (int32_t at : {1, 8192, 65537})
         EXPECT_FALSE(read(kept, at)) << at;
     EXPECT_EQ(reportedLabels(), QStringList({"ReadData", "ReadData", "ReadData", "ReadData"}));
+
+    // A step or note file that is a pipe, a folder or far too large is refused
+    // at once; a note file that is there must be one, not something else.
+    using testsupport::Standing;
+    for (const QString& file : {stp(), bin()}) {
+        const QByteArray content = readAll(file);
+        for (const Standing what : {Standing::Fifo, Standing::Folder, Standing::HugeFile}) {
+            SCOPED_TRACE(file.toStdString() + " as " + testsupport::nameOf(what));
+            testsupport::scriptedUi().clearCalls();
+            expectReports(1);
+            {
+                const testsupport::StandIn standIn(file, what);
+                EXPECT_FALSE(read(kept));
+                standIn.expectRefusedAtOnce();
+            }
+            EXPECT_EQ(reportedLabels(), QStringList("ReadData"));
+            EXPECT_TRUE(testsupport::scriptedUi().calls()[0].text.contains("[ErrCode] 75"));
+        }
+        writeAll(file, content);
+    }
     EXPECT_EQ(kept.Count(), 1);
     EXPECT_EQ(kept.Item(1)->Remark(), "mine");
     EXPECT_EQ(kept.Author(), "me");
