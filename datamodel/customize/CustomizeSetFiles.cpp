@@ -19,27 +19,29 @@ using Fields = SetTextFile::Fields;
 int32_t address(const Fields& f, int i) { return SetTextFile::number<int32_t>(f[i]); }
 uint8_t mask(const Fields& f, int i) { return SetTextFile::number<uint8_t>(f[i]); }
 
-// Adds the pin of one line, refusing a definition whose fields could damage
-// the table; a refused pin is taken out again before the error goes on.
-template <typename AddPin>
-void addChecked(colclsCustom& model, AddPin&& addPin)
+// The model's pins followed by the new ones; nothing changes when a new name
+// is taken already.
+void join(colclsCustom& model, const colclsCustom& added)
 {
-    const auto pin = addPin();
-    try {
-        CustomizeImage(model).checkPlacement(*pin);
-    } catch (...) {
-        model.Remove(pin->Location());
-        throw;
-    }
+    KeyedCollection<clsCustom>& pins = model;
+    KeyedCollection<clsCustom> joined = pins;
+    for (const auto& pin : added)
+        joined.Add(pin, pin->Location());
+    pins = std::move(joined);
 }
 
-template <typename PerLine>
-bool readLines(colclsCustom& model, const char* file, const char* label, int minFields, PerLine&& perLine)
+// Reads the pins of every line into a collection of their own, refusing a
+// definition whose fields could damage the table, and joins them to the model
+// only when the whole file was read: a file is taken whole or not at all.
+template <typename AddPin>
+bool readLines(colclsCustom& model, const char* file, const char* label, int minFields, AddPin&& addPin)
 {
     return Ostrel7::trapped(model.method(), QLatin1String(label), [&] {
         const SetTextFile text(QDir(model.libraryFolder()).filePath(QLatin1String(file)));
+        colclsCustom added;
         for (QStringView line : text.lines())
-            perLine(SetTextFile::fields(line, minFields));
+            CustomizeImage(added).checkPlacement(*addPin(added, SetTextFile::fields(line, minFields)));
+        join(model, added);
         return true;
     });
 }
@@ -48,22 +50,17 @@ bool readLines(colclsCustom& model, const char* file, const char* label, int min
 
 bool CustomizeSetFiles::ReadSet04e()
 {
-    return readLines(model_, "Set04.e", "ReadSet04e", kInputFields, [&](const Fields& f) {
-        addChecked(model_, [&] {
-            return model_.Add(eINPUT, f[0].toString(), address(f, 1), address(f, 2), mask(f, 3), address(f, 4),
-                              mask(f, 5));
-        });
+    return readLines(model_, "Set04.e", "ReadSet04e", kInputFields, [](colclsCustom& pins, const Fields& f) {
+        return pins.Add(eINPUT, f[0].toString(), address(f, 1), address(f, 2), mask(f, 3), address(f, 4), mask(f, 5));
     });
 }
 
 bool CustomizeSetFiles::ReadSet05e()
 {
-    return readLines(model_, "Set05.e", "ReadSet05e", kOutputFields, [&](const Fields& f) {
-        addChecked(model_, [&] {
-            return model_.Add(eOUTPUT, f[0].toString(), address(f, 1), address(f, 2), mask(f, 3), address(f, 4),
-                              mask(f, 5), mask(f, 6), mask(f, 7), address(f, 8), address(f, 9), address(f, 10),
-                              mask(f, 11), address(f, 12), address(f, 13), mask(f, 14));
-        });
+    return readLines(model_, "Set05.e", "ReadSet05e", kOutputFields, [](colclsCustom& pins, const Fields& f) {
+        return pins.Add(eOUTPUT, f[0].toString(), address(f, 1), address(f, 2), mask(f, 3), address(f, 4), mask(f, 5),
+                        mask(f, 6), mask(f, 7), address(f, 8), address(f, 9), address(f, 10), mask(f, 11),
+                        address(f, 12), address(f, 13), mask(f, 14));
     });
 }
 

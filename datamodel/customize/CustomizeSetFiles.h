@@ -10,9 +10,10 @@ class CustomizeSetFiles {
 public:
     explicit CustomizeSetFiles(colclsCustom& model) : model_(model) {}
 
-    // True when the whole file was read. A line that can't be read, or a pin
-    // that would write into the table header, outside the table or over another
-    // field, stops the read after a report; the pins before it stay.
+    // True when the whole file was read, its pins then following the model's.
+    // A line that can't be read, or a pin that would write into the table
+    // header or outside the table, or whose name is taken, stops the read after
+    // a report and leaves the model as it was.
     bool ReadSet04e();
     bool ReadSet05e();
 

@@ -51,10 +51,19 @@ bool colclsCusSelection::ReadSet6_7_8_9e(const QString& sFullFname)
 {
     return Ostrel7::trapped(*method_, QStringLiteral("ReadSet6_7_8_9e"), [&] {
         const SetTextFile text(sFullFname);
+        // The entries are added to a copy of the list, which replaces it only
+        // when the whole file was read: a file is taken whole or not at all.
+        colclsCusSelection staged;
+        static_cast<KeyedCollection&>(staged) = *this;
+        staged.dicDigital_ = dicDigital_;
+        staged.dicValue_ = dicValue_;
         for (QStringView line : text.lines()) {
             const auto f = SetTextFile::fields(line, 4);
-            Add(platform::Trim(f[0]), SetTextFile::number<int16_t>(f[1]), f[2].toString(), f[3].toString());
+            staged.Add(platform::Trim(f[0]), SetTextFile::number<int16_t>(f[1]), f[2].toString(), f[3].toString());
         }
+        static_cast<KeyedCollection&>(*this) = std::move(staged);
+        dicDigital_ = std::move(staged.dicDigital_);
+        dicValue_ = std::move(staged.dicValue_);
         return true;
     });
 }

@@ -29,7 +29,9 @@ public:
     const QHash<QString, QString>& dicValue() const { return dicValue_; }
     // Hides or shows every entry.
     void SwitchHidden(bool boo);
-    // Reads a list file; False (after a report) when it can't be read whole.
+    // Reads a list file, adding its entries; False (after a report), with the
+    // list as it was, when it can't be read whole. A duplicate entry is reported
+    // by Add and skipped, and the read goes on.
     bool ReadSet6_7_8_9e(const QString& sFullFname);
     // Adds an entry; nullptr (after a report) for a code or name already listed.
     std::shared_ptr<clsCusSelection> Add(const QString& sDigital, int16_t intValue, const QString& sAdvice,

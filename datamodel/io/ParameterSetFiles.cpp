@@ -1,5 +1,6 @@
 #include "ParameterSetFiles.h"
 
+#include "datamodel/io/ParameterStage.h"
 #include "datamodel/io/SetTextFile.h"
 #include "datamodel/parameters/colclsFunction.h"
 #include "datamodel/parameters/colclsSelection.h"
@@ -15,15 +16,19 @@ namespace {
 
 QString setFilePath(const char* name) { return QDir(platform::folders::libraryFolder()).filePath(QLatin1String(name)); }
 
-// Runs a reader over every line of a setting file under the reader's trap.
+// Runs a reader over every line of a setting file under the reader's trap. The
+// lines build into a stage that the model takes over only when every line was
+// applied, so a file that fails part way leaves the model as it was.
 template <typename PerLine>
 bool readLines(colclsFunction& model, const char* file, const char* label, PerLine&& perLine)
 {
     return Ostrel7::trapped(model.method(), QLatin1String(label), [&] {
         const SetTextFile text(setFilePath(file));
+        ParameterStage stage(model);
         for (QStringView line : text.lines())
-            if (!perLine(line))
+            if (!perLine(stage, line))
                 return false;
+        stage.commit();
         return true;
     });
 }
@@ -32,21 +37,22 @@ bool readLines(colclsFunction& model, const char* file, const char* label, PerLi
 
 bool ParameterSetFiles::ReadSet01e()
 {
-    return readLines(model_, "Set01.e", "ReadSet01e", [&](QStringView line) {
+    return readLines(model_, "Set01.e", "ReadSet01e", [&](ParameterStage& stage, QStringView line) {
         const auto f = SetTextFile::fields(line, 2);
-        model_.Add(f[0].toString(), f[1].toString());
+        stage.groups().Add(f[0].toString(), f[1].toString());
         return true;
     });
 }
 
 bool ParameterSetFiles::ReadSet02e()
 {
-    return readLines(model_, "Set02.e", "ReadSet02e", [&](QStringView line) {
+    return readLines(model_, "Set02.e", "ReadSet02e", [&](ParameterStage& stage, QStringView line) {
         const auto f = SetTextFile::fields(line, 11);
         const auto ramAddress = SetTextFile::number<int32_t>(f[8]);
         const auto bit = SetTextFile::number<uint8_t>(f[9]);
         const auto dataRam = SetTextFile::number<uint8_t>(f[10]);
-        model_.Item(f[1].toString())
+        stage.groups()
+            .Item(f[1].toString())
             ->Items()
             ->Add(f[0].toString(), f[2].toString(), f[3].toString(), f[4].toString(), f[5].toString(),
                   f[6].toString(), f[7].toString(), QString::number(ramAddress), bit, dataRam);
@@ -56,23 +62,23 @@ bool ParameterSetFiles::ReadSet02e()
 
 bool ParameterSetFiles::ReadSet03e()
 {
-    return readLines(model_, "Set03.e", "ReadSet03e", [&](QStringView line) {
+    return readLines(model_, "Set03.e", "ReadSet03e", [&](ParameterStage& stage, QStringView line) {
         const auto f = SetTextFile::fields(line, 5);
         QString description = f[4].toString();
         description.replace(QLatin1String("<RETURN>"), QLatin1String("\r\n"));
         const auto value = SetTextFile::number<int32_t>(f[3]);
-        model_.Item(f[0].toString())->Items()->Item(f[1].toString())->AddSelection(f[2].toString(), value, description);
+        stage.parameter(f[0].toString(), f[1].toString()).AddSelection(f[2].toString(), value, description);
         return true;
     });
 }
 
 bool ParameterSetFiles::ReadSet10e()
 {
-    return readLines(model_, "Set10.e", "ReadSet10e", [&](QStringView line) {
+    return readLines(model_, "Set10.e", "ReadSet10e", [&](ParameterStage& stage, QStringView line) {
         const QString name = platform::Trim(line);
         if (name.startsWith(QLatin1Char(';')))
             return true;
-        return model_.Delete_Digital(name);
+        return stage.groups().Delete_Digital(name);
     });
 }
 

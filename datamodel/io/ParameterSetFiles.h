@@ -13,8 +13,9 @@ class ParameterSetFiles {
 public:
     explicit ParameterSetFiles(colclsFunction& model) : model_(model) {}
 
-    // Each answers True when every line was applied; a failure is reported under
-    // the reader's name and the records applied before it stay in the model.
+    // Each answers True when every line was applied. A file is applied whole or
+    // not at all: a failure is reported under the reader's name (a missing name
+    // in Set10.e with its own message) and leaves the model as it was.
     bool ReadSet01e();
     bool ReadSet02e();
     bool ReadSet03e();

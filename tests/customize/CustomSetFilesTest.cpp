@@ -79,30 +79,33 @@ TEST_F(CustomSetFilesTest, ReadsInputAndOutputPins)
     EXPECT_TRUE(pins.Item("out2")->OutIsLack());
 }
 
-TEST_F(CustomSetFilesTest, ABadLineStopsTheReadAfterAReport)
+TEST_F(CustomSetFilesTest, ABadLineStopsTheReadAfterAReportAndNothingOfTheFileIsTaken)
 {
     const struct {
         const char* file;
         QString text;
         const char* mention;
-        int pinsKept;
     } cases[] = {
-        {"Set04.e", "IN1\t16\t20\t1\t20\t2\r\nIN2\t17\t20\t4\t20\r\n", "Subscript", 1},  // too few fields
-        {"Set04.e", "IN1\t16\t20\t1\t20\t2\r\n\r\nIN2\t17\t21\t1\t21\t2\r\n", "Subscript", 1}, // empty line
-        {"Set04.e", "IN1\t16\t20\t256\t20\t2\r\n", "Overflow", 0},                           // mask beyond a byte
-        {"Set04.e", "IN1\t16\t20\t1\t20\t2\r\nin1\t17\t21\t1\t21\t2\r\n", "already", 1},       // duplicate name
-        {"Set05.e", kOut1 + "\r\n", "Subscript", 1},                                         // trailing empty line
-        {"Set05.e", "OUT1\t40\t41\t1\t42\t1\t2\t4\t43\t44\t45\t16\t46\t45\r\n", "Subscript", 0},
+        {"Set04.e", "IN1\t16\t20\t1\t20\t2\r\nIN2\t17\t20\t4\t20\r\n", "Subscript"},  // too few fields
+        {"Set04.e", "IN1\t16\t20\t1\t20\t2\r\n\r\nIN2\t17\t21\t1\t21\t2\r\n", "Subscript"}, // empty line
+        {"Set04.e", "IN1\t16\t20\t256\t20\t2\r\n", "Overflow"},                           // mask beyond a byte
+        {"Set04.e", "IN1\t16\t20\t1\t20\t2\r\nin1\t17\t21\t1\t21\t2\r\n", "already"},       // duplicate name
+        {"Set04.e", "IN1\t16\t20\t1\t20\t2\r\nPRE\t17\t21\t1\t21\t2\r\n", "already"},       // a pin read before
+        {"Set05.e", kOut1 + "\r\n", "Subscript"},                                         // trailing empty line
+        {"Set05.e", "OUT1\t40\t41\t1\t42\t1\t2\t4\t43\t44\t45\t16\t46\t45\r\n", "Subscript"},
+        {"Set05.e", kOut1 + "OUT2\t50\t51\t1", "Subscript"},                             // cut mid-line
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         colclsCustom fresh;
+        fresh.Add(eOUTPUT, "PRE", 60, 61, 1, 62, 1);
         scriptedUi().reset();
         scriptedUi().answerMessageBox(platform::vbOK);
         writeSetFile(c.file, c.text);
         EXPECT_FALSE(QLatin1String(c.file) == "Set04.e" ? fresh.ReadSet04e() : fresh.ReadSet05e());
         expectReport(QLatin1String(c.file) == "Set04.e" ? "ReadSet04e" : "ReadSet05e", c.mention);
-        EXPECT_EQ(fresh.Count(), c.pinsKept);
+        ASSERT_EQ(fresh.Count(), 1);
+        EXPECT_EQ(fresh.Item(1)->Location(), "PRE");
     }
 }
 
@@ -137,10 +140,12 @@ TEST_F(CustomSetFilesTest, PinsThatWouldDamageTheTableAreRefused)
         ASSERT_TRUE(fresh.ReadSet05e());
         scriptedUi().reset();
         scriptedUi().answerMessageBox(platform::vbOK);
-        writeSetFile(c.file, QString::fromLatin1(c.line) + "\r\nLAST\t70\t71\t1\t71\t2\r\n");
+        const QString first = QLatin1String(c.file) == "Set04.e" ? "FIRST\t72\t73\t1\t73\t2\r\n"
+                                                                : "FIRST\t72\t73\t1\t73\t2\t4\t8\t74\t75\t0\t0\t0\t0\t0\r\n";
+        writeSetFile(c.file, first + QString::fromLatin1(c.line) + "\r\nLAST\t70\t71\t1\t71\t2\r\n");
         EXPECT_FALSE(QLatin1String(c.file) == "Set04.e" ? fresh.ReadSet04e() : fresh.ReadSet05e());
         expectReport(QLatin1String(c.file) == "Set04.e" ? "ReadSet04e" : "ReadSet05e", c.mention);
-        EXPECT_EQ(fresh.Count(), 1); // the refused pin is not kept, the read stops there
+        EXPECT_EQ(fresh.Count(), 1); // nothing of the file is kept, the pin before the refused one included
     }
 
     // What a pin never writes doesn't count: a mask of 0, and the output

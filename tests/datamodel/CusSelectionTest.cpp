@@ -78,14 +78,18 @@ TEST_F(CusSelectionTest, DuplicatesAreReportedAndTheReadGoesOn)
     EXPECT_EQ(list.ValueByDigital("C"), 3);
 }
 
-TEST_F(CusSelectionTest, UnreadableLinesStopTheRead)
+TEST_F(CusSelectionTest, UnreadableLinesStopTheReadAndLeaveTheListAsItWas)
 {
-    for (const char* text : {"A\t1\ta\r\nB\t2\tb\tX\r\n", "A\t1\ta\tX\r\n\r\nB\t2\tb\tX\r\n", "A\t1\ta\tX\r\nB\t40000\tb\tX\r\n"}) {
+    for (const char* text : {"A\t1\ta\r\nB\t2\tb\tX\r\n", "A\t1\ta\tX\r\n\r\nB\t2\tb\tX\r\n",
+                             "A\t1\ta\tX\r\nB\t40000\tb\tX\r\n", "A\t1\ta\tX\r\nB\t2\tb"}) {
         colclsCusSelection fresh;
+        ASSERT_TRUE(fresh.ReadSet6_7_8_9e(listFile("Z\t9\tz\tX\r\n")));
         scriptedUi().answerMessageBox(platform::vbOK);
         EXPECT_FALSE(fresh.ReadSet6_7_8_9e(listFile(text))) << text;
         EXPECT_TRUE(scriptedUi().calls().back().text.startsWith("ReadSet6_7_8_9e\r\n"));
-        EXPECT_LE(fresh.Count(), 1);
+        EXPECT_EQ(fresh.Count(), 1) << text;
+        EXPECT_EQ(fresh.dicDigital().keys(), QStringList("Z"));
+        EXPECT_EQ(fresh.dicValue().keys(), QStringList("9"));
     }
     scriptedUi().answerMessageBox(platform::vbOK);
     EXPECT_FALSE(list.ReadSet6_7_8_9e(dir.filePath("missing.e")));

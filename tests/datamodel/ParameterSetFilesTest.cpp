@@ -72,36 +72,55 @@ TEST_F(SetFilesTest, ReadsGroupsParametersChoicesAndRemovals)
     EXPECT_TRUE(scriptedUi().calls().empty());
 }
 
-TEST_F(SetFilesTest, FailuresStopTheReadAndKeepWhatCameBefore)
+TEST_F(SetFilesTest, AFailedReadLeavesTheModelAsItWas)
 {
+    const QString cut = kParameters + "TRIM\tTrim\tCut\tNUM"; // ends in the middle of a record
     const struct {
-        const char* set01;
-        const char* set02; // nullptr: the failure is in Set01.e
-        int groups;
-        int parameters;
+        const char* file;
+        QString text;
     } cases[] = {
-        {"A\tX\r\n\r\nB\tY\r\n", nullptr, 1, 0}, // empty line
-        {"A\tX\r\nB\r\n", nullptr, 1, 0},          // too few fields
-        {"A\tX\r\na\tY\r\n", nullptr, 1, 0},       // duplicate group
-        {"A\tX\r\n", "K\ta\tP\tN\t\t0\t1\t-\t16\t0\t1\r\nK\tNone\tQ\tN\t\t0\t1\t-\t17\t0\t1\r\n", 1, 1}, // no group
-        {"A\tX\r\n", "K\tA\tP\tN\t\t0\t1\t-\t16\t256\t1\r\n", 1, 0},   // Bit beyond a byte
-        {"A\tX\r\n", "K\tA\tP\tN\t\t0\t1\t-\t16\t0\r\n", 1, 0},        // ten fields
+        {"Set01.e", "A\tX\r\n\r\nB\tY\r\n"}, // empty line
+        {"Set01.e", "A\tX\r\nB\r\n"},         // too few fields
+        {"Set01.e", "A\tX\r\na\tY\r\n"},      // duplicate group
+        {"Set01.e", "Speed\tX\r\n"},          // a group the model has
+        {"Set02.e", cut},
+        {"Set02.e", "K\tSpeed\tP\tN\t\t0\t1\t-\t16\t0\t1\r\nK\tNone\tQ\tN\t\t0\t1\t-\t17\t0\t1\r\n"}, // no group
+        {"Set02.e", "K\tSpeed\tP\tN\t\t0\t1\t-\t16\t0\t1\r\nK\tSpeed\tP\tN\t\t0\t1\t-\t16\t0\t1\r\n"}, // twice
+        {"Set02.e", "K\tSpeed\tP\tN\t\t0\t1\t-\t16\t256\t1\r\n"}, // Bit beyond a byte
+        {"Set02.e", "K\tSpeed\tP\tN\t\t0\t1\t-\t16\t0\r\n"},     // ten fields
+        {"Set03.e", "Trim\tWiper\tOFF\t0\tNo wipe\r\nTrim\tNone\tON\t1\t-\r\n"}, // no parameter
+        {"Set03.e", "Trim\tWiper\tOFF\t0\ta\r\nTrim\tWiper\tOFF\t1\tb\r\n"},  // choice twice
+        {"Set03.e", "Trim\tWiper\tOFF\t0\tNo wipe\r\nTrim\tWiper\tON"},        // cut
+    };
+    // The model read so far, as text: groups, parameters, choices and descriptions.
+    const auto contents = [](colclsFunction& m) {
+        QStringList text;
+        for (const auto& group : m) {
+            text << group->FunctionName() + "/" + group->TOPKMK();
+            for (const auto& digital : *group->Items()) {
+                text << digital->Digital() + ": " + digital->DetailAdvice();
+                for (const auto& choice : *digital->Selections())
+                    text << choice->Selection() + "=" + QString::number(choice->Value());
+            }
+        }
+        return text;
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
         colclsFunction m;
-        writeSetFile("Set01.e", c.set01);
+        writeSetFile("Set01.e", kGroups);
+        writeSetFile("Set02.e", kParameters);
+        writeSetFile("Set03.e", "Trim\tWiper\tON\t1\tWipes\r\n");
+        ASSERT_TRUE(m.ReadSet01e() && m.ReadSet02e() && m.ReadSet03e());
+        const QStringList before = contents(m);
+
+        writeSetFile(c.file, c.text);
         scriptedUi().answerMessageBox(platform::vbOK);
-        if (c.set02) {
-            writeSetFile("Set02.e", c.set02);
-            ASSERT_TRUE(m.ReadSet01e());
-            EXPECT_FALSE(m.ReadSet02e()) << c.set02;
-            expectReportedAs("ReadSet02e");
-        } else {
-            EXPECT_FALSE(m.ReadSet01e()) << c.set01;
-            expectReportedAs("ReadSet01e");
-        }
-        EXPECT_EQ(m.Count(), c.groups);
-        EXPECT_EQ(m.AllDititalCount(), c.parameters);
+        const QString file = QLatin1String(c.file);
+        const bool read = file == "Set01.e" ? m.ReadSet01e() : file == "Set02.e" ? m.ReadSet02e() : m.ReadSet03e();
+        EXPECT_FALSE(read);
+        expectReportedAs(("ReadSet" + file.mid(3, 2) + "e").toLatin1().constData());
+        EXPECT_EQ(contents(m), before);
     }
 }
 
@@ -153,8 +172,9 @@ TEST_F(SetFilesTest, AnUnknownNameInSet10StopsWithItsMessage)
     EXPECT_FALSE(model.ReadSet10e());
     EXPECT_EQ(scriptedUi().calls().back().text,
               QStringLiteral("Error:Values in set10.e must be included in oFunc.items!"));
-    EXPECT_FALSE(model.Item("Trim")->Items()->Contains("Hidden"));
-    EXPECT_TRUE(model.Item("Trim")->Items()->Contains("Wiper")); // lines after the failure are not applied
+    // Nothing of the file is applied, the removal before the failure included.
+    EXPECT_TRUE(model.Item("Trim")->Items()->Contains("Hidden"));
+    EXPECT_TRUE(model.Item("Trim")->Items()->Contains("Wiper"));
 }
 
 TEST_F(SetFilesTest, GroupLookupIgnoresLetterCase)
