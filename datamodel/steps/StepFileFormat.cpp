@@ -43,6 +43,21 @@ QString existingCompanion(const QString& path)
     return path;
 }
 
+void refuseOwnNoteFile(const QString& dataPath, const QString& notePath)
+{
+    const QFileInfo data(dataPath);
+    const QFileInfo note(existingCompanion(notePath));
+    const bool sameFile = data.absoluteFilePath() == note.absoluteFilePath()
+                          || (data.exists() && data.canonicalFilePath() == note.canonicalFilePath());
+    if (data.suffix().compare(QLatin1String("BIN"), Qt::CaseInsensitive) == 0 || sameFile)
+        throw platform::RuntimeError(
+            platform::errBadFileNameOrNumber,
+            QStringLiteral("%1: the step file %2 would be its own note file (the notes of a step file are kept "
+                           "in the file of its name with the extension BIN)")
+                .arg(platform::RuntimeError::standardText(platform::errBadFileNameOrNumber),
+                     QDir::toNativeSeparators(dataPath)));
+}
+
 QByteArray readStepFile(const QString& path) { return platform::readWholeFile(path, kFileSize); }
 
 uint8_t byteAt(const QByteArray& image, int64_t offset)

@@ -63,6 +63,13 @@ int32_t decodeDelay(uint16_t word, bool pulseOutput);
 // its folder; path itself when there is none.
 QString existingCompanion(const QString& path);
 
+// The note file of a step file is found by giving its name the extension BIN,
+// so a step file named *.BIN (in any letter case) would be its own note file:
+// read as its own notes, and overwritten by them on saving. Throws
+// RuntimeError (Bad file name or number) for such a step file, and for a note
+// path that names the step file itself.
+void refuseOwnNoteFile(const QString& dataPath, const QString& notePath);
+
 // The whole of a step or note file: a regular file of at most kFileSize bytes
 // (platform::readWholeFile).
 QByteArray readStepFile(const QString& path);

@@ -30,6 +30,7 @@ bool StepFileReader::ReadData(const QString& sDataFullFname, const QString& sRem
 {
     if (!isStepTableStart(lStarting))
         throw platform::RuntimeError(platform::errBadRecordNumber);
+    refuseOwnNoteFile(sDataFullFname, sRemFullFname);
     const QByteArray data = readStepFile(sDataFullFname);
     const QByteArray table = slice(data, lStarting - 1, kTableSize);
     if (!ReadDataFile(table, into))

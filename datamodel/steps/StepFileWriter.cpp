@@ -78,6 +78,7 @@ bool StepFileWriter::SaveData(const QString& sDataFullFname, const QString& sRem
     // table may be written, never the header block or past the file.
     if (!IsNew && !isStepTableStart(lStarting))
         throw platform::RuntimeError(platform::errBadRecordNumber);
+    refuseOwnNoteFile(sDataFullFname, sRemFullFname);
     const QString notePath = existingCompanion(sRemFullFname);
 
     QByteArray data;

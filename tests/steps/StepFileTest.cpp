@@ -459,3 +459,41 @@ TEST_F(StepFile, RefusedSavesLeaveBothFilesAsTheyWere)
     EXPECT_EQ(readAll(stp()), stpBefore);
     QFile::setPermissions(bin(), QFile::ReadOwner | QFile::WriteOwner);
 }
+
+TEST_F(StepFile, AStepFileThatIsItsOwnNoteFileIsRefusedUntouched)
+{
+    colclsStep good;
+    buildProgram(good);
+    ASSERT_TRUE(saveNew(good));
+    const QByteArray content = readAll(stp());
+
+    // The note file's name is the step file's with the extension BIN: a step
+    // file named so would be read as its own notes and saved over by them.
+    for (const char* name : {"Q.BIN", "Q.bin", "new.Bin"}) {
+        SCOPED_TRACE(name);
+        const QString data = path(name);
+        const bool exists = QLatin1String(name) != "new.Bin";
+        if (exists)
+            writeAll(data, content);
+        const QString note = colclsStep::NoteFileFor(data);
+        testsupport::scriptedUi().clearCalls();
+        expectReports(3);
+        colclsStep t;
+        EXPECT_FALSE(t.ReadData(data, note, kTable1, seqout, seqinp));
+        EXPECT_FALSE(good.SaveData(note, data, note, kTable1, false, seqout, seqinp));
+        EXPECT_FALSE(good.SaveData(note, data, note, kTable1, true, seqout, seqinp));
+        EXPECT_EQ(reportedLabels(), QStringList({"ReadData", "SaveData", "SaveData"}));
+        for (const auto& call : testsupport::scriptedUi().calls())
+            EXPECT_TRUE(call.text.contains("[ErrCode] 52") && call.text.contains("its own note file"))
+                << call.text.toStdString();
+        EXPECT_EQ(QFile::exists(data), exists);
+        EXPECT_EQ(readAll(data), exists ? content : QByteArray());
+    }
+
+    // So is a note path that names the step file itself, whatever its name.
+    testsupport::scriptedUi().clearCalls();
+    expectReports(1);
+    EXPECT_FALSE(good.SaveData(stp(), stp(), stp(), kTable1, false, seqout, seqinp));
+    EXPECT_EQ(readAll(stp()), content);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"P.BIN", "P.stp", "Q.BIN", "Q.bin"}));
+}
