@@ -9,4 +9,7 @@ enum ENUM_USRSTD { eUSR = 0, eSTD = 1 };
 // A setting file of one table (8192 bytes) or of eight tables (65536 bytes).
 enum ENUM_ETBSTG { eETB = 0, eSTG = 1 };
 
+// How the reports draw borders (and, in the step report, place pictures).
+enum ENUM_EXCELVERSIONINDEX { eEXCEL2000 = 0, eEXCEL95 = 1 };
+
 } // namespace Telva27

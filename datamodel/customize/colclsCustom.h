@@ -7,7 +7,6 @@
 #include "datamodel/common/InOut.h"
 #include "datamodel/common/KeyedCollection.h"
 #include "datamodel/customize/clsCustom.h"
-#include "datamodel/reports/ReportFrame.h"
 
 #include <QString>
 #include <cstdint>

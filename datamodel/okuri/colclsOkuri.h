@@ -5,7 +5,6 @@
 #include "datamodel/common/Enums.h"
 #include "datamodel/okuri/OkuriBlock.h"
 #include "datamodel/okuri/clsOkuri.h"
-#include "datamodel/reports/ReportFrame.h"
 
 #include <QString>
 #include <QVariant>

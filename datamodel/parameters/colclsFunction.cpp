@@ -1,8 +1,8 @@
 #include "colclsFunction.h"
 
 #include "datamodel/common/ModelMessages.h"
-#include "datamodel/io/ParameterSetFiles.h"
-#include "datamodel/io/ParameterTableFile.h"
+#include "datamodel/parameters/ParameterSetFiles.h"
+#include "datamodel/parameters/ParameterTableFile.h"
 #include "datamodel/reports/ParameterReport.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"

@@ -6,7 +6,6 @@
 #include "datamodel/common/Enums.h"
 #include "datamodel/common/KeyedCollection.h"
 #include "datamodel/parameters/clsFunction.h"
-#include "datamodel/reports/ReportFrame.h"
 
 #include <QByteArray>
 #include <QSet>

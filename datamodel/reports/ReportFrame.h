@@ -5,6 +5,7 @@
 // library-wide border setting, the ArrangeFace error rule, and the page and
 // border steps they have in common.
 
+#include "datamodel/common/Enums.h"
 #include "platform/workbook/Application.h"
 
 #include <QString>
@@ -15,9 +16,6 @@ class clsMethod;
 }
 
 namespace Telva27 {
-
-// How borders are drawn (and, in the step report, pictures placed).
-enum ENUM_EXCELVERSIONINDEX { eEXCEL2000 = 0, eEXCEL95 = 1 };
 
 // The border setting of the last report started; every report writes it first.
 ENUM_EXCELVERSIONINDEX ExcelVersion();

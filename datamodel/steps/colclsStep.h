@@ -4,7 +4,7 @@
 // saved to a step file and its note file.
 
 #include "datamodel/common/KeyedCollection.h"
-#include "datamodel/reports/ReportFrame.h"
+#include "datamodel/common/Enums.h"
 #include "datamodel/steps/StepEnums.h"
 #include "datamodel/steps/clsStepOut.h"
 

@@ -3,6 +3,7 @@
 
 #include "ScriptedUi.h"
 #include "SheetReading.h"
+#include "platform/workbook/Application.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
 #include "resource/clsResource.h"

@@ -2,6 +2,7 @@
 
 #include "ScriptedUi.h"
 #include "SheetReading.h"
+#include "platform/workbook/Application.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
 #include "resource/clsResource.h"

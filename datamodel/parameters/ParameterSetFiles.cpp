@@ -1,6 +1,6 @@
 #include "ParameterSetFiles.h"
 
-#include "datamodel/io/ParameterStage.h"
+#include "datamodel/parameters/ParameterStage.h"
 #include "datamodel/io/SetTextFile.h"
 #include "datamodel/parameters/colclsFunction.h"
 #include "datamodel/parameters/colclsSelection.h"

@@ -3,7 +3,7 @@
 #include "datamodel/common/ModelMessages.h"
 #include "datamodel/io/BinaryFile.h"
 #include "datamodel/io/FileLimits.h"
-#include "datamodel/io/ParameterImage.h"
+#include "datamodel/parameters/ParameterImage.h"
 #include "datamodel/io/TableHeader.h"
 #include "datamodel/parameters/colclsFunction.h"
 #include "platform/RegularFile.h"
