@@ -4,6 +4,8 @@
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/io/BinaryFile.h"
 #include "datamodel/io/FileLimits.h"
+#include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 #include "util/method/Trap.h"
 
@@ -39,36 +41,39 @@ bool CustomizeTableFile::SaveData(ENUM_ETBSTG eCrntETBSTG, const QString& sNewUs
                                   ENUM_ETBSTG eNewETBSTG)
 {
     return Ostrel7::trapped(model_.method(), QStringLiteral("SaveData"), [&] {
+        std::optional<QByteArray> image;
         // A one-table file saved as an eight-table file became eight copies of
         // that table; each copy gets the pins.
         if (eNewETBSTG == eSTG && eCrntETBSTG == eETB) {
             for (int32_t i = 0; i < kTableCount; ++i)
-                if (!SaveCustomTable(sNewUserFullFname, i * kTableSize + 1))
+                if (!SaveCustomTable(sNewUserFullFname, image, i * kTableSize + 1))
                     return false;
-            return true;
+        } else if (!SaveCustomTable(sNewUserFullFname, image, lngStarting)) {
+            return false;
         }
-        return SaveCustomTable(sNewUserFullFname, lngStarting);
+        platform::replaceFile(sNewUserFullFname, *image);
+        return true;
     });
 }
 
-bool CustomizeTableFile::SaveCustomTable(const QString& sFullFname, int32_t lngStarting)
+bool CustomizeTableFile::SaveCustomTable(const QString& sFullFname, std::optional<QByteArray>& image,
+                                         int32_t lngStarting)
 {
     return Ostrel7::trapped(model_.method(), QStringLiteral("SaveCustomTable"), [&] {
         checkTableStart(lngStarting);
         // The pins go into a table the parameter save wrote; a missing or short
         // file means that save did not happen, and the table would be made of
         // nothing but the pins.
-        if (!QFileInfo(sFullFname).isFile())
-            throw platform::RuntimeError(platform::errFileNotFound);
-        BinaryFile file(sFullFname, BinaryFile::ReadWrite);
-        if (file.size() < int64_t{lngStarting} - 1 + kTableSize)
+        if (!image)
+            image = platform::readWholeFile(sFullFname, filelimits::kTableFile);
+        if (image->size() < int64_t{lngStarting} - 1 + kTableSize)
             throw platform::RuntimeError(platform::errBadRecordNumber,
                                          QStringLiteral("The file holds no table at position %1.").arg(lngStarting));
-        QByteArray image = file.read(lngStarting, kTableSize);
-        if (!ResetMyPart(image))
+        QByteArray table = image->mid(lngStarting - 1, kTableSize);
+        if (!ResetMyPart(table))
             return false;
-        CustomizeImage(model_).writeValues(image);
-        file.write(lngStarting, image);
+        CustomizeImage(model_).writeValues(table);
+        image->replace(lngStarting - 1, kTableSize, table);
         return true;
     });
 }

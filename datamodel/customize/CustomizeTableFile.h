@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace Telva27 {
 
@@ -21,8 +22,10 @@ public:
                   ENUM_ETBSTG eNewETBSTG);
 
 private:
-    // Each reports its own failure under its own name.
-    bool SaveCustomTable(const QString& sFullFname, int32_t lngStarting);
+    // Each reports its own failure under its own name. The pins are written
+    // into the file's image in memory (read on first use); SaveData then
+    // replaces the file whole, so a failure on the way changes nothing.
+    bool SaveCustomTable(const QString& sFullFname, std::optional<QByteArray>& image, int32_t lngStarting);
     bool ResetMyPart(QByteArray& image);
 
     colclsCustom& model_;

@@ -3,44 +3,11 @@
 #include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace Telva27 {
 
-namespace {
-
-[[noreturn]] void throwOpenError(const QFile& file)
-{
-    const QFileInfo info(file.fileName());
-    if (!info.absoluteDir().exists())
-        throw platform::RuntimeError(platform::errPathNotFound);
-    if (!info.exists())
-        throw platform::RuntimeError(platform::errFileNotFound);
-    if (file.error() == QFileDevice::PermissionsError)
-        throw platform::RuntimeError(platform::errPermissionDenied);
-    throw platform::RuntimeError(platform::errPathFileAccess);
-}
-
-QIODevice::OpenMode openModeOf(BinaryFile::Mode mode)
-{
-    // Unbuffered: reads and writes are whole blocks at known positions.
-    switch (mode) {
-    case BinaryFile::ReadWrite: return QIODevice::ReadWrite | QIODevice::Unbuffered;
-    case BinaryFile::Create: return QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered;
-    }
-    return QIODevice::ReadWrite | QIODevice::Unbuffered;
-}
-
-} // namespace
-
 BinaryFile::BinaryFile(const QString& path, int64_t maxBytes) { platform::openRegularFile(file_, path, maxBytes); }
-
-BinaryFile::BinaryFile(const QString& path, Mode mode) : file_(path)
-{
-    if (!file_.open(openModeOf(mode)))
-        throwOpenError(file_);
-}
 
 void BinaryFile::seek(int64_t position)
 {
@@ -67,24 +34,6 @@ uint16_t BinaryFile::readWord(int64_t position)
 {
     const QByteArray b = read(position, 2);
     return static_cast<uint16_t>(static_cast<uint8_t>(b[0]) | (static_cast<uint8_t>(b[1]) << 8));
-}
-
-void BinaryFile::write(int64_t position, const QByteArray& bytes)
-{
-    seek(position);
-    if (file_.write(bytes) != bytes.size())
-        throw platform::RuntimeError(file_.error() == QFileDevice::ResourceError ? platform::errDiskFull
-                                                                                  : platform::errDeviceIO);
-}
-
-void BinaryFile::writeByte(int64_t position, uint8_t value) { write(position, QByteArray(1, static_cast<char>(value))); }
-
-void BinaryFile::writeWord(int64_t position, uint16_t value)
-{
-    QByteArray b(2, '\0');
-    b[0] = static_cast<char>(value & 0xFF);
-    b[1] = static_cast<char>(value >> 8);
-    write(position, b);
 }
 
 } // namespace Telva27

@@ -4,11 +4,12 @@
 #include "datamodel/io/FileLimits.h"
 #include "datamodel/okuri/OkuriBlock.h"
 #include "datamodel/reports/PitchReport.h"
+#include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 
-#include <QFileInfo>
 
 #include <array>
 
@@ -152,25 +153,26 @@ bool colclsOkuri::SaveData(ENUM_ETBSTG eCrntETBSTG, const QString& sNewUserFullF
         const std::vector<int64_t> positions = blockPositions(eCrntETBSTG, eNewETBSTG, lngStarting, lngOffset);
         // The parameter save has built the whole image; a missing file means it
         // didn't, and must not be replaced by one holding only the pitch table.
-        if (!QFileInfo(sNewUserFullFname).isFile())
-            throw platform::RuntimeError(platform::errFileNotFound);
-        BinaryFile file(sNewUserFullFname, BinaryFile::ReadWrite);
+        QByteArray image = platform::readWholeFile(sNewUserFullFname, filelimits::kTableFile);
         for (const int64_t position : positions)
-            checkBlockPosition(position, file.size());
+            checkBlockPosition(position, image.size());
         for (const int64_t position : positions)
-            if (!SaveOkuriTable(file, position))
+            if (!SaveOkuriTable(image, position))
                 return false;
+        // Replaced whole: a failure on the way leaves the file as it was.
+        platform::replaceFile(sNewUserFullFname, image);
         return true;
     });
 }
 
-bool colclsOkuri::SaveOkuriTable(BinaryFile& file, int64_t position)
+bool colclsOkuri::SaveOkuriTable(QByteArray& image, int64_t position)
 {
     const std::optional<OkuriBlock> block = ConvertudtOkuri();
     if (!block)
         return false;
     return Ostrel7::trapped(*method_, QStringLiteral("SaveOkuriTable"), [&] {
-        file.write(position, block->encode());
+        const QByteArray bytes = block->encode();
+        image.replace(position - 1, bytes.size(), bytes);
         return true;
     });
 }

@@ -21,7 +21,6 @@ class clsMethod;
 
 namespace Telva27 {
 
-class BinaryFile;
 
 class colclsOkuri {
 public:
@@ -66,7 +65,8 @@ public:
 private:
     std::optional<OkuriBlock> ConvertudtOkuri();
     std::optional<Rows> ConvrtInteger(const OkuriBlock& block);
-    bool SaveOkuriTable(BinaryFile& file, int64_t position);
+    // Writes the block into the file's image in memory; SaveData replaces the file whole.
+    bool SaveOkuriTable(QByteArray& image, int64_t position);
 
     size_t checked(int32_t position) const;
 

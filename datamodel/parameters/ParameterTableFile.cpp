@@ -6,6 +6,7 @@
 #include "datamodel/parameters/ParameterImage.h"
 #include "datamodel/io/TableHeader.h"
 #include "datamodel/parameters/colclsFunction.h"
+#include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 #include "util/method/Trap.h"
@@ -38,13 +39,6 @@ void put(QByteArray& content, int64_t position, const QByteArray& bytes)
     if (content.size() < end)
         content.resize(end, '\0');
     std::copy(bytes.begin(), bytes.end(), content.begin() + (position - 1));
-}
-
-// A file is replaced by deleting it and creating it anew.
-void removeIfPresent(const QString& path)
-{
-    if (QFileInfo::exists(path) && !QFile::remove(path))
-        throw platform::RuntimeError(platform::errPathFileAccess);
 }
 
 } // namespace
@@ -104,14 +98,16 @@ bool ParameterTableFile::SaveData(ENUM_ETBSTG eCrntETBSTG, const QString& sNewUs
         QByteArray buf8Table;
         GetBuf1Table_Buf8Table(sCrntUserFullFname, eCrntETBSTG, lStart, buf1Table, buf8Table);
 
-        removeIfPresent(sNewUserFullFname);
-        BinaryFile newFile(sNewUserFullFname, BinaryFile::Create);
+        // The SEK working copy goes beside the new file, as it is on every save.
+        platform::FileReplacement files;
         const QString sekName = QFileInfo(sNewUserFullFname).absoluteDir().filePath(QStringLiteral("sek.tmp"));
-        if (!SaveSTKFile(model_.sekBuffer(), sekName))
+        if (!SaveSTKFile(model_.sekBuffer(), sekName, files))
             return false;
 
-        // The new content is built in memory and written in one block; what a
-        // refused or failed save had written so far lands in the file all the same.
+        // The new content is built in memory; what a refused save composed
+        // lands in the file all the same (its caller discards a save that
+        // answered False), and both files replace the old ones together, so a
+        // failing disk leaves them as they were.
         QByteArray content;
         bool saved = false;
         if (eNewETBSTG == eETB)
@@ -120,8 +116,8 @@ bool ParameterTableFile::SaveData(ENUM_ETBSTG eCrntETBSTG, const QString& sNewUs
             saved = composeEightFromEight(content, lStart, buf1Table, buf8Table);
         else
             saved = composeEightFromOne(content, buf1Table);
-        if (!content.isEmpty())
-            newFile.write(1, content);
+        files.stage(sNewUserFullFname, content);
+        files.commit();
         return saved;
     });
 }
@@ -210,13 +206,11 @@ bool ParameterTableFile::ValidArray(const QByteArray& bytes)
     });
 }
 
-bool ParameterTableFile::SaveSTKFile(const QByteArray& bytes, const QString& sFullFname)
+bool ParameterTableFile::SaveSTKFile(const QByteArray& bytes, const QString& sFullFname,
+                                     platform::FileReplacement& files)
 {
     return Ostrel7::trapped(model_.method(), QStringLiteral("SaveSTKFile"), [&] {
-        removeIfPresent(sFullFname);
-        BinaryFile file(sFullFname, BinaryFile::Create);
-        if (!bytes.isEmpty())
-            file.write(1, bytes);
+        files.stage(sFullFname, bytes);
         return true;
     });
 }

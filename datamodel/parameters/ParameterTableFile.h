@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <optional>
 
+namespace platform {
+class FileReplacement;
+}
+
 namespace Telva27 {
 
 class BinaryFile;
@@ -31,7 +35,8 @@ private:
     bool readSekFile(const QString& sSEKFullFname);
     bool ReadHeader(ENUM_USRSTD eSTDUSR, BinaryFile& file, int32_t lStarting);
     bool SaveHedder(QByteArray& table, int32_t lStart, bool allTables);
-    bool SaveSTKFile(const QByteArray& bytes, const QString& sFullFname);
+    // Stages the SEK working copy; SaveData commits it with the new file.
+    bool SaveSTKFile(const QByteArray& bytes, const QString& sFullFname, platform::FileReplacement& files);
     void GetBuf1Table_Buf8Table(const QString& sFullFname, ENUM_ETBSTG eETBSTG, int32_t lStart,
                                 QByteArray& buf1Table, QByteArray& buf8Table);
     QByteArray GetOriginalByte(BinaryFile* file, int32_t mode, int32_t lStart);

@@ -7,9 +7,13 @@
 #include "ScriptedUi.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
+#include "datamodel/customize/colclsCustom.h"
+#include "datamodel/okuri/colclsOkuri.h"
+#include "datamodel/parameters/colclsFunction.h"
 #include "datamodel/reports/ReportFrame.h"
 #include "datamodel/steps/colclsStep.h"
 #include "platform/Archive.h"
+#include "platform/Folders.h"
 #include "platform/PrivateProfile.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
@@ -157,6 +161,64 @@ TEST_F(SaveFaults, Workbook)
     }), ENOSPC);
     EXPECT_TRUE(readFile(xlsx).startsWith("PK"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.xlsx")});
+}
+
+
+// The three writers of the user table's working copy, each over an eight-table
+// file and its SEK working copy.
+class TableSaveFaults : public SaveFaults {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"Set01.e", "Set02.e", "Set03.e", "Set10.e", "Set04.e", "Set05.e"}) {
+            const QString copy = QDir(platform::folders::libraryFolder()).filePath(QLatin1String(name));
+            QFile::remove(copy);
+            ASSERT_TRUE(QFile::copy(demo(name), copy));
+        }
+        ASSERT_TRUE(parameters.ReadSet01e() && parameters.ReadSet02e() && parameters.ReadSet03e()
+                    && parameters.ReadSet10e());
+        ASSERT_TRUE(pins.ReadSet04e() && pins.ReadSet05e());
+        ASSERT_TRUE(parameters.ReadData(eUSR, demo("DEMO.stg"), kTable3, demo("DEMO.SEK")));
+        ASSERT_TRUE(pins.ReadData(demo("DEMO.stg"), kTable3));
+        ASSERT_TRUE(pitches.ReadData(demo("DEMO.stg"), kTable3 + 512));
+    }
+    static QString demo(const char* name) { return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(QLatin1String(name)); }
+    // The working copy as the parameter save leaves it, with an older SEK copy beside it.
+    void prepareWorkingCopy()
+    {
+        writeFile(path("eusr2.tmp"), readFile(demo("DEMO.stg")));
+        writeFile(path("sek.tmp"), "older sek");
+    }
+
+    static constexpr int32_t kTable3 = 3 * 8192 + 1;
+    colclsFunction parameters;
+    colclsCustom pins;
+    colclsOkuri pitches;
+};
+
+TEST_F(TableSaveFaults, ParametersWithTheSekCopy)
+{
+    parameters.Item("SPEED")->Items()->Item("S01")->setUserValue(3333);
+    testsupport::failEachFileOperation({dir.path()}, [&] { prepareWorkingCopy(); }, reportingDiskFull([&] {
+        return parameters.SaveData(eSTG, path("eusr2.tmp"), kTable3, eSTG, demo("DEMO.stg"));
+    }), ENOSPC);
+    EXPECT_NE(readFile(path("eusr2.tmp")), readFile(demo("DEMO.stg")));
+    EXPECT_EQ(readFile(path("sek.tmp")), readFile(demo("DEMO.SEK")));
+}
+
+TEST_F(TableSaveFaults, CustomizePinsAndFeedPitches)
+{
+    pins.Item("IN")->setKino(65);
+    pitches.Item(5)->setT1(2220);
+    const std::pair<const char*, std::function<bool()>> writers[] = {
+        {"pins", [&] { return pins.SaveData(eSTG, path("eusr2.tmp"), kTable3, eSTG); }},
+        {"pitches", [&] { return pitches.SaveData(eSTG, path("eusr2.tmp"), kTable3 + 512, eSTG, 512); }},
+    };
+    for (const auto& [name, save] : writers) {
+        SCOPED_TRACE(name);
+        testsupport::failEachFileOperation({dir.path()}, [&] { prepareWorkingCopy(); }, reportingDiskFull(save), ENOSPC);
+        EXPECT_NE(readFile(path("eusr2.tmp")), readFile(demo("DEMO.stg")));
+    }
 }
 
 } // namespace
