@@ -24,6 +24,7 @@ enum RuntimeErrorNumber : int32_t {
     errFileAlreadyOpen = 55,
     errDeviceIO = 57,
     errFileExists = 58,
+    errBadRecordLength = 59,
     errDiskFull = 61,
     errInputPastEnd = 62,
     errBadRecordNumber = 63,
@@ -38,6 +39,7 @@ enum RuntimeErrorNumber : int32_t {
     errInvalidFileFormat = 321,
     errResourceNotFound = 326,
     errInvalidPropertyValue = 380,
+    errDuplicateKey = 457,
     errApplicationDefined = 1004,
 };
 

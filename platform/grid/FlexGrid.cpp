@@ -1,5 +1,6 @@
 #include "FlexGrid.h"
 
+#include "platform/EventGuard.h"
 #include "platform/KeyCodes.h"
 #include "platform/SystemColors.h"
 
@@ -46,20 +47,6 @@ QPoint picturePosition(int32_t alignment, const QRect& rect, const QSize& size)
                   : a & Qt::AlignVCenter ? rect.top() + (rect.height() - size.height()) / 2
                                          : rect.top();
     return {x, y};
-}
-
-// No exception may leave a Qt event handler: a fault in a handler connected to
-// one of our signals is reported here and the event ends.
-template <typename Fn>
-void guarded(const char* where, Fn&& fn)
-{
-    try {
-        fn();
-    } catch (const std::exception& error) {
-        qWarning("FlexGrid %s: %s", where, error.what());
-    } catch (...) {
-        qWarning("FlexGrid %s: unknown error", where);
-    }
 }
 
 } // namespace
@@ -337,7 +324,7 @@ void FlexGrid::scrollContentsBy(int, int)
 
 void FlexGrid::paintEvent(QPaintEvent* event)
 {
-    guarded("paintEvent", [&] { paintEventImpl(event); });
+    guarded(QStringLiteral("FlexGrid.paintEvent"), [&] { paintEventImpl(event); });
 }
 
 void FlexGrid::paintEventImpl(QPaintEvent*)
@@ -422,7 +409,7 @@ QRect FlexGrid::cellButtonRect(int32_t row, int32_t col) const
 
 void FlexGrid::keyPressEvent(QKeyEvent* event)
 {
-    guarded("keyPressEvent", [&] { keyPressEventImpl(event); });
+    guarded(QStringLiteral("FlexGrid.keyPressEvent"), [&] { keyPressEventImpl(event); });
 }
 
 void FlexGrid::keyPressEventImpl(QKeyEvent* event)
@@ -544,7 +531,7 @@ int32_t FlexGrid::resizeHandleAt(const QPoint& point) const
 
 void FlexGrid::mousePressEvent(QMouseEvent* event)
 {
-    guarded("mousePressEvent", [&] { mousePressEventImpl(event); });
+    guarded(QStringLiteral("FlexGrid.mousePressEvent"), [&] { mousePressEventImpl(event); });
 }
 
 void FlexGrid::mousePressEventImpl(QMouseEvent* event)
@@ -607,7 +594,7 @@ void FlexGrid::clickCell(int32_t row, int32_t col, Qt::KeyboardModifiers modifie
 
 void FlexGrid::mouseMoveEvent(QMouseEvent* event)
 {
-    guarded("mouseMoveEvent", [&] { mouseMoveEventImpl(event); });
+    guarded(QStringLiteral("FlexGrid.mouseMoveEvent"), [&] { mouseMoveEventImpl(event); });
 }
 
 void FlexGrid::mouseMoveEventImpl(QMouseEvent* event)
@@ -629,7 +616,7 @@ void FlexGrid::mouseMoveEventImpl(QMouseEvent* event)
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
 {
-    guarded("mouseReleaseEvent", [&] { mouseReleaseEventImpl(event); });
+    guarded(QStringLiteral("FlexGrid.mouseReleaseEvent"), [&] { mouseReleaseEventImpl(event); });
 }
 
 void FlexGrid::mouseReleaseEventImpl(QMouseEvent* event)
@@ -645,7 +632,7 @@ void FlexGrid::mouseReleaseEventImpl(QMouseEvent* event)
 
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    guarded("mouseDoubleClickEvent", [&] { mouseDoubleClickEventImpl(event); });
+    guarded(QStringLiteral("FlexGrid.mouseDoubleClickEvent"), [&] { mouseDoubleClickEventImpl(event); });
 }
 
 void FlexGrid::mouseDoubleClickEventImpl(QMouseEvent* event)
@@ -791,9 +778,7 @@ void FlexGrid::updateEditorGeometry()
 
 bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    bool handled = false;
-    guarded("eventFilter", [&] { handled = eventFilterImpl(watched, event); });
-    return handled;
+    return guarded(QStringLiteral("FlexGrid.eventFilter"), [&] { return eventFilterImpl(watched, event); }, false);
 }
 
 bool FlexGrid::eventFilterImpl(QObject* watched, QEvent* event)

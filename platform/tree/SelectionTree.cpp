@@ -1,11 +1,10 @@
 #include "SelectionTree.h"
 
+#include "platform/EventGuard.h"
 #include "platform/KeyCodes.h"
-#include "platform/RuntimeError.h"
 #include "platform/SystemColors.h"
 
 #include <QMouseEvent>
-#include <QtDebug>
 
 namespace platform::tree {
 
@@ -109,7 +108,7 @@ QTreeWidgetItem* SelectionTree::labelAt(const QPoint& point) const
 
 void SelectionTree::mousePressEvent(QMouseEvent* event)
 {
-    guarded("MouseDown", [&] {
+    guarded(QStringLiteral("SelectionTree.MouseDown"), [&] {
         const QPoint at = event->position().toPoint();
         emit MouseDown(keys::mouseButtonCode(event->button()), keys::shiftState(event->modifiers()), at.x(), at.y());
         QTreeWidget::mousePressEvent(event);
@@ -122,7 +121,7 @@ void SelectionTree::mousePressEvent(QMouseEvent* event)
 
 void SelectionTree::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    guarded("DblClick", [&] {
+    guarded(QStringLiteral("SelectionTree.DblClick"), [&] {
         QTreeWidget::mouseDoubleClickEvent(event);
         if (event->button() == Qt::LeftButton && labelAt(event->position().toPoint()))
             emit Confirm();
@@ -131,7 +130,7 @@ void SelectionTree::mouseDoubleClickEvent(QMouseEvent* event)
 
 void SelectionTree::keyPressEvent(QKeyEvent* event)
 {
-    guarded("KeyDown", [&] { handleKey(event); });
+    guarded(QStringLiteral("SelectionTree.KeyDown"), [&] { handleKey(event); });
 }
 
 void SelectionTree::handleKey(QKeyEvent* event)
@@ -163,16 +162,6 @@ void SelectionTree::handleKey(QKeyEvent* event)
     QTreeWidgetItem* after = currentItem();
     if (after && after != before)
         emit NodeClick(nodes_.nodeOf(after));
-}
-
-void SelectionTree::guarded(const char* handler, const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (...) {
-        const ErrorInfo error = currentErrorInfo();
-        qWarning("SelectionTree %s: error %d %s", handler, error.number, qPrintable(error.description));
-    }
 }
 
 } // namespace platform::tree

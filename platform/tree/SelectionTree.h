@@ -15,7 +15,8 @@
 //   button never answers it a second time.
 // Selecting a node from code raises no event. The key and mouse signals pass
 // references: connect them directly (the default for one thread). Slots must
-// not throw; a stray exception is caught and logged so it never crosses Qt.
+// not throw; a stray exception is reported (platform::guarded) so it never
+// crosses Qt.
 
 #include "ImageList.h"
 #include "SelectionNodes.h"
@@ -79,7 +80,6 @@ private:
     // The node whose label is under a viewport point (not its expand mark).
     QTreeWidgetItem* labelAt(const QPoint& point) const;
     void handleKey(QKeyEvent* event);
-    static void guarded(const char* handler, const std::function<void()>& body);
 
     SelectionNodes nodes_;
     std::shared_ptr<const ImageList> images_;

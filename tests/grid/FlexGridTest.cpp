@@ -1,3 +1,4 @@
+#include "ReportedErrors.h"
 #include "platform/RuntimeError.h"
 #include "platform/grid/FlexGrid.h"
 
@@ -339,6 +340,10 @@ TEST_F(FlexGridTest, AFailingHandlerEndsTheEventWithoutEscapingIt)
     });
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(4, 4));
     EXPECT_NE(grid.data().Row(), 4); // the grid's own handling did not run
+    const auto reports = testsupport::reportedErrors().take();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].number, platform::errSubscript);
+    EXPECT_EQ(reports[0].label, QStringLiteral("FlexGrid.mousePressEvent"));
 }
 
 // ---- scrolling and geometry ---------------------------------------------------------------

@@ -1,7 +1,8 @@
 // The main() of every test binary: private folders for settings, data and
-// temporary files, an offscreen QApplication, and the scripted Ui service,
-// reset before each test and checked after it.
+// temporary files, an offscreen QApplication, the scripted Ui service and the
+// recorder of error reports, both reset before each test and checked after it.
 
+#include "ReportedErrors.h"
 #include "ScriptedUi.h"
 
 #include "platform/Clock.h"
@@ -21,12 +22,16 @@ class ScriptedUiListener final : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override
     {
         testsupport::scriptedUi().reset();
+        testsupport::reportedErrors().reset();
         platform::setClockForTesting({});
         platform::setCountryForTesting({});
     }
     void OnTestEnd(const testing::TestInfo&) override
     {
         EXPECT_EQ(testsupport::scriptedUi().pendingAnswers(), 0u) << "scripted dialog answers were not used";
+        for (const auto& report : testsupport::reportedErrors().take())
+            ADD_FAILURE() << "an event handler failed: " << report.label.toStdString() << ": error " << report.number
+                          << " " << report.description.toStdString();
     }
 };
 
@@ -57,6 +62,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     platform::installUi(std::shared_ptr<platform::Ui>(&testsupport::scriptedUi(), [](platform::Ui*) {}));
+    platform::installErrorReporter(testsupport::recordingReporter());
     const QString library = QString::fromStdString(root + "/library");
     QDir().mkpath(library);
     platform::folders::setLibraryFolderForTesting(library);
@@ -64,6 +70,7 @@ int main(int argc, char** argv)
 
     const int rc = RUN_ALL_TESTS();
     platform::installUi(nullptr);
+    platform::installErrorReporter({});
     QDir(QString::fromStdString(root)).removeRecursively();
     return rc;
 }

@@ -3,6 +3,7 @@
 
 #include "TreeFixture.h"
 
+#include "ReportedErrors.h"
 #include "platform/KeyCodes.h"
 
 #include <QDialog>
@@ -167,6 +168,20 @@ TEST_F(TreeEvents, TypedCharactersArriveAsKeyPressBeforeTheSearch)
     log.clear();
     QTest::keyClick(&tree, Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(log.contains("KeyDown 70 2")) << qPrintable(log.join(", "));
+}
+
+TEST_F(TreeEvents, AFailingHandlerIsReportedAndEndsTheEvent)
+{
+    QObject::connect(&tree, &SelectionTree::KeyDown, [](int32_t&, int32_t) {
+        throw platform::RuntimeError(platform::errObjectNotSet);
+    });
+    tree.Nodes().Item("1key")->setSelected(true);
+    QTest::keyClick(&tree, Qt::Key_Down);
+    EXPECT_EQ(tree.SelectedItem()->Key(), "1key"); // the tree's own handling did not run
+    const auto reports = testsupport::reportedErrors().take();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].number, platform::errObjectNotSet);
+    EXPECT_EQ(reports[0].label, QStringLiteral("SelectionTree.KeyDown"));
 }
 
 TEST(TreeKeyCodes, DesignKeyCodes)

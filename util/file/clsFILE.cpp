@@ -35,22 +35,6 @@ using platform::RuntimeError;
 
 namespace {
 
-// As trapped(), but the failures a device or path test expects (a missing
-// drive, a disk not ready ...) end the member quietly with its neutral result.
-template <typename Body, typename R = std::invoke_result_t<Body>>
-R trappedQuietFor(clsMethod& reporter, const QString& label, std::initializer_list<int32_t> quiet, Body&& body,
-                  R neutral = R{})
-{
-    try {
-        return body();
-    } catch (...) {
-        const auto error = platform::currentErrorInfo();
-        if (std::find(quiet.begin(), quiet.end(), error.number) == quiet.end())
-            reporter.ErrReg(error.number, error.description, label);
-        return neutral;
-    }
-}
-
 QString japaneseOrEnglish(const char* japanese, const char* english)
 {
     return xNEED::IsJapan() ? QString::fromUtf8(japanese) : QString::fromUtf8(english);

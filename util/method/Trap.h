@@ -6,6 +6,8 @@
 #include "platform/RuntimeError.h"
 
 #include <QString>
+#include <algorithm>
+#include <initializer_list>
 #include <type_traits>
 
 namespace Ostrel7 {
@@ -32,6 +34,22 @@ void trapped(clsMethod& reporter, const QString& label, Body&& body)
     } catch (...) {
         const auto error = platform::currentErrorInfo();
         reporter.ErrReg(error.number, error.description, label);
+    }
+}
+
+// As trapped(), but the failures a device or path test expects (a missing
+// drive, a disk not ready ...) end the member quietly with its neutral result.
+template <typename Body, typename R = std::invoke_result_t<Body>>
+R trappedQuietFor(clsMethod& reporter, const QString& label, std::initializer_list<int32_t> quiet, Body&& body,
+                  R neutral = R{})
+{
+    try {
+        return body();
+    } catch (...) {
+        const auto error = platform::currentErrorInfo();
+        if (std::find(quiet.begin(), quiet.end(), error.number) == quiet.end())
+            reporter.ErrReg(error.number, error.description, label);
+        return neutral;
     }
 }
 
