@@ -1,9 +1,11 @@
 #include "QtUi.h"
 
+#include <QColorDialog>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -100,6 +102,26 @@ QString QtUi::folderName(const QString& title, const QString& startFolder)
 }
 
 int QtUi::runDialog(QDialog& dialog) { return dialog.exec(); }
+
+QAction* QtUi::popupMenu(QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }
+
+ColorDialogAnswer QtUi::colorDialog(const ColorDialogRequest& request)
+{
+    // Qt keeps one set of custom colours for the whole program: the caller's
+    // set is loaded into it and read back, so each caller keeps its own.
+    const int count = std::min<int>(QColorDialog::customCount(), static_cast<int>(request.customColors.size()));
+    for (int i = 0; i < count; ++i)
+        QColorDialog::setCustomColor(i, request.customColors[static_cast<size_t>(i)]);
+    const QColor picked =
+        QColorDialog::getColor(request.initial, request.owner ? request.owner : dialogParent());
+    ColorDialogAnswer answer;
+    answer.customColors = request.customColors;
+    for (int i = 0; i < count; ++i)
+        answer.customColors[static_cast<size_t>(i)] = QColorDialog::customColor(i);
+    if (picked.isValid())
+        answer.color = picked;
+    return answer;
+}
 
 bool QtUi::startProgram(const QString& program, const QStringList& arguments, bool minimized)
 {

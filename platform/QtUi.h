@@ -14,6 +14,8 @@ public:
     QString folderName(const QString& title, const QString& startFolder) override;
     bool startProgram(const QString& program, const QStringList& arguments, bool minimized) override;
     int runDialog(QDialog& dialog) override;
+    QAction* popupMenu(QMenu& menu, const QPoint& globalPos) override;
+    ColorDialogAnswer colorDialog(const ColorDialogRequest& request) override;
 };
 
 // "Etb files|*.etb|All|*.*" -> "Etb files (*.etb);;All (*.*)"

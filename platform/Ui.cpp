@@ -28,6 +28,11 @@ public:
     QString folderName(const QString&, const QString&) override { return {}; }
     bool startProgram(const QString&, const QStringList&, bool) override { return false; }
     int runDialog(QDialog&) override { return 0; } // rejected: nobody to answer
+    QAction* popupMenu(QMenu&, const QPoint&) override { return nullptr; }
+    ColorDialogAnswer colorDialog(const ColorDialogRequest& request) override
+    {
+        return {std::nullopt, request.customColors};
+    }
 };
 
 std::shared_ptr<Ui>& installed()

@@ -3,12 +3,18 @@
 // programs show real dialogs while tests answer from a script. Texts keep their
 // CR LF line breaks; only the Qt implementation turns them into "\n" when shown.
 
+#include <QColor>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
+class QAction;
 class QDialog;
+class QMenu;
 class QWidget;
 
 namespace platform {
@@ -54,6 +60,19 @@ struct FileDialogRequest {
     QString fileName;
 };
 
+// The colour dialog: the colour selected when it opens and the user's custom
+// colours, which the dialog may change whether or not a colour is chosen.
+struct ColorDialogRequest {
+    QColor initial;
+    std::vector<QColor> customColors;
+    QWidget* owner = nullptr; // null: dialogParent()
+};
+
+struct ColorDialogAnswer {
+    std::optional<QColor> color; // empty when the user cancelled
+    std::vector<QColor> customColors; // as the user left them
+};
+
 class Ui {
 public:
     virtual ~Ui();
@@ -71,6 +90,10 @@ public:
     // Shows one of the suite's own dialogs modally and answers its result
     // (QDialog::Accepted or Rejected); tests drive the dialog instead.
     virtual int runDialog(QDialog& dialog) = 0;
+    // Pops the menu up at a global position until the user chooses or dismisses
+    // it; answers the chosen action (already triggered, as a menu does) or null.
+    virtual QAction* popupMenu(QMenu& menu, const QPoint& globalPos) = 0;
+    virtual ColorDialogAnswer colorDialog(const ColorDialogRequest& request) = 0;
 };
 
 // The installed service. Until a program or test installs one, a quiet service

@@ -69,3 +69,66 @@ TEST(Ui, TheSuitesOwnDialogsAreDrivenByTheTestLikeAUser)
     testsupport::scriptedUi().answerDialog([](QDialog&) {}); // closed without a choice
     EXPECT_EQ(platform::ui().runDialog(dialog), QDialog::Rejected);
 }
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <gtest/gtest-spi.h>
+
+TEST(Ui, ATestThatEntersARealModalLoopFailsAtOnceAndTheLoopEnds)
+{
+    // Each would wait for a user for ever; the test main's watch fails the
+    // test, names the widget and closes it.
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QMessageBox box(QMessageBox::Warning, "Save", "Save the table?", QMessageBox::Yes | QMessageBox::No);
+            box.exec();
+        },
+        "real modal loop: QMessageBox");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QMenu menu;
+            menu.addAction("Copy");
+            EXPECT_EQ(menu.exec(QPoint(10, 10)), nullptr);
+        },
+        "real modal loop: QMenu");
+    // The programs' own service runs the real loops, so a test never uses it.
+    EXPECT_NONFATAL_FAILURE(platform::QtUi().messageBox("Done", platform::vbOKOnly, "Info"), "QMessageBox");
+}
+
+TEST(Ui, PopUpMenusAreAnsweredWithTheChosenEntryTriggeredAsByAClick)
+{
+    QMenu menu;
+    menu.setObjectName("mnuPopup");
+    QAction* copy = menu.addAction("&Copy");
+    copy->setObjectName("keyCOPY");
+    menu.addSeparator();
+    QAction* paste = menu.addAction("Paste");
+    paste->setEnabled(false);
+    QMenu* insert = menu.addMenu("Insert");
+    QAction* row = insert->addAction("Row");
+    int copies = 0;
+    QObject::connect(copy, &QAction::triggered, [&] { ++copies; });
+    std::vector<QAction*> told;
+    QObject::connect(&menu, &QMenu::triggered, [&](QAction* action) { told.push_back(action); });
+
+    auto& scripted = testsupport::scriptedUi();
+    scripted.answerPopupMenu("keyCOPY");
+    scripted.answerPopupMenu("Row"); // in a submenu, named by its text
+    scripted.answerPopupMenu("");    // dismissed
+    EXPECT_EQ(platform::ui().popupMenu(menu, QPoint(5, 5)), copy);
+    EXPECT_EQ(platform::ui().popupMenu(menu, QPoint(5, 5)), row);
+    EXPECT_EQ(platform::ui().popupMenu(menu, QPoint(5, 5)), nullptr);
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(told, (std::vector<QAction*>{copy, row}));
+    const auto calls = scripted.callsOf(testsupport::UiCall::PopupMenu);
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].text, QStringLiteral("mnuPopup"));
+    EXPECT_EQ(calls[0].arguments, (QStringList{"keyCOPY", "Paste", "Insert"}));
+
+    // A user cannot click a disabled entry, nor one the menu does not have.
+    scripted.answerPopupMenu("Paste");
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(platform::ui().popupMenu(menu, QPoint(5, 5)), nullptr), "disabled");
+    scripted.answerPopupMenu("Cut");
+    EXPECT_NONFATAL_FAILURE(platform::ui().popupMenu(menu, QPoint(5, 5)), "no entry \"Cut\"");
+}

@@ -1,8 +1,12 @@
 #include "ScriptedUi.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QMenu>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace testsupport {
 
@@ -18,8 +22,46 @@ const char* kindName(UiCall::Kind kind)
     case UiCall::Folder: return "folder dialog";
     case UiCall::StartProgram: return "program start";
     case UiCall::Dialog: return "dialog";
+    case UiCall::PopupMenu: return "pop-up menu";
+    case UiCall::ColorDialog: return "colour dialog";
     }
     return "?";
+}
+
+// How a test names a menu entry: its object name, else its text without '&'.
+QString entryName(const QAction* action)
+{
+    return action->objectName().isEmpty() ? QString(action->text()).remove(QLatin1Char('&')) : action->objectName();
+}
+
+QStringList entryNames(const QMenu& menu)
+{
+    QStringList names;
+    for (const QAction* action : menu.actions())
+        if (!action->isSeparator())
+            names << entryName(action);
+    return names;
+}
+
+// The entry named as the user would pick it, also in a submenu; null when none has that name.
+QAction* findEntry(const QMenu& menu, const QString& name)
+{
+    for (QAction* action : menu.actions())
+        if (!action->isSeparator() && !action->menu() && (action->objectName() == name || entryName(action) == name))
+            return action;
+    for (const QAction* action : menu.actions())
+        if (action->menu())
+            if (QAction* found = findEntry(*action->menu(), name))
+                return found;
+    return nullptr;
+}
+
+QStringList colorNames(const std::vector<QColor>& colors)
+{
+    QStringList names;
+    for (const QColor& color : colors)
+        names << color.name();
+    return names;
 }
 
 } // namespace
@@ -33,6 +75,16 @@ void ScriptedUi::answerStartProgram(bool started) { answers_.push_back({UiCall::
 void ScriptedUi::answerDialog(std::function<void(QDialog&)> drive)
 {
     answers_.push_back({UiCall::Dialog, 0, {}, std::move(drive)});
+}
+
+void ScriptedUi::answerPopupMenu(const QString& entry)
+{
+    answers_.push_back({UiCall::PopupMenu, 0, entry, {}, {}, {}});
+}
+
+void ScriptedUi::answerColor(std::optional<QColor> color, std::optional<std::vector<QColor>> customColors)
+{
+    answers_.push_back({UiCall::ColorDialog, 0, {}, {}, color, std::move(customColors)});
 }
 
 std::vector<UiCall> ScriptedUi::callsOf(UiCall::Kind kind) const
@@ -52,13 +104,18 @@ void ScriptedUi::reset()
     calls_.clear();
 }
 
+bool ScriptedUi::isDriving(const QWidget* window) const
+{
+    return std::find(driven_.begin(), driven_.end(), window) != driven_.end();
+}
+
 ScriptedUi::Answer ScriptedUi::take(UiCall::Kind kind, const UiCall& call)
 {
     calls_.push_back(call);
     if (answers_.empty() || answers_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << ": title \"" << call.title.toStdString() << "\", text \""
                       << call.text.toStdString() << "\"";
-        return {kind, 0, {}};
+        return {kind, 0, {}, {}, {}, {}};
     }
     Answer answer = answers_.front();
     answers_.pop_front();
@@ -103,12 +160,42 @@ int ScriptedUi::runDialog(QDialog& dialog)
         return QDialog::Rejected;
     // Shown as the user would see it, but not modally: the test plays the user.
     dialog.setResult(QDialog::Rejected);
+    driven_.push_back(&dialog);
     dialog.show();
     QCoreApplication::processEvents();
     a.drive(dialog);
     QCoreApplication::processEvents();
     dialog.hide();
+    driven_.pop_back();
     return dialog.result();
+}
+
+QAction* ScriptedUi::popupMenu(QMenu& menu, const QPoint&)
+{
+    const Answer a = take(UiCall::PopupMenu, {UiCall::PopupMenu, menu.objectName(), menu.title(), 0, entryNames(menu)});
+    if (a.text.isEmpty())
+        return nullptr;
+    QAction* chosen = findEntry(menu, a.text);
+    if (!chosen) {
+        ADD_FAILURE() << "the pop-up menu has no entry \"" << a.text.toStdString() << "\"";
+        return nullptr;
+    }
+    if (!chosen->isEnabled() || !chosen->isVisible()) {
+        ADD_FAILURE() << "the pop-up menu's entry \"" << a.text.toStdString() << "\" cannot be chosen: it is "
+                      << (chosen->isEnabled() ? "hidden" : "disabled");
+        return nullptr;
+    }
+    // As a click does: the action fires, and its menus tell of it (Qt relays that).
+    chosen->trigger();
+    return chosen;
+}
+
+platform::ColorDialogAnswer ScriptedUi::colorDialog(const platform::ColorDialogRequest& request)
+{
+    UiCall call{UiCall::ColorDialog, request.initial.name(), {}, 0, colorNames(request.customColors)};
+    call.owner = request.owner;
+    const Answer a = take(UiCall::ColorDialog, call);
+    return {a.color, a.customColors.value_or(request.customColors)};
 }
 
 ScriptedUi& scriptedUi()

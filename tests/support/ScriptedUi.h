@@ -4,22 +4,24 @@
 
 #include "platform/Ui.h"
 
-class QDialog;
-
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
+
+class QDialog;
 
 namespace testsupport {
 
 struct UiCall {
-    enum Kind { MessageBox, InputBox, OpenFile, SaveFile, Folder, StartProgram, Dialog };
+    enum Kind { MessageBox, InputBox, OpenFile, SaveFile, Folder, StartProgram, Dialog, PopupMenu, ColorDialog };
     Kind kind;
-    QString text;   // message, prompt, program
+    QString text;   // message, prompt, program; a menu's object name; a colour dialog's initial colour (#rrggbb)
     QString title;  // title; for file dialogs the filter
     int32_t style = 0;
-    QStringList arguments;
+    QStringList arguments; // a menu's entries (object name, else text); a colour dialog's custom colours
+    const QWidget* owner = nullptr; // a colour dialog's owner
 };
 
 class ScriptedUi final : public platform::Ui {
@@ -35,6 +37,14 @@ public:
     // user (sets fields, clicks buttons) while the dialog is shown; the dialog's
     // result is the answer. The dialog is shown (not modally) while driven.
     void answerDialog(std::function<void(QDialog&)> drive);
+    // The next pop-up menu chooses the entry of that object name (or, failing
+    // that, of that text without its '&'), also in a submenu, and triggers it
+    // as a click would; "" dismisses the menu. Naming an entry the menu lacks,
+    // or one the user could not click (disabled, hidden), fails the test.
+    void answerPopupMenu(const QString& entry);
+    // The next colour dialog answers this colour; std::nullopt cancels it.
+    // The custom colours come back as they went in unless given here.
+    void answerColor(std::optional<QColor> color, std::optional<std::vector<QColor>> customColors = std::nullopt);
 
     const std::vector<UiCall>& calls() const { return calls_; }
     std::vector<UiCall> callsOf(UiCall::Kind kind) const;
@@ -43,6 +53,8 @@ public:
     // Answers queued but never asked for.
     size_t pendingAnswers() const;
     void reset();
+    // True while the window is one of the suite's own dialogs being driven by a test.
+    bool isDriving(const QWidget* window) const;
 
     int32_t messageBox(const QString& text, int32_t style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
@@ -51,6 +63,8 @@ public:
     QString folderName(const QString& title, const QString& startFolder) override;
     bool startProgram(const QString& program, const QStringList& arguments, bool minimized) override;
     int runDialog(QDialog& dialog) override;
+    QAction* popupMenu(QMenu& menu, const QPoint& globalPos) override;
+    platform::ColorDialogAnswer colorDialog(const platform::ColorDialogRequest& request) override;
 
 private:
     struct Answer {
@@ -58,11 +72,14 @@ private:
         int32_t number;
         QString text;
         std::function<void(QDialog&)> drive;
+        std::optional<QColor> color;
+        std::optional<std::vector<QColor>> customColors;
     };
     Answer take(UiCall::Kind kind, const UiCall& call);
 
     std::deque<Answer> answers_;
     std::vector<UiCall> calls_;
+    std::vector<const QDialog*> driven_;
 };
 
 // The scripted service every test process installs; reset before each test and

@@ -1,7 +1,9 @@
 // The main() of every test binary: private folders for settings, data and
 // temporary files, an offscreen QApplication, the scripted Ui service and the
-// recorder of error reports, both reset before each test and checked after it.
+// recorder of error reports, both reset before each test and checked after it,
+// and the watch that fails a test entering a real modal loop.
 
+#include "ModalLoopWatch.h"
 #include "ReportedErrors.h"
 #include "ScriptedUi.h"
 
@@ -63,6 +65,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     platform::installUi(std::shared_ptr<platform::Ui>(&testsupport::scriptedUi(), [](platform::Ui*) {}));
     platform::installErrorReporter(testsupport::recordingReporter());
+    testsupport::ModalLoopWatch modalLoopWatch;
     const QString library = QString::fromStdString(root + "/library");
     QDir().mkpath(library);
     platform::folders::setLibraryFolderForTesting(library);

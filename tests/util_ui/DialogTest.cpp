@@ -131,35 +131,12 @@ TEST(DialogOpenSave, PlacementOnTheWorkArea)
         EXPECT_EQ(mDialog::placedAt(c.position, area, dialog), c.expected) << c.position;
 }
 
-namespace {
-
-class DialogColorTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        colorchooser::setChooser([this](const colorchooser::Request& r) {
-            requests.push_back(r);
-            colorchooser::Answer a = answers.at(requests.size() - 1);
-            return a;
-        });
-    }
-    void TearDown() override { colorchooser::setChooser({}); }
-
-    std::vector<colorchooser::Request> requests;
-    std::vector<colorchooser::Answer> answers;
-};
-
-} // namespace
-
-TEST_F(DialogColorTest, ChosenColourAndCustomColoursCarryOver)
+TEST(DialogColor, ChosenColourAndCustomColoursCarryOver)
 {
-    colorchooser::Answer chosen;
-    chosen.chosen = true;
-    chosen.color = 0x00FF00;
-    chosen.customColors[3] = 0x123456;
-    colorchooser::Answer cancelled;
-    cancelled.customColors = chosen.customColors;
-    answers = {chosen, cancelled};
+    std::vector<QColor> custom(16, Qt::black);
+    custom[3] = QColor(0x56, 0x34, 0x12); // 0x123456 in 0x00BBGGRR
+    scriptedUi().answerColor(QColor(0, 255, 0), custom);
+    scriptedUi().answerColor(std::nullopt); // cancelled
 
     QWidget owner;
     clsDialogColor dlg;
@@ -168,14 +145,19 @@ TEST_F(DialogColorTest, ChosenColourAndCustomColoursCarryOver)
     dlg.setOwnerInstance(&owner, 7);
     EXPECT_EQ(dlg.OpenColorDialog(), 1);
     EXPECT_EQ(dlg.Result(), 0x00FF00);
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].color, 0x0000FFu);
-    EXPECT_EQ(requests[0].flags, 0x3);
-    EXPECT_EQ(requests[0].owner, &owner);
-    EXPECT_EQ(requests[0].instance, 7);
+    EXPECT_EQ(dlg.CustomColors()[3], 0x123456u);
+    EXPECT_EQ(dlg.Flags(), 0x3);
+    EXPECT_EQ(dlg.Instance(), 7);
 
     dlg.setInitialColor(0xABCDEF);
     EXPECT_EQ(dlg.OpenColorDialog(), 0);
     EXPECT_EQ(dlg.Result(), 0xABCDEF); // a cancel keeps the colour as it was
-    EXPECT_EQ(requests[1].customColors[3], 0x123456u);
+
+    const auto calls = scriptedUi().callsOf(UiCall::ColorDialog);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].text, QStringLiteral("#ff0000")); // 0x0000FF is red
+    EXPECT_EQ(calls[0].owner, &owner);
+    EXPECT_EQ(calls[1].text, QStringLiteral("#efcdab"));
+    ASSERT_EQ(calls[1].arguments.size(), 16);
+    EXPECT_EQ(calls[1].arguments[3], QStringLiteral("#563412")); // the custom colours of the first dialog
 }

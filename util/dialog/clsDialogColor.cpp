@@ -1,5 +1,10 @@
 #include "clsDialogColor.h"
 
+#include "platform/SystemColors.h"
+#include "platform/Ui.h"
+
+#include <algorithm>
+
 namespace Ostrel7 {
 
 void clsDialogColor::setOwnerInstance(QWidget* Owner, int32_t value)
@@ -10,17 +15,18 @@ void clsDialogColor::setOwnerInstance(QWidget* Owner, int32_t value)
 
 int32_t clsDialogColor::OpenColorDialog()
 {
-    colorchooser::Request request;
+    platform::ColorDialogRequest request;
+    request.initial = platform::oleColor(static_cast<uint32_t>(color_));
     request.owner = owner_;
-    request.instance = instance_;
-    request.flags = flags_;
-    request.color = static_cast<uint32_t>(color_);
-    request.customColors = customColors_;
-    const colorchooser::Answer answer = colorchooser::choose(request);
-    customColors_ = answer.customColors;
-    if (!answer.chosen)
+    for (const uint32_t custom : customColors_)
+        request.customColors.push_back(platform::oleColor(custom));
+    const platform::ColorDialogAnswer answer = platform::ui().colorDialog(request);
+    const size_t kept = std::min(answer.customColors.size(), customColors_.size());
+    for (size_t i = 0; i < kept; ++i)
+        customColors_[i] = platform::toOleColor(answer.customColors[i]);
+    if (!answer.color)
         return 0;
-    color_ = static_cast<int32_t>(answer.color);
+    color_ = static_cast<int32_t>(platform::toOleColor(*answer.color));
     return 1;
 }
 

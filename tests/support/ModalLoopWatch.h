@@ -1,0 +1,24 @@
+#pragma once
+// A test never waits in a real modal loop: nobody would ever answer it. The
+// watch looks, every few milliseconds that an event loop runs, for a modal
+// window or pop-up that a nested event loop waits on (a message box, a file
+// or colour dialog, a menu's exec) and was not shown through the scripted Ui
+// service; it fails the running test with the widget's class name and closes
+// the widget, so the loop ends and the test goes on to its end.
+
+#include <QObject>
+#include <QTimer>
+
+namespace testsupport {
+
+class ModalLoopWatch final : public QObject {
+public:
+    explicit ModalLoopWatch(QObject* parent = nullptr);
+
+private:
+    void check();
+
+    QTimer timer_;
+};
+
+} // namespace testsupport
