@@ -56,6 +56,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QAbstractScrollArea(parent)
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     data_.setChangeListener([this](bool layout) { onDataChanged(layout); });
+    // An edit of the old contents must never land in a loaded grid.
+    data_.setReplaceListener([this] { cancelEdit(); });
     GridEvents& events = data_.events();
     events.beforeRowColChange = [this](int32_t oldRow, int32_t oldCol, int32_t newRow, int32_t newCol, bool& cancel) {
         emit beforeRowColChange(oldRow, oldCol, newRow, newCol, cancel);
@@ -74,6 +76,7 @@ FlexGrid::~FlexGrid()
 {
     // The data outlives no view: stop it from calling back into a half-destroyed widget.
     data_.setChangeListener({});
+    data_.setReplaceListener({});
     data_.events() = GridEvents{};
 }
 
@@ -431,10 +434,10 @@ void FlexGrid::keyPressEventImpl(QKeyEvent* event)
             return;
         }
     }
-    const QString text = event->text();
-    if (text.isEmpty())
+    // The shared mapping: Delete's 0x7F and keys without text give no character.
+    int keyAscii = keys::keyAsciiOf(*event);
+    if (keyAscii == 0)
         return;
-    int keyAscii = text.front().unicode();
     emit keyPress(keyAscii);
     if (keyAscii == 0 || isEditing())
         return;
@@ -806,13 +809,10 @@ bool FlexGrid::filterEditorKey(QKeyEvent* event)
         return true;
     }
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    QString text = event->text();
-    if (key == Qt::Key_Backspace && text.isEmpty())
-        text = QStringLiteral("\b");
-    if (enter)
-        text = QStringLiteral("\r");
-    if (!text.isEmpty()) {
-        const int typed = text.front().unicode();
+    // The shared mapping: Enter gives 13, Backspace 8, Delete no character (it
+    // edits as a key, so a handler that filters characters cannot swallow it).
+    const int typed = keys::keyAsciiOf(*event);
+    if (typed != 0) {
         int keyAscii = typed;
         emit keyPressEdit(editRow_, editCol_, keyAscii);
         if (keyAscii == 0 || !isEditing())

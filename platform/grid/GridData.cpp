@@ -606,6 +606,8 @@ void GridData::LoadGrid(const QString& fileName, int32_t setting)
         throw RuntimeError(errInvalidPropertyValue);
     GridData loaded;
     GridFile::load(loaded, fileName);
+    if (replaceListener_)
+        replaceListener_();
     s_ = std::move(loaded.s_);
     notify(true);
 }

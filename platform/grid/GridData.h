@@ -212,6 +212,9 @@ public:
     GridEvents& events() { return events_; }
     // Called after every change; layout True when geometry changed. For the view.
     void setChangeListener(std::function<void(bool layout)> listener) { listener_ = std::move(listener); }
+    // Called when LoadGrid has read its file and is about to replace the whole
+    // grid, so the view ends an edit of the old contents first. For the view.
+    void setReplaceListener(std::function<void()> listener) { replaceListener_ = std::move(listener); }
 
 private:
     struct CellEntry {
@@ -283,6 +286,7 @@ private:
     bool redraw_ = true;
     GridEvents events_;
     std::function<void(bool)> listener_;
+    std::function<void()> replaceListener_;
 };
 
 } // namespace platform::grid

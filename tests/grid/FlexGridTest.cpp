@@ -5,9 +5,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,13 @@ protected:
 
     QLineEdit* lineEditor() const { return qobject_cast<QLineEdit*>(grid.editor()); }
 
+    // Delete as a real X server sends it: the key with the character 0x7F.
+    static void pressDelete(QWidget* target)
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(target, &press);
+    }
+
     FlexGrid grid;
     std::vector<std::string> log;
 };
@@ -98,6 +107,24 @@ TEST_F(FlexGridTest, KeyPressEditDropsOrReplacesCharacters)
     QTest::keyClick(lineEditor(), Qt::Key_Backspace);
     QTest::keyClicks(lineEditor(), QStringLiteral("3"));
     EXPECT_EQ(grid.EditText(), QStringLiteral("123"));
+}
+
+TEST_F(FlexGridTest, DeleteStillEditsInADigitOnlyEditor)
+{
+    grid.data().setTextMatrix(3, 3, QStringLiteral("123"));
+    grid.data().Select(3, 3);
+    std::vector<int> typed;
+    QObject::connect(&grid, &FlexGrid::keyPressEdit, [&](int, int, int& key) {
+        typed.push_back(key);
+        if (key >= 32 && (key < '0' || key > '9'))
+            key = 0; // digits and control keys only
+    });
+    grid.EditCell();
+    ASSERT_NE(lineEditor(), nullptr);
+    lineEditor()->setCursorPosition(0);
+    pressDelete(lineEditor());
+    EXPECT_EQ(grid.EditText(), QStringLiteral("23"));
+    EXPECT_TRUE(typed.empty()); // Delete is a key, not a character
 }
 
 TEST_F(FlexGridTest, ValidateEditMayRefuseOrChangeTheText)
@@ -200,6 +227,20 @@ TEST_F(FlexGridTest, TypingStartsAnEditOnlyInAnEditableGrid)
     QTest::keyClick(&grid, Qt::Key_7);
     ASSERT_TRUE(grid.isEditing());
     EXPECT_EQ(grid.EditText(), QStringLiteral("7"));
+}
+
+TEST_F(FlexGridTest, DeleteOnACellOpensNoEditorAndTypesNothing)
+{
+    grid.data().setEditable(editKbd);
+    grid.data().setTextMatrix(2, 2, QStringLiteral("OUT1"));
+    grid.data().Select(2, 2);
+    std::vector<int> keys;
+    QObject::connect(&grid, &FlexGrid::keyDown, [&](int& code, int) { keys.push_back(code); });
+    QObject::connect(&grid, &FlexGrid::keyPress, [&](int& ascii) { keys.push_back(ascii); });
+    pressDelete(&grid);
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(grid.data().TextMatrix(2, 2), QStringLiteral("OUT1"));
+    EXPECT_EQ(keys, std::vector<int>{46}); // KeyDown only: the window clears the cell itself
 }
 
 TEST_F(FlexGridTest, KeyDownHandlerCanOpenTheEditorForTheTypedKey)
@@ -344,6 +385,37 @@ TEST_F(FlexGridTest, AFailingHandlerEndsTheEventWithoutEscapingIt)
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].number, platform::errSubscript);
     EXPECT_EQ(reports[0].label, QStringLiteral("FlexGrid.mousePressEvent"));
+}
+
+// ---- loading a saved grid ----------------------------------------------------------------
+
+TEST_F(FlexGridTest, LoadingASavedGridEndsAnOpenEditFirst)
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("undo.tmp"));
+    grid.data().setTextMatrix(3, 3, QStringLiteral("saved"));
+    grid.data().SaveGrid(saved);
+
+    grid.data().setTextMatrix(3, 3, QStringLiteral("changed"));
+    grid.data().Select(3, 3);
+    recordEdits();
+    grid.EditCell();
+    QTest::keyClicks(lineEditor(), QStringLiteral("typed"));
+    grid.data().LoadGrid(saved);
+
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(grid.data().TextMatrix(3, 3), QStringLiteral("saved"));
+    grid.setFocus(); // a focus change no longer commits anything
+    QApplication::processEvents();
+    EXPECT_TRUE(grid.commitEdit());
+    EXPECT_EQ(grid.data().TextMatrix(3, 3), QStringLiteral("saved"));
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.rfind("validate", 0) == 0; }),
+              0);
+
+    // A file that cannot be read leaves the grid, and an open edit, as they were.
+    grid.EditCell();
+    EXPECT_THROW(grid.data().LoadGrid(dir.filePath(QStringLiteral("missing.tmp"))), platform::RuntimeError);
+    EXPECT_TRUE(grid.isEditing());
 }
 
 // ---- scrolling and geometry ---------------------------------------------------------------
