@@ -23,13 +23,11 @@ constexpr int kResizeMargin = 3;
 constexpr int kCellButtonWidth = 16;
 constexpr int kTextMargin = 2;
 
-Qt::Alignment qtAlignment(int32_t alignment, const QString& text)
+// The Qt alignment of a cell setting; the general setting puts numbers right and texts left.
+Qt::Alignment qtAlignment(int32_t alignment, bool number)
 {
-    if (alignment == alignGeneral) {
-        bool number = false;
-        text.trimmed().toDouble(&number);
+    if (alignment == alignGeneral)
         return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-    }
     const int horizontal = alignment / 3;
     const int vertical = alignment % 3;
     const Qt::Alignment h = horizontal == 0 ? Qt::AlignLeft : horizontal == 1 ? Qt::AlignHCenter : Qt::AlignRight;
@@ -37,9 +35,28 @@ Qt::Alignment qtAlignment(int32_t alignment, const QString& text)
     return h | v;
 }
 
+bool isNumber(const QString& text)
+{
+    bool number = false;
+    text.trimmed().toDouble(&number);
+    return number;
+}
+
+// Where a text of that size starts in rect under the alignment.
+QPointF textPosition(Qt::Alignment alignment, const QRectF& rect, const QSizeF& size)
+{
+    const qreal x = alignment & Qt::AlignRight     ? rect.right() - size.width()
+                    : alignment & Qt::AlignHCenter ? rect.left() + (rect.width() - size.width()) / 2
+                                                   : rect.left();
+    const qreal y = alignment & Qt::AlignBottom    ? rect.bottom() - size.height()
+                    : alignment & Qt::AlignVCenter ? rect.top() + (rect.height() - size.height()) / 2
+                                                   : rect.top();
+    return {x, y};
+}
+
 QPoint picturePosition(int32_t alignment, const QRect& rect, const QSize& size)
 {
-    const Qt::Alignment a = qtAlignment(alignment == alignGeneral ? alignLeftCenter : alignment, QString());
+    const Qt::Alignment a = qtAlignment(alignment == alignGeneral ? alignLeftCenter : alignment, false);
     const int x = a & Qt::AlignRight     ? rect.right() - size.width() + 1
                   : a & Qt::AlignHCenter ? rect.left() + (rect.width() - size.width()) / 2
                                          : rect.left();
@@ -47,6 +64,21 @@ QPoint picturePosition(int32_t alignment, const QRect& rect, const QSize& size)
                   : a & Qt::AlignVCenter ? rect.top() + (rect.height() - size.height()) / 2
                                          : rect.top();
     return {x, y};
+}
+
+// Runs draw clipped to clip when needed, so that only an overflowing picture or
+// text pays for saving and restoring the painter.
+template <typename Draw>
+void clippedIf(QPainter& painter, bool needed, const QRect& clip, Draw&& draw)
+{
+    if (!needed) {
+        draw();
+        return;
+    }
+    painter.save();
+    painter.setClipRect(clip);
+    draw();
+    painter.restore();
 }
 
 } // namespace
@@ -330,67 +362,137 @@ void FlexGrid::paintEvent(QPaintEvent* event)
     guarded(QStringLiteral("FlexGrid.paintEvent"), [&] { paintEventImpl(event); });
 }
 
+// Backgrounds first, then all borders in one go, then the contents: an owner
+// draw handler finds its cell's background and borders painted, and the pen and
+// font change only where neighbouring cells differ.
 void FlexGrid::paintEventImpl(QPaintEvent*)
 {
     QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), oleColor(0x8000000C)); // application workspace beyond the cells
+    paintCache_.beginPaint(data_);
     const auto rows = visibleRows();
     const auto cols = visibleCols();
-    for (const Span& r : rows)
-        for (const Span& c : cols)
-            if (c.size > 0 && r.size > 0)
-                paintCell(painter, r.index, c.index, QRect(c.start, r.start, c.size, r.size));
+    const std::vector<PaintedCell> cells = cellsToPaint(rows, cols);
+    paintWorkspace(painter, rows, cols);
+    for (const PaintedCell& cell : cells)
+        painter.fillRect(cell.rect, paintCache_.color(cell.highlighted ? data_.BackColorSel()
+                                                                       : data_.CellBackColor(cell.row, cell.col)));
+    paintBorders(painter, rows, cols);
+    for (const PaintedCell& cell : cells)
+        paintCell(painter, cell);
 }
 
-void FlexGrid::paintCell(QPainter& painter, int32_t row, int32_t col, const QRect& rect)
+std::vector<FlexGrid::PaintedCell> FlexGrid::cellsToPaint(const std::vector<Span>& rows,
+                                                          const std::vector<Span>& cols) const
 {
-    const bool fixed = row < data_.FixedRows() || col < data_.FixedCols();
-    const bool current = row == data_.Row() && col == data_.Col();
-    const bool highlighted = !fixed && !current && data_.isSelected(row, col);
-    painter.fillRect(rect, oleColor(highlighted ? data_.BackColorSel() : data_.CellBackColor(row, col)));
-    painter.setPen(oleColor(data_.GridColor()));
-    painter.drawLine(rect.topRight(), rect.bottomRight());
-    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    const CellRange selection = data_.selection();
+    std::vector<PaintedCell> cells;
+    cells.reserve(rows.size() * cols.size());
+    for (const Span& r : rows)
+        for (const Span& c : cols) {
+            if (r.size <= 0 || c.size <= 0)
+                continue;
+            PaintedCell cell{r.index, c.index, QRect(c.start, r.start, c.size, r.size)};
+            cell.fixed = r.index < data_.FixedRows() || c.index < data_.FixedCols();
+            cell.current = r.index == data_.Row() && c.index == data_.Col();
+            cell.highlighted = !cell.fixed && !cell.current && selection.contains(r.index, c.index);
+            cells.push_back(cell);
+        }
+    return cells;
+}
 
+// The application workspace beyond the last row and column.
+void FlexGrid::paintWorkspace(QPainter& painter, const std::vector<Span>& rows, const std::vector<Span>& cols)
+{
+    const QRect area = viewport()->rect();
+    const int right = cols.empty() || rows.empty() ? 0 : cols.back().start + cols.back().size;
+    const int bottom = cols.empty() || rows.empty() ? 0 : rows.back().start + rows.back().size;
+    const QColor workspace = paintCache_.color(0x8000000C);
+    if (right < area.width())
+        painter.fillRect(QRect(right, 0, area.width() - right, area.height()), workspace);
+    if (bottom < area.height())
+        painter.fillRect(QRect(0, bottom, std::min(right, area.width()), area.height() - bottom), workspace);
+}
+
+// Each cell's right and bottom pixel lines, drawn as whole lines across the cells.
+void FlexGrid::paintBorders(QPainter& painter, const std::vector<Span>& rows, const std::vector<Span>& cols)
+{
+    if (rows.empty() || cols.empty())
+        return;
+    const int right = cols.back().start + cols.back().size - 1;
+    const int bottom = rows.back().start + rows.back().size - 1;
+    std::vector<QLine> lines;
+    lines.reserve(rows.size() + cols.size());
+    for (const Span& c : cols)
+        if (c.size > 0)
+            lines.emplace_back(c.start + c.size - 1, 0, c.start + c.size - 1, bottom);
+    for (const Span& r : rows)
+        if (r.size > 0)
+            lines.emplace_back(0, r.start + r.size - 1, right, r.start + r.size - 1);
+    paintCache_.usePen(painter, data_.GridColor());
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
+void FlexGrid::paintCell(QPainter& painter, const PaintedCell& cell)
+{
     bool done = false;
     if (data_.OwnerDraw()) {
+        // The handler draws inside its cell and may change anything; the
+        // painter comes back as it was.
         painter.save();
-        emit drawCell(&painter, row, col, rect, done);
+        painter.setClipRect(cell.rect);
+        emit drawCell(&painter, cell.row, cell.col, cell.rect, done);
         painter.restore();
     }
     if (!done)
-        paintContent(painter, row, col, rect);
-    if (hasCellButton(row, col)) {
-        const QRect button = cellButtonRect(row, col);
-        painter.fillRect(button, oleColor(0x8000000F));
-        painter.setPen(oleColor(0x80000012));
-        painter.drawRect(button.adjusted(0, 0, -1, -1));
-        painter.drawText(button, Qt::AlignCenter, QStringLiteral("..."));
-    }
-    if (current && !fixed) {
-        painter.setPen(QPen(oleColor(data_.ForeColor()), 1, Qt::DotLine));
-        painter.drawRect(rect.adjusted(0, 0, -2, -2));
+        paintContent(painter, cell);
+    if (hasCellButton(cell.row, cell.col))
+        paintCellButton(painter, cellButtonRect(cell.row, cell.col));
+    if (cell.current && !cell.fixed) {
+        painter.setPen(QPen(paintCache_.color(data_.ForeColor()), 1, Qt::DotLine));
+        painter.drawRect(cell.rect.adjusted(0, 0, -2, -2));
+        paintCache_.forgetPainterState();
     }
 }
 
-void FlexGrid::paintContent(QPainter& painter, int32_t row, int32_t col, const QRect& rect)
+void FlexGrid::paintCellButton(QPainter& painter, const QRect& button)
 {
-    const bool highlighted = !(row == data_.Row() && col == data_.Col()) && row >= data_.FixedRows() &&
-                             col >= data_.FixedCols() && data_.isSelected(row, col);
-    painter.save();
-    painter.setClipRect(rect);
-    QRect inner = rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
-    const QPixmap picture = data_.CellPicture(row, col);
-    if (!picture.isNull())
-        painter.drawPixmap(picturePosition(data_.CellPictureAlignment(row, col), rect, picture.size()), picture);
-    QString text = data_.TextDisplay(row, col);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (!text.isEmpty()) {
-        painter.setFont(data_.CellFont(row, col));
-        painter.setPen(oleColor(highlighted ? data_.ForeColorSel() : data_.CellForeColor(row, col)));
-        painter.drawText(inner, static_cast<int>(qtAlignment(data_.CellAlignment(row, col), text)), text);
+    painter.fillRect(button, paintCache_.color(0x8000000F));
+    paintCache_.usePen(painter, 0x80000012);
+    painter.drawRect(button.adjusted(0, 0, -1, -1));
+    painter.setFont(font());
+    painter.drawText(button, Qt::AlignCenter, QStringLiteral("..."));
+    paintCache_.forgetPainterState();
+}
+
+void FlexGrid::paintContent(QPainter& painter, const PaintedCell& cell)
+{
+    const QPixmap picture = data_.CellPicture(cell.row, cell.col);
+    if (!picture.isNull()) {
+        const QPoint at = picturePosition(data_.CellPictureAlignment(cell.row, cell.col), cell.rect, picture.size());
+        clippedIf(painter, !cell.rect.contains(QRect(at, picture.size())), cell.rect,
+                  [&] { painter.drawPixmap(at, picture); });
     }
-    painter.restore();
+    const QString text = data_.TextDisplay(cell.row, cell.col);
+    if (text.isEmpty())
+        return;
+    paintCache_.usePen(painter, cell.highlighted ? data_.ForeColorSel() : data_.CellForeColor(cell.row, cell.col));
+    const QRect inner = cell.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    const int32_t alignment = data_.CellAlignment(cell.row, cell.col);
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        // Lines of their own, each aligned: rare enough to be laid out on every paint.
+        QString lines = text;
+        lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        painter.setFont(data_.CellFont(cell.row, cell.col));
+        paintCache_.forgetPainterState();
+        clippedIf(painter, true, cell.rect, [&] {
+            painter.drawText(inner, static_cast<int>(qtAlignment(alignment, isNumber(lines))), lines);
+        });
+        return;
+    }
+    const LaidOutText& laid = paintCache_.layOut(painter, data_.CellFontSettingsOf(cell.row, cell.col), text);
+    const QPointF at = textPosition(qtAlignment(alignment, laid.number), QRectF(inner), laid.size);
+    clippedIf(painter, laid.size.width() > inner.width() || laid.size.height() > inner.height(), inner,
+              [&] { painter.drawStaticText(at, laid.layout); });
 }
 
 bool FlexGrid::hasCellButton(int32_t row, int32_t col) const

@@ -15,6 +15,7 @@
 // handler connected directly. Positions of mouse events are in twips of the
 // grid's client area, as are CellLeft/CellTop/CellWidth/CellHeight.
 
+#include "CellPaintCache.h"
 #include "GridData.h"
 
 #include <QAbstractScrollArea>
@@ -111,6 +112,15 @@ private:
         int start;
         int size;
     };
+    // A cell shown in this paint.
+    struct PaintedCell {
+        int32_t row;
+        int32_t col;
+        QRect rect;
+        bool fixed = false;
+        bool current = false;
+        bool highlighted = false; // selected, drawn in the selection colours
+    };
 
     void paintEventImpl(QPaintEvent* event);
     void keyPressEventImpl(QKeyEvent* event);
@@ -131,8 +141,12 @@ private:
     void updateScrollBars();
     void onDataChanged(bool layout);
 
-    void paintCell(QPainter& painter, int32_t row, int32_t col, const QRect& rect);
-    void paintContent(QPainter& painter, int32_t row, int32_t col, const QRect& rect);
+    std::vector<PaintedCell> cellsToPaint(const std::vector<Span>& rows, const std::vector<Span>& cols) const;
+    void paintWorkspace(QPainter& painter, const std::vector<Span>& rows, const std::vector<Span>& cols);
+    void paintBorders(QPainter& painter, const std::vector<Span>& rows, const std::vector<Span>& cols);
+    void paintCell(QPainter& painter, const PaintedCell& cell);
+    void paintCellButton(QPainter& painter, const QRect& button);
+    void paintContent(QPainter& painter, const PaintedCell& cell);
     QRect cellButtonRect(int32_t row, int32_t col) const;
     bool hasCellButton(int32_t row, int32_t col) const;
 
@@ -151,6 +165,7 @@ private:
     void updateEditorGeometry();
 
     GridData data_;
+    CellPaintCache paintCache_;
     int32_t mouseRow_ = -1;
     int32_t mouseCol_ = -1;
     bool dragging_ = false;

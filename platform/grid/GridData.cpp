@@ -337,18 +337,28 @@ QVariant GridData::CellData(int32_t row, int32_t col) const
 
 QFont GridData::CellFont(int32_t row, int32_t col) const
 {
+    return fontWith(CellFontSettingsOf(row, col));
+}
+
+CellFontSettings GridData::CellFontSettingsOf(int32_t row, int32_t col) const
+{
     const CellEntry& entry = cell(row, col);
+    return {entry.fontName, entry.fontSize, entry.bold, entry.italic, entry.underline};
+}
+
+QFont GridData::fontWith(const CellFontSettings& settings) const
+{
     QFont font = s_.font;
-    if (!entry.fontName.isEmpty())
-        font.setFamily(entry.fontName);
-    if (entry.fontSize > 0)
-        font.setPointSizeF(entry.fontSize);
-    if (entry.bold >= 0)
-        font.setBold(entry.bold == 1);
-    if (entry.italic >= 0)
-        font.setItalic(entry.italic == 1);
-    if (entry.underline >= 0)
-        font.setUnderline(entry.underline == 1);
+    if (!settings.name.isEmpty())
+        font.setFamily(settings.name);
+    if (settings.size > 0)
+        font.setPointSizeF(settings.size);
+    if (settings.bold >= 0)
+        font.setBold(settings.bold == 1);
+    if (settings.italic >= 0)
+        font.setItalic(settings.italic == 1);
+    if (settings.underline >= 0)
+        font.setUnderline(settings.underline == 1);
     return font;
 }
 

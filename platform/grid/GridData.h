@@ -73,6 +73,18 @@ struct CellRange {
     }
 };
 
+// The font settings a cell lays over the grid's font: an empty name, size 0
+// and -1 flags keep the grid's. Cells with equal settings show the same font,
+// so a painter shares one QFont among them.
+struct CellFontSettings {
+    QString name;
+    double size = 0;
+    int8_t bold = -1;
+    int8_t italic = -1;
+    int8_t underline = -1;
+    bool operator==(const CellFontSettings&) const = default;
+};
+
 // Notifications of the current cell, raised for moves made by code as well as by the user.
 struct GridEvents {
     // May cancel the move; the current cell then stays.
@@ -139,6 +151,9 @@ public:
     uint32_t CellForeColor(int32_t row, int32_t col) const;
     QVariant CellData(int32_t row, int32_t col) const;
     QFont CellFont(int32_t row, int32_t col) const;
+    CellFontSettings CellFontSettingsOf(int32_t row, int32_t col) const;
+    // The grid's font with the settings laid over it.
+    QFont fontWith(const CellFontSettings& settings) const;
     int32_t CellAlignment(int32_t row, int32_t col) const;
     QPixmap CellPicture(int32_t row, int32_t col) const;
     int32_t CellPictureAlignment(int32_t row, int32_t col) const;

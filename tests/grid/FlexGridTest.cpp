@@ -484,6 +484,60 @@ TEST_F(FlexGridTest, OwnerDrawnCellsSkipTheGridsOwnContent)
     EXPECT_EQ(image.pixelColor(inside3), QColor(Qt::blue));
 }
 
+TEST_F(FlexGridTest, NothingIsPaintedBeyondItsCell)
+{
+    grid.data().setOwnerDraw(true);
+    grid.data().setTextMatrix(2, 2, QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWW")); // far wider than the cell
+    grid.data().setCell(CellProperty::ForeColor, 2, 2, 0x0000FF); // red
+    QObject::connect(&grid, &FlexGrid::drawCell, [](QPainter* painter, int row, int col, const QRect& rect, bool&) {
+        if (row == 4 && col == 2)
+            painter->fillRect(rect.adjusted(0, 0, 3 * rect.width(), rect.height()), Qt::red);
+    });
+    const QImage image = grid.viewport()->grab().toImage();
+    for (const auto& [row, col] : {std::pair(2, 3), std::pair(4, 3), std::pair(5, 2)}) {
+        const QRect cell = grid.cellRect(row, col);
+        for (int x = cell.left(); x < cell.right(); ++x)
+            for (int y = cell.top(); y < cell.bottom(); ++y)
+                ASSERT_NE(image.pixelColor(x, y), QColor(Qt::red)) << row << "," << col;
+    }
+}
+
+TEST_F(FlexGridTest, ARepaintAfterChangesLooksLikeAFreshGridWithTheSameContents)
+{
+    // The painter keeps laid-out texts and fonts between paints; none may
+    // outlive the contents it was made for.
+    const auto finalContents = [](GridData& data) {
+        data.setFont(QFont(data.Font().family(), 11));
+        data.setTextMatrix(2, 2, QStringLiteral("after"));
+        data.setTextMatrix(3, 2, QStringLiteral("12.5"));
+        data.setCell(CellProperty::FontBold, 3, 2, true);
+        data.setCell(CellProperty::FontSize, 4, 2, 14);
+        data.setTextMatrix(4, 2, QStringLiteral("big"));
+        data.setCell(CellProperty::BackColor, 5, 2, 0x00C0FFFF);
+        data.setTextMatrix(5, 3, QStringLiteral("two\r\nlines"));
+        data.Select(3, 3, 4, 4);
+    };
+    grid.data().setTextMatrix(2, 2, QStringLiteral("before"));
+    grid.data().setTextMatrix(3, 2, QStringLiteral("12.5"));
+    grid.data().setTextMatrix(4, 2, QStringLiteral("big"));
+    grid.viewport()->grab();
+    finalContents(grid.data());
+    const QImage changed = grid.viewport()->grab().toImage();
+
+    FlexGrid fresh;
+    fresh.data().setCols(8);
+    fresh.data().setRows(40);
+    fresh.data().setColWidth(-1, 900);
+    fresh.data().setRowHeight(-1, 300);
+    for (int32_t r = 1; r < 40; ++r)
+        fresh.data().setTextMatrix(r, 0, QString::number(r));
+    finalContents(fresh.data());
+    fresh.resize(grid.size());
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+    EXPECT_EQ(changed, fresh.viewport()->grab().toImage());
+}
+
 TEST_F(FlexGridTest, RedrawOffHoldsPaintingUntilSwitchedOn)
 {
     grid.data().setRedraw(false);
