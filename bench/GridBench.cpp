@@ -7,6 +7,8 @@
 
 #include "RatioMain.h"
 
+#include "platform/SystemColors.h"
+#include "platform/Twips.h"
 #include "platform/grid/FlexGrid.h"
 
 #include <QApplication>
@@ -21,13 +23,13 @@
 #include <memory>
 
 using namespace benchsupport;
+using platform::twipsToPixels;
 
 namespace {
 
 constexpr int kRows = 193; // the title row and 192 steps
 constexpr int kCols = 29;  // the step number, remark, output, logic, delay, eight input groups of three
 constexpr QSize kWindow(1900, 1000);
-constexpr int kTwips = 15; // per pixel
 
 // Widgets need an application; it lives until the process ends.
 void ensureApplication()
@@ -101,8 +103,6 @@ QColor foreOf(int row, int col)
 
 bool boldAt(int row, int col) { return row > 0 && (col == 0 || kindOf(col) == 2 || kindOf(col) == 5); }
 
-uint32_t oleOf(const QColor& color) { return static_cast<uint32_t>(color.red() | color.green() << 8 | color.blue() << 16); }
-
 // The step marks, drawn once: the benchmark measures the grid, not the loading of pictures.
 const QPixmap& markOf(int kind, int value)
 {
@@ -139,8 +139,8 @@ std::unique_ptr<platform::grid::FlexGrid> filledGrid()
             data.setColComboList(c, QStringLiteral("#0;POS LEV|#1;POS EDG|#2;NEG LEV|#3;NEG EDG"));
         for (int r = 0; r < kRows; ++r) {
             data.setTextMatrix(r, c, textOf(r, c));
-            data.setCell(CellProperty::BackColor, r, c, oleOf(backOf(r, c)));
-            data.setCell(CellProperty::ForeColor, r, c, oleOf(foreOf(r, c)));
+            data.setCell(CellProperty::BackColor, r, c, platform::toOleColor(backOf(r, c)));
+            data.setCell(CellProperty::ForeColor, r, c, platform::toOleColor(foreOf(r, c)));
             if (boldAt(r, c))
                 data.setCell(CellProperty::FontBold, r, c, true);
             if (r > 0 && c == 1)
@@ -172,11 +172,11 @@ std::unique_ptr<QTableWidget> filledTable()
 {
     auto table = std::make_unique<QTableWidget>(kRows - 1, kCols - 1);
     table->verticalHeader()->setMinimumSectionSize(1);
-    table->verticalHeader()->setDefaultSectionSize(platform::grid::GridData::kDefaultRowHeight / kTwips);
-    table->horizontalHeader()->setFixedHeight(300 / kTwips);
-    table->verticalHeader()->setFixedWidth(widthOf(0) / kTwips);
+    table->verticalHeader()->setDefaultSectionSize(twipsToPixels(platform::grid::GridData::kDefaultRowHeight));
+    table->horizontalHeader()->setFixedHeight(twipsToPixels(300));
+    table->verticalHeader()->setFixedWidth(twipsToPixels(widthOf(0)));
     for (int c = 1; c < kCols; ++c) {
-        table->horizontalHeader()->resizeSection(c - 1, widthOf(c) / kTwips);
+        table->horizontalHeader()->resizeSection(c - 1, twipsToPixels(widthOf(c)));
         table->setHorizontalHeaderItem(c - 1, new QTableWidgetItem(textOf(0, c)));
     }
     for (int r = 1; r < kRows; ++r) {
