@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 #include "platform/grid/GridData.h"
 
@@ -10,18 +11,9 @@
 #include <vector>
 
 using namespace platform::grid;
+using testsupport::errorOf;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const platform::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 // A step-grid-like shape: one title row, one number column.
 GridData shaped(int32_t rows, int32_t cols)
@@ -53,7 +45,7 @@ TEST(GridDataGeometry, ShrinkingKeepsFixedCountsAndCurrentCellInside)
 
     grid.setRows(0);
     EXPECT_EQ(grid.FixedRows(), 0);
-    EXPECT_EQ(errorNumberOf([&] { grid.setFixedRows(1); }), platform::errInvalidPropertyValue);
+    EXPECT_EQ(errorOf([&] { grid.setFixedRows(1); }), platform::errInvalidPropertyValue);
 }
 
 TEST(GridDataGeometry, WidthsHeightsAndDefaults)
@@ -75,11 +67,11 @@ TEST(GridDataGeometry, WidthsHeightsAndDefaults)
 TEST(GridDataGeometry, BadIndicesRaise381)
 {
     GridData grid = shaped(3, 3);
-    EXPECT_EQ(errorNumberOf([&] { grid.TextMatrix(3, 0); }), 381);
-    EXPECT_EQ(errorNumberOf([&] { grid.setTextMatrix(0, -1, {}); }), 381);
-    EXPECT_EQ(errorNumberOf([&] { grid.setCell(CellProperty::BackColor, 1, 1, 1, 5, 0); }), 381);
-    EXPECT_EQ(errorNumberOf([&] { grid.setRow(7); }), 381);
-    EXPECT_EQ(errorNumberOf([&] { grid.setCell(CellProperty::Value, 1, 1, 1.0); }), 383);
+    EXPECT_EQ(errorOf([&] { grid.TextMatrix(3, 0); }), 381);
+    EXPECT_EQ(errorOf([&] { grid.setTextMatrix(0, -1, {}); }), 381);
+    EXPECT_EQ(errorOf([&] { grid.setCell(CellProperty::BackColor, 1, 1, 1, 5, 0); }), 381);
+    EXPECT_EQ(errorOf([&] { grid.setRow(7); }), 381);
+    EXPECT_EQ(errorOf([&] { grid.setCell(CellProperty::Value, 1, 1, 1.0); }), 383);
 }
 
 TEST(GridDataCells, RangeSettingWritesEveryCellOfTheRangeOnly)
@@ -204,7 +196,7 @@ TEST(GridDataSelection, WholeRowModeSpansTheScrollableColumns)
     EXPECT_EQ(range.bottom, 4);
     EXPECT_EQ(range.left, 1);
     EXPECT_EQ(range.right, 5);
-    EXPECT_EQ(errorNumberOf([&] { grid.setSelectionMode(2); }), platform::errInvalidPropertyValue);
+    EXPECT_EQ(errorOf([&] { grid.setSelectionMode(2); }), platform::errInvalidPropertyValue);
 }
 
 TEST(GridDataSelection, RowColChangeIsAskedFirstAndMayBeRefused)
@@ -252,7 +244,7 @@ TEST(GridDataRows, AddItemAndRemoveItemShiftTheRowsBelow)
     EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("2"));
     grid.AddItem(QStringLiteral("\tlast"));
     EXPECT_EQ(grid.TextMatrix(grid.Rows() - 1, 1), QStringLiteral("last"));
-    EXPECT_EQ(errorNumberOf([&] { grid.AddItem({}, 99); }), 381);
+    EXPECT_EQ(errorOf([&] { grid.AddItem({}, 99); }), 381);
 }
 
 TEST(GridDataRows, FormatStringSetsTitlesColumnsAndAlignment)
@@ -338,14 +330,11 @@ TEST(GridDataFile, AFileThatIsNoGridLeavesTheGridAsItWas)
     GridData grid = shaped(3, 3);
     grid.setTextMatrix(1, 1, QStringLiteral("kept"));
     const QString missing = dir.filePath(QStringLiteral("missing.tmp"));
-    EXPECT_EQ(errorNumberOf([&] { grid.LoadGrid(missing); }), platform::errFileNotFound);
+    EXPECT_EQ(errorOf([&] { grid.LoadGrid(missing); }), platform::errFileNotFound);
 
     const QString garbage = dir.filePath(QStringLiteral("garbage.tmp"));
-    QFile file(garbage);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a grid at all");
-    file.close();
-    EXPECT_EQ(errorNumberOf([&] { grid.LoadGrid(garbage); }), 321);
+    testsupport::writeFile(garbage, "not a grid at all");
+    EXPECT_EQ(errorOf([&] { grid.LoadGrid(garbage); }), 321);
 
     // A snapshot cut short.
     const QString good = dir.filePath(QStringLiteral("good.tmp"));
@@ -354,7 +343,7 @@ TEST(GridDataFile, AFileThatIsNoGridLeavesTheGridAsItWas)
     ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
     ASSERT_TRUE(cut.resize(cut.size() / 2));
     cut.close();
-    EXPECT_EQ(errorNumberOf([&] { grid.LoadGrid(good); }), 321);
+    EXPECT_EQ(errorOf([&] { grid.LoadGrid(good); }), 321);
     EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("kept"));
     EXPECT_EQ(grid.Rows(), 3);
 }

@@ -1,5 +1,6 @@
 #include "platform/Archive.h"
 
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -7,24 +8,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace archive = platform::archive;
+using testsupport::errorOf;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QString demoFile(const QString& name)
 {
@@ -54,14 +43,14 @@ qsizetype secondHeader(const QByteArray& lzh)
 TEST(Archive, TheDemoArchiveHoldsTheDemoSetFiles)
 {
     QTemporaryDir dir;
-    writeRaw(dir.filePath("Set01.e"), "old"); // an earlier extraction is replaced
+    writeFile(dir.filePath("Set01.e"), "old"); // an earlier extraction is replaced
     archive::extractSettingFiles(demoFile("QEL.e"), dir.path());
 
     QStringList expected;
     for (int n = 1; n <= 10; ++n) {
         const QString name = QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0'));
         expected << name;
-        EXPECT_EQ(contentOf(dir.filePath(name)), contentOf(demoFile(name))) << name.toStdString();
+        EXPECT_EQ(readFile(dir.filePath(name)), readFile(demoFile(name))) << name.toStdString();
     }
     EXPECT_EQ(filesIn(dir.path()), expected); // no temporary file left behind
 }
@@ -75,15 +64,15 @@ TEST(Archive, StoredNamesAndPathsMapToTheCanonicalNames)
         QTemporaryDir dir;
         archive::extractSettingFiles(fixture(name), dir.path());
         EXPECT_EQ(filesIn(dir.path()), QStringList({"Set01.e", "Set02.e", "Set03.e"}));
-        EXPECT_EQ(contentOf(dir.filePath("Set01.e")), QByteArray("one again\r\n"));
-        EXPECT_EQ(contentOf(dir.filePath("Set02.e")), QByteArray("two\r\n"));
-        EXPECT_EQ(contentOf(dir.filePath("Set03.e")), QByteArray("three\r\n"));
+        EXPECT_EQ(readFile(dir.filePath("Set01.e")), QByteArray("one again\r\n"));
+        EXPECT_EQ(readFile(dir.filePath("Set02.e")), QByteArray("two\r\n"));
+        EXPECT_EQ(readFile(dir.filePath("Set03.e")), QByteArray("three\r\n"));
     }
 }
 
 TEST(Archive, DamagedArchivesChangeNothing)
 {
-    const QByteArray demo = contentOf(demoFile("QEL.e"));
+    const QByteArray demo = readFile(demoFile("QEL.e"));
     const qsizetype second = secondHeader(demo);
     ASSERT_EQ(demo.mid(second + 2, 5), QByteArray("-lh5-"));
     const auto flipped = [&](qsizetype at) {
@@ -97,7 +86,7 @@ TEST(Archive, DamagedArchivesChangeNothing)
         return bytes;
     };
     // A level 0 header is guarded by a byte sum only (byte 1), which is easy to keep right.
-    QByteArray unknownMethod = contentOf(fixture("names_l0.lzh"));
+    QByteArray unknownMethod = readFile(fixture("names_l0.lzh"));
     unknownMethod[5] = '9'; // -lh0- becomes -lh9-
     unknownMethod[1] = static_cast<char>(unknownMethod[1] + 9);
     const struct {
@@ -117,15 +106,15 @@ TEST(Archive, DamagedArchivesChangeNothing)
         {"data after the end", demo + "junk"},
         {"empty", QByteArray()},
         {"not an archive", QByteArray("Set01.e\tSPEED\r\n").repeated(4)},
-        {"entry above the size limit", contentOf(fixture("big.lzh"))},
+        {"entry above the size limit", readFile(fixture("big.lzh"))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
-        writeRaw(dir.filePath("QEL.e"), c.bytes);
+        writeFile(dir.filePath("QEL.e"), c.bytes);
         const QString target = dir.filePath("lib");
         ASSERT_TRUE(QDir().mkpath(target));
-        writeRaw(QDir(target).filePath("Set01.e"), "old");
+        writeFile(QDir(target).filePath("Set01.e"), "old");
         try {
             archive::extractSettingFiles(dir.filePath("QEL.e"), target);
             ADD_FAILURE() << "no error";
@@ -134,7 +123,7 @@ TEST(Archive, DamagedArchivesChangeNothing)
             EXPECT_TRUE(e.description().startsWith("Damaged setting archive: ")) << e.description().toStdString();
         }
         EXPECT_EQ(filesIn(target), QStringList({"Set01.e"}));
-        EXPECT_EQ(contentOf(QDir(target).filePath("Set01.e")), QByteArray("old"));
+        EXPECT_EQ(readFile(QDir(target).filePath("Set01.e")), QByteArray("old"));
     }
     // Padding after the end mark is no damage.
     EXPECT_EQ(archive::readSettingFiles(demo + QByteArray("\x1A\0\0", 3)).size(), 10);
@@ -143,26 +132,18 @@ TEST(Archive, DamagedArchivesChangeNothing)
 TEST(Archive, FileErrorsAreReportedAndWriteNothing)
 {
     QTemporaryDir dir;
-    const auto numberOf = [](const std::function<void()>& extract) {
-        try {
-            extract();
-        } catch (const platform::RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(numberOf([&] { archive::extractSettingFiles(dir.filePath("QEL.e"), dir.path()); }),
+    EXPECT_EQ(errorOf([&] { archive::extractSettingFiles(dir.filePath("QEL.e"), dir.path()); }),
               platform::errFileNotFound);
-    EXPECT_EQ(numberOf([&] { archive::extractSettingFiles(dir.path(), dir.path()); }), platform::errFileNotFound);
-    EXPECT_EQ(numberOf([&] { archive::extractSettingFiles(demoFile("QEL.e"), dir.filePath("no/such")); }),
+    EXPECT_EQ(errorOf([&] { archive::extractSettingFiles(dir.path(), dir.path()); }), platform::errFileNotFound);
+    EXPECT_EQ(errorOf([&] { archive::extractSettingFiles(demoFile("QEL.e"), dir.filePath("no/such")); }),
               platform::errPathNotFound);
     EXPECT_TRUE(filesIn(dir.path()).isEmpty());
 
     // A Set file that cannot be replaced stops the extraction before any file is written.
-    writeRaw(dir.filePath("Set05.e"), "kept");
+    writeFile(dir.filePath("Set05.e"), "kept");
     QFile(dir.filePath("Set05.e")).setPermissions(QFileDevice::ReadOwner);
-    EXPECT_EQ(numberOf([&] { archive::extractSettingFiles(demoFile("QEL.e"), dir.path()); }),
+    EXPECT_EQ(errorOf([&] { archive::extractSettingFiles(demoFile("QEL.e"), dir.path()); }),
               platform::errPermissionDenied);
     EXPECT_EQ(filesIn(dir.path()), QStringList({"Set05.e"}));
-    EXPECT_EQ(contentOf(dir.filePath("Set05.e")), QByteArray("kept"));
+    EXPECT_EQ(readFile(dir.filePath("Set05.e")), QByteArray("kept"));
 }

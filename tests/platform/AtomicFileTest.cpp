@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include "FileFaults.h"
+#include "TestFiles.h"
 #include "platform/FileOps.h"
 #include "platform/RuntimeError.h"
 
@@ -16,19 +17,15 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+using testsupport::errorOf;
+using testsupport::readFile;
+using testsupport::writeFile;
+
 namespace {
 
-QByteArray contentOf(const QString& path)
+int32_t errorOfReplacing(const QString& path, const QByteArray& content)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    return errorOf([&] { platform::replaceFile(path, content); });
 }
 
 } // namespace
@@ -37,11 +34,11 @@ TEST(AtomicFile, ReplacesAndCreatesWholeFiles)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath("t.etb");
-    writeRaw(target, "old");
+    writeFile(target, "old");
     platform::replaceFile(target, "new content");
-    EXPECT_EQ(contentOf(target), QByteArray("new content"));
+    EXPECT_EQ(readFile(target), QByteArray("new content"));
     platform::replaceFile(dir.filePath("fresh.bin"), "x");
-    EXPECT_EQ(contentOf(dir.filePath("fresh.bin")), QByteArray("x"));
+    EXPECT_EQ(readFile(dir.filePath("fresh.bin")), QByteArray("x"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
 }
 
@@ -50,32 +47,18 @@ TEST(AtomicFile, FailuresLeaveTheTargetsAsTheyWere)
     QTemporaryDir dir;
     const QString table = dir.filePath("t.stg");
     const QString sek = dir.filePath("t.SEK");
-    writeRaw(table, "table");
-    writeRaw(sek, "sek");
+    writeFile(table, "table");
+    writeFile(sek, "sek");
     QFile(sek).setPermissions(QFileDevice::ReadOwner);
 
     platform::FileReplacement pair;
     pair.stage(table, "new table");
     EXPECT_THROW(pair.stage(sek, "new sek"), platform::RuntimeError);
-    EXPECT_EQ(contentOf(table), QByteArray("table")); // nothing committed before everything was prepared
-    EXPECT_EQ(contentOf(sek), QByteArray("sek"));
+    EXPECT_EQ(readFile(table), QByteArray("table")); // nothing committed before everything was prepared
+    EXPECT_EQ(readFile(sek), QByteArray("sek"));
 
     EXPECT_THROW(platform::replaceFile(dir.filePath("no/such/folder/x"), "x"), platform::RuntimeError);
 }
-
-namespace {
-
-int errorOfReplacing(const QString& path, const QByteArray& content)
-{
-    try {
-        platform::replaceFile(path, content);
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-} // namespace
 
 TEST(AtomicFile, EveryFailingOperationKeepsTheOldFilesAndIsAnswered)
 {
@@ -97,7 +80,7 @@ TEST(AtomicFile, EveryFailingOperationKeepsTheOldFilesAndIsAnswered)
             for (qsizetype i = 0; i < c.targets.size(); ++i) {
                 QFile::remove(dir.filePath(c.targets[i]));
                 if (!c.old[i].isEmpty())
-                    writeRaw(dir.filePath(c.targets[i]), c.old[i]);
+                    writeFile(dir.filePath(c.targets[i]), c.old[i]);
             }
         };
         auto save = [&] {
@@ -116,7 +99,7 @@ TEST(AtomicFile, EveryFailingOperationKeepsTheOldFilesAndIsAnswered)
         const int operations = testsupport::failEachFileOperation({dir.path()}, prepare, save, ENOSPC);
         EXPECT_GE(operations, 5 * static_cast<int>(c.targets.size()));
         for (const QString& t : c.targets)
-            EXPECT_EQ(contentOf(dir.filePath(t)), "new " + t.toLatin1());
+            EXPECT_EQ(readFile(dir.filePath(t)), "new " + t.toLatin1());
         EXPECT_EQ(testsupport::snapshotOf(dir.path()).size(), static_cast<size_t>(c.targets.size()));
     }
 }
@@ -124,8 +107,8 @@ TEST(AtomicFile, EveryFailingOperationKeepsTheOldFilesAndIsAnswered)
 TEST(AtomicFile, AFileThatCannotBePutBackIsNamedWithItsOldContent)
 {
     QTemporaryDir dir;
-    writeRaw(dir.filePath("t.stp"), "old step");
-    writeRaw(dir.filePath("t.BIN"), "old note");
+    writeFile(dir.filePath("t.stp"), "old step");
+    writeFile(dir.filePath("t.BIN"), "old note");
     // The second file's rename fails, and so does putting the first one back.
     int renames = 0;
     platform::fileops::setFaultHook([&](platform::fileops::Op op, const QString&) {
@@ -143,8 +126,8 @@ TEST(AtomicFile, AFileThatCannotBePutBackIsNamedWithItsOldContent)
         EXPECT_TRUE(e.description().contains("t.stp")) << e.description().toStdString();
     }
     platform::fileops::setFaultHook({});
-    EXPECT_EQ(contentOf(dir.filePath("t.stp")), "new step");
-    EXPECT_EQ(contentOf(dir.filePath("t.BIN")), "old note");
+    EXPECT_EQ(readFile(dir.filePath("t.stp")), "new step");
+    EXPECT_EQ(readFile(dir.filePath("t.BIN")), "old note");
     // The first file's old content is still on disk under its second name.
     const auto files = testsupport::snapshotOf(dir.path());
     EXPECT_EQ(files.size(), 3u);
@@ -154,7 +137,7 @@ TEST(AtomicFile, AFileThatCannotBePutBackIsNamedWithItsOldContent)
 TEST(AtomicFile, ErrorNumbersSayWhatWentWrong)
 {
     QTemporaryDir dir;
-    writeRaw(dir.filePath("locked"), "old");
+    writeFile(dir.filePath("locked"), "old");
     QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner);
     QDir(dir.path()).mkdir("folder");
     QFile::link(dir.filePath("missing/target"), dir.filePath("dangling"));
@@ -173,7 +156,7 @@ TEST(AtomicFile, ErrorNumbersSayWhatWentWrong)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(errorOfReplacing(c.path, "new"), c.error);
     }
-    EXPECT_EQ(contentOf(dir.filePath("locked")), "old");
+    EXPECT_EQ(readFile(dir.filePath("locked")), "old");
 
     const int kinds[][2] = {{ENOSPC, platform::errDiskFull}, {EDQUOT, platform::errDiskFull},
                             {EFBIG, platform::errDiskFull},  {EROFS, platform::errPermissionDenied},
@@ -189,18 +172,18 @@ TEST(AtomicFile, LinksAreWrittenThroughAndStay)
 {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("real");
-    writeRaw(dir.filePath("real/t.etb"), "old");
+    writeFile(dir.filePath("real/t.etb"), "old");
     ASSERT_TRUE(QFile::link("real/t.etb", dir.filePath("link.etb")));
     platform::replaceFile(dir.filePath("link.etb"), "new");
     EXPECT_TRUE(QFileInfo(dir.filePath("link.etb")).isSymLink());
-    EXPECT_EQ(contentOf(dir.filePath("real/t.etb")), "new");
+    EXPECT_EQ(readFile(dir.filePath("real/t.etb")), "new");
     EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"t.etb"});
 }
 
 TEST(AtomicFile, OneFileCannotBeTwoFilesOfASet)
 {
     QTemporaryDir dir;
-    writeRaw(dir.filePath("t.BIN"), "old");
+    writeFile(dir.filePath("t.BIN"), "old");
     ASSERT_TRUE(QFile::link(dir.filePath("t.BIN"), dir.filePath("alias.BIN")));
     platform::FileReplacement pair;
     pair.stage(dir.filePath("t.BIN"), "step");
@@ -211,7 +194,7 @@ TEST(AtomicFile, OneFileCannotBeTwoFilesOfASet)
 TEST(AtomicFile, PermissionsOfTheOldFileAreKept)
 {
     QTemporaryDir dir;
-    writeRaw(dir.filePath("t.etb"), "old");
+    writeFile(dir.filePath("t.etb"), "old");
     const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                     | QFileDevice::WriteGroup | QFileDevice::ReadOther;
     QFile::setPermissions(dir.filePath("t.etb"), mode);
@@ -224,7 +207,7 @@ TEST(AtomicFileDeathTest, AFileSizeLimitKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const QByteArray old(50000, 'o');
-    writeRaw(dir.filePath("t.etb"), old);
+    writeFile(dir.filePath("t.etb"), old);
     const auto replaceUnderLimit = [&] {
         ::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};
@@ -234,6 +217,6 @@ TEST(AtomicFileDeathTest, AFileSizeLimitKeepsTheOldFile)
     };
     EXPECT_EXIT(replaceUnderLimit(),
         ::testing::ExitedWithCode(platform::errDiskFull), "");
-    EXPECT_EQ(contentOf(dir.filePath("t.etb")), old);
+    EXPECT_EQ(readFile(dir.filePath("t.etb")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"t.etb"});
 }

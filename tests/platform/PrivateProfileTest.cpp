@@ -1,5 +1,6 @@
 #include "platform/PrivateProfile.h"
 
+#include "TestFiles.h"
 #include "platform/Cp932.h"
 #include "platform/RuntimeError.h"
 #include "tests/platform/SpecialFiles.h"
@@ -10,24 +11,13 @@
 #include <gtest/gtest.h>
 
 namespace profile = platform::profile;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
 constexpr int32_t kIntSentinel = 582931;
 const QString kTextSentinel = QStringLiteral("????????");
-
-QByteArray contentOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A file in the shapes found in the wild: comments, blanks around names and
 // values, quotes, mixed line ends, a repeated key and a repeated section.
@@ -35,7 +25,7 @@ class PrivateProfileRead : public testing::Test {
 protected:
     void SetUp() override
     {
-        writeRaw(path, "; options\r\n"
+        writeFile(path, "; options\r\n"
                        "[Main]\r\n"
                        "Count = 42 apples\r\n"
                        "Neg=-17\n"
@@ -132,7 +122,7 @@ TEST(PrivateProfile, WriteCreatesTheFile)
     QTemporaryDir dir;
     const QString path = dir.filePath("new.ini");
     ASSERT_TRUE(profile::writeString("Main", "Key", QString::fromUtf8("日本"), path));
-    EXPECT_EQ(contentOf(path), "[Main]\r\nKey=" + platform::cp932::encode(QString::fromUtf8("日本")) + "\r\n");
+    EXPECT_EQ(readFile(path), "[Main]\r\nKey=" + platform::cp932::encode(QString::fromUtf8("日本")) + "\r\n");
     EXPECT_EQ(profile::getString("main", "KEY", kTextSentinel, 256, path), QString::fromUtf8("日本"));
 }
 
@@ -140,7 +130,7 @@ TEST(PrivateProfile, WriteChangesOnlyItsOwnLine)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("keep.ini");
-    writeRaw(path, "; settings\n[Main]\r\nCount=1\r\n; note\r\nName = old \r\n\r\n[Other]\nCount=2\n; tail");
+    writeFile(path, "; settings\n[Main]\r\nCount=1\r\n; note\r\nName = old \r\n\r\n[Other]\nCount=2\n; tail");
 
     struct Step {
         const char* section;
@@ -161,7 +151,7 @@ TEST(PrivateProfile, WriteChangesOnlyItsOwnLine)
     };
     for (const Step& s : steps) {
         ASSERT_TRUE(profile::writeString(s.section, s.key, s.value, path)) << s.section << "/" << s.key;
-        EXPECT_EQ(contentOf(path), s.expected) << s.section << "/" << s.key;
+        EXPECT_EQ(readFile(path), s.expected) << s.section << "/" << s.key;
     }
     EXPECT_EQ(profile::getInt("Main", "Count", kIntSentinel, path), 5);
     EXPECT_EQ(profile::getInt("Other", "Count", kIntSentinel, path), 2);
@@ -172,7 +162,7 @@ TEST(PrivateProfile, RefusedWritesLeaveTheFileAlone)
     QTemporaryDir dir;
     const QString path = dir.filePath("opt.ini");
     const QByteArray original = "[Main]\r\nKey=1\r\n";
-    writeRaw(path, original);
+    writeFile(path, original);
 
     struct Case {
         const char* section;
@@ -189,12 +179,12 @@ TEST(PrivateProfile, RefusedWritesLeaveTheFileAlone)
     };
     for (const Case& c : unsafe) {
         EXPECT_FALSE(profile::writeString(c.section, c.key, c.value, path)) << c.section << "/" << c.key;
-        EXPECT_EQ(contentOf(path), original);
+        EXPECT_EQ(readFile(path), original);
     }
 
     QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadUser);
     EXPECT_FALSE(profile::writeString("Main", "Key", "2", path));
-    EXPECT_EQ(contentOf(path), original);
+    EXPECT_EQ(readFile(path), original);
 
     const QString lost = dir.filePath("no/such/folder/opt.ini");
     EXPECT_FALSE(profile::writeString("Main", "Key", "2", lost));

@@ -1,5 +1,6 @@
 #include "platform/RegularFile.h"
 
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 #include "tests/platform/SpecialFiles.h"
 
@@ -28,12 +29,7 @@ platform::RuntimeError readError(const QString& path)
 class RegularFileTest : public testing::Test {
 protected:
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-    void write(const char* name, const QByteArray& bytes) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void write(const char* name, const QByteArray& bytes) const { testsupport::writeFile(path(name), bytes); }
     QTemporaryDir dir;
 };
 

@@ -1,9 +1,12 @@
 #include "platform/Val.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 using platform::Val;
 using platform::ValAs;
+using testsupport::errorOf;
 
 TEST(Val, ReadsTheLeadingNumber)
 {
@@ -24,12 +27,7 @@ TEST(Val, ReadsTheLeadingNumber)
 
 TEST(Val, HexBeyondThirtyTwoBitsOverflows)
 {
-    try {
-        Val(u"&H123456789");
-        FAIL() << "no overflow";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), platform::errOverflow);
-    }
+    EXPECT_EQ(errorOf([] { Val(u"&H123456789"); }), platform::errOverflow);
 }
 
 TEST(Val, WholeNumbersRoundHalfToEvenAndCheckTheirRange)

@@ -5,6 +5,7 @@
 
 #include "FileFaults.h"
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
 #include "datamodel/customize/colclsCustom.h"
@@ -30,20 +31,9 @@
 namespace {
 
 using namespace Telva27;
+using testsupport::readFile;
 using testsupport::scriptedUi;
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using testsupport::writeFile;
 
 // A member that traps its errors answers false and reports "Disk full" once.
 std::function<bool()> reportingDiskFull(const std::function<bool()>& save)

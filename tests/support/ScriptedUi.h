@@ -69,11 +69,11 @@ public:
 private:
     struct Answer {
         UiCall::Kind kind;
-        int32_t number;
-        QString text;
-        std::function<void(QDialog&)> drive;
-        std::optional<QColor> color;
-        std::optional<std::vector<QColor>> customColors;
+        int32_t number = 0;
+        QString text = {};
+        std::function<void(QDialog&)> drive = {};
+        std::optional<QColor> color = {};
+        std::optional<std::vector<QColor>> customColors = {};
     };
     Answer take(UiCall::Kind kind, const UiCall& call);
 

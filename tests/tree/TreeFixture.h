@@ -2,12 +2,12 @@
 // A selection tree with the pictures the dialogs use, and builders for the
 // two node kinds in the shape the dialogs add them.
 
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 #include "platform/tree/NodeKeys.h"
 #include "platform/tree/SelectionTree.h"
 
 #include <gtest/gtest.h>
-#include <functional>
 
 #include <ostream>
 
@@ -18,23 +18,13 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) { *out << '[' <
 namespace treetest {
 
 using namespace platform::tree;
+using testsupport::errorOf;
 
 inline QPixmap solid(Qt::GlobalColor color)
 {
     QPixmap picture(16, 16);
     picture.fill(color);
     return picture;
-}
-
-// The runtime error number a call raises, 0 when it raises none.
-inline int32_t errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 class TreeFixture : public testing::Test {

@@ -8,10 +8,10 @@ TEST_F(ByteRotationTest, EnCodeAndDeCodeShiftEveryByteModulo256)
 {
     const QString source = write("src.bin", QByteArray::fromHex("007ffeff"));
     EXPECT_TRUE(file.EnCode(source, path("enc.bin")));
-    EXPECT_EQ(read(path("enc.bin")), QByteArray::fromHex("0180ff00"));
+    EXPECT_EQ(readFile(path("enc.bin")), QByteArray::fromHex("0180ff00"));
     EXPECT_TRUE(file.DeCode(path("enc.bin"), path("dec.bin")));
-    EXPECT_EQ(read(path("dec.bin")), QByteArray::fromHex("007ffeff"));
-    EXPECT_EQ(read(source), QByteArray::fromHex("007ffeff"));
+    EXPECT_EQ(readFile(path("dec.bin")), QByteArray::fromHex("007ffeff"));
+    EXPECT_EQ(readFile(source), QByteArray::fromHex("007ffeff"));
     EXPECT_FALSE(file.IsFileAitaMaMa());
 }
 
@@ -22,9 +22,9 @@ TEST_F(ByteRotationTest, RoundTripInPlaceOverEveryByteValue)
         all.append(static_cast<char>(b));
     const QString target = write("all.bin", all);
     EXPECT_TRUE(file.EnCode(target, target));
-    EXPECT_EQ(read(target), all.right(255) + all.left(1));
+    EXPECT_EQ(readFile(target), all.right(255) + all.left(1));
     EXPECT_TRUE(file.DeCode(target, target));
-    EXPECT_EQ(read(target), all);
+    EXPECT_EQ(readFile(target), all);
 }
 
 TEST_F(ByteRotationTest, TheDestinationIsExactlyTheRotatedSource)
@@ -32,7 +32,7 @@ TEST_F(ByteRotationTest, TheDestinationIsExactlyTheRotatedSource)
     const QString source = write("src.bin", "\x01\x02");
     const QString longer = write("long.bin", "abcdefgh");
     EXPECT_TRUE(file.EnCode(source, longer));
-    EXPECT_EQ(read(longer), QByteArray("\x02\x03")); // no stale tail of the old content
+    EXPECT_EQ(readFile(longer), QByteArray("\x02\x03")); // no stale tail of the old content
 }
 
 TEST_F(ByteRotationTest, AnEmptyOrMissingSourceIsReportedAndTouchesNothing)
@@ -55,7 +55,7 @@ TEST_F(ByteRotationTest, AFailedWriteLeavesTheDestinationByteIdentical)
     expectReport();
     EXPECT_FALSE(file.EnCode(source, readOnly));
     EXPECT_EQ(reportedLabel(), "EnCode");
-    EXPECT_EQ(read(readOnly), "original content");
+    EXPECT_EQ(readFile(readOnly), "original content");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"ro.bin", "src.bin"})); // no leftovers
 
     expectReport();

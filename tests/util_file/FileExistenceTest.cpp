@@ -63,7 +63,7 @@ TEST_F(FileExistenceTest, IsWritableIsQuietlyFalseForReadOnlyAndMissingPlaces)
     EXPECT_FALSE(file.IsWritable(path("missing/x.txt")));
     EXPECT_FALSE(file.IsWritable("A:\\"));
     EXPECT_TRUE(nothingShown());
-    EXPECT_EQ(read(readOnlyFile), "keep");
+    EXPECT_EQ(readFile(readOnlyFile), "keep");
     EXPECT_TRUE(QDir(path("rodir")).isEmpty());
 }
 

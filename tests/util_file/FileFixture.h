@@ -4,12 +4,15 @@
 #include "util/file/clsFILE.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using testsupport::readFile;
 
 class FileFixture : public testing::Test {
 protected:
@@ -19,16 +22,8 @@ protected:
     {
         const QString file = path(relative);
         QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile f(file);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        testsupport::writeFile(file, content);
         return file;
-    }
-
-    static QByteArray read(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
     // Without its owner's write bit a file or folder is read-only for every

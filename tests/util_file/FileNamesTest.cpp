@@ -138,5 +138,5 @@ TEST_F(FileDirCheckTest, AsksBeforeOverwritingAndKeepsTheFileForTheWriter)
     EXPECT_EQ(question.text, "Do you overwrite?");
     EXPECT_EQ(question.title, "MESSAGE");
     EXPECT_EQ(question.style, platform::vbQuestion | platform::vbYesNo);
-    EXPECT_EQ(read(existing), "old"); // replaced later by the writer, never deleted ahead
+    EXPECT_EQ(readFile(existing), "old"); // replaced later by the writer, never deleted ahead
 }

@@ -16,11 +16,11 @@ TEST_F(ShellCopyTest, CopiesAListIntoAFolderAndOneFileToANewName)
     const QString a = write("a.txt", "A");
     const QString b = write("b.txt", "B");
     EXPECT_TRUE(file.SHFileCopy(nullptr, a + "," + b, path("out")));
-    EXPECT_EQ(read(path("out/a.txt")), "A");
-    EXPECT_EQ(read(path("out/b.txt")), "B");
+    EXPECT_EQ(readFile(path("out/a.txt")), "A");
+    EXPECT_EQ(readFile(path("out/b.txt")), "B");
 
     EXPECT_TRUE(file.SHFileCopy(nullptr, a, path("single.txt")));
-    EXPECT_EQ(read(path("single.txt")), "A");
+    EXPECT_EQ(readFile(path("single.txt")), "A");
     EXPECT_TRUE(file.SHFileCopy(nullptr, path("*.txt"), path("pattern\\")));
     EXPECT_EQ(QDir(path("pattern")).entryList(QDir::Files), (QStringList{"a.txt", "b.txt", "single.txt"}));
 }
@@ -29,7 +29,7 @@ TEST_F(ShellCopyTest, CopiesAFolderWithItsContents)
 {
     write("tree/x/deep.txt", "D");
     EXPECT_TRUE(file.SHFileCopy(nullptr, path("tree"), path("copy") + "/"));
-    EXPECT_EQ(read(path("copy/tree/x/deep.txt")), "D");
+    EXPECT_EQ(readFile(path("copy/tree/x/deep.txt")), "D");
     EXPECT_FALSE(file.SHFileCopy(nullptr, path("tree"), path("tree/x"))); // never into itself
 }
 
@@ -38,12 +38,12 @@ TEST_F(ShellCopyTest, CollisionsOverwriteKeepOrRename)
     const QString a = write("a.txt", "new");
     const QString target = write("out/a.txt", "old");
     EXPECT_FALSE(file.SHFileCopy(nullptr, a, path("out"), "", false, false));
-    EXPECT_EQ(read(target), "old");
+    EXPECT_EQ(readFile(target), "old");
     EXPECT_TRUE(file.SHFileCopy(nullptr, a, path("out"), "", false, true));
-    EXPECT_EQ(read(path("out/a (2).txt")), "new");
-    EXPECT_EQ(read(target), "old");
+    EXPECT_EQ(readFile(path("out/a (2).txt")), "new");
+    EXPECT_EQ(readFile(target), "old");
     EXPECT_TRUE(file.SHFileCopy(nullptr, a, path("out")));
-    EXPECT_EQ(read(target), "new");
+    EXPECT_EQ(readFile(target), "new");
 }
 
 TEST_F(ShellCopyTest, FailsForMissingOrEmptySources)
@@ -53,7 +53,7 @@ TEST_F(ShellCopyTest, FailsForMissingOrEmptySources)
     EXPECT_FALSE(file.SHFileCopy(nullptr, a + ",", path("out")));
     EXPECT_FALSE(file.SHFileCopy(nullptr, "", path("out")));
     EXPECT_FALSE(file.SHFileCopy(nullptr, a, a)); // onto itself
-    EXPECT_EQ(read(a), "x");
+    EXPECT_EQ(readFile(a), "x");
 }
 
 namespace {
@@ -99,10 +99,11 @@ TEST_F(ShellDeleteTest, DeleteMovesFilesAndFoldersToTheTrash)
 
     // Restorable: the content is whole and the trash knows where each item came from.
     EXPECT_EQ(trashed(), (QStringList{"a.txt", "link", "tree"}));
-    EXPECT_EQ(read(trash() + "/files/a.txt"), "A");
-    EXPECT_EQ(read(trash() + "/files/tree/x/deep.txt"), "D");
+    EXPECT_EQ(readFile(trash() + "/files/a.txt"), "A");
+    EXPECT_EQ(readFile(trash() + "/files/tree/x/deep.txt"), "D");
     EXPECT_TRUE(QFileInfo(trash() + "/files/link").isSymLink());
-    EXPECT_TRUE(read(trash() + "/info/a.txt.trashinfo").contains("\nPath=" + QUrl::toPercentEncoding(a, "/") + "\n"));
+    EXPECT_TRUE(
+        readFile(trash() + "/info/a.txt.trashinfo").contains("\nPath=" + QUrl::toPercentEncoding(a, "/") + "\n"));
 
     EXPECT_FALSE(file.SHFileDelete(nullptr, ""));
     EXPECT_FALSE(file.SHFileDelete(nullptr, path("none")));
@@ -123,7 +124,7 @@ TEST_F(ShellDeleteTest, AFileTheTrashCannotTakeStaysWhereItIs)
     EXPECT_FALSE(file.SHFileDelete(nullptr, a));
     QDir::setCurrent(before);
     QFile::remove(trash());
-    EXPECT_EQ(read(a), "A");
+    EXPECT_EQ(readFile(a), "A");
     // Never a stand-in trash in the working folder.
     EXPECT_EQ(QDir(path("cwd")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{".keep"});
@@ -142,7 +143,7 @@ TEST_F(ShellTest, SetThisFileTimeSetsAccessAndWriteTimeAsLocalTime)
     const QFileInfo info(target);
     EXPECT_EQ(info.lastModified(), moment);
     EXPECT_EQ(info.lastRead(), moment);
-    EXPECT_EQ(read(target), "content");
+    EXPECT_EQ(readFile(target), "content");
 }
 
 TEST_F(ShellTest, SetThisFileTimeIsQuietlyFalseForMissingAndReadOnlyFiles)
@@ -163,7 +164,7 @@ TEST_F(ShellTest, CreateShortCutWritesALauncher)
     EXPECT_EQ(file.CreateShortCut(eSHORTCUT_ON_PROGRAM, "Step editor", "/opt/q el/QELM_STP", "", "-a \"b c\" 50%"), 1);
     const QString launcher =
         QDir(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation)).filePath("Step editor.desktop");
-    const QString text = QString::fromUtf8(read(launcher));
+    const QString text = QString::fromUtf8(readFile(launcher));
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("\nName=Step editor\n"));
     EXPECT_TRUE(text.contains("\nExec=\"/opt/q el/QELM_STP\" \"-a\" \"b c\" \"50%%\"\n")) << text.toStdString();

@@ -1,10 +1,10 @@
 #include "util/method/clsMethod.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -34,9 +34,7 @@ protected:
     QString write(const QString& name, const QByteArray& bytes)
     {
         const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        testsupport::writeFile(path, bytes);
         return path;
     }
 

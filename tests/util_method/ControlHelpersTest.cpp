@@ -1,6 +1,7 @@
 #include "util/method/clsMethod.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/Clock.h"
 #include "platform/RuntimeError.h"
 
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 using Ostrel7::clsMethod;
+using testsupport::errorOf;
 using testsupport::scriptedUi;
 using testsupport::UiCall;
 
@@ -186,19 +187,14 @@ TEST(PutFormAtCenter, CentresTheWindowOnItsScreen)
     const QRect screen = form.screen()->geometry();
     EXPECT_LE(std::abs(form.frameGeometry().center().x() - screen.center().x()), 1);
     EXPECT_LE(std::abs(form.frameGeometry().center().y() - screen.center().y()), 1);
-    try {
-        method.PutFormAtCenter(nullptr);
-        FAIL() << "no error";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), 424);
-    }
+    EXPECT_EQ(errorOf([&] { method.PutFormAtCenter(nullptr); }), 424);
 }
 
 TEST(RunHelp32, OpensAnExistingFileAndTellsAboutAMissingOne)
 {
     QTemporaryDir dir;
     const QString help = dir.filePath("manual.html");
-    QFile(help).open(QIODevice::WriteOnly);
+    testsupport::writeFile(help, QByteArray());
     clsMethod method;
 
     scriptedUi().answerStartProgram(true);

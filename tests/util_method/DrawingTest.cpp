@@ -1,6 +1,7 @@
 #include "util/method/clsMethod.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 #include "platform/SystemColors.h"
 
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace Ostrel7;
+using testsupport::errorOf;
 using testsupport::scriptedUi;
 
 namespace {
@@ -115,18 +117,10 @@ TEST_F(DrawingTest, NoPainterDrawsNothingAndAMissingControlIsAnError)
     method.DrawEdgeAPI(nullptr, 0, 0, 10, 10, EDGE_RAISED);
     method.DrawSeparateLine(nullptr, 0, 0, 10);
     method.Gradate(nullptr, nullptr, 0, 0, eLeftRight);
-    try {
-        paint([&](QPainter* p) { method.DrawButtonEdge(p, nullptr, EDGE_BUMP, 2); });
-        FAIL() << "no error";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), platform::errObjectNotSet);
-    }
-    try {
-        method.DrawWaku(nullptr, std::numeric_limits<int32_t>::max(), 0, 0, 0, -1);
-        FAIL() << "no error";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), platform::errOverflow);
-    }
+    EXPECT_EQ(errorOf([&] { paint([&](QPainter* p) { method.DrawButtonEdge(p, nullptr, EDGE_BUMP, 2); }); }),
+              platform::errObjectNotSet);
+    EXPECT_EQ(errorOf([&] { method.DrawWaku(nullptr, std::numeric_limits<int32_t>::max(), 0, 0, 0, -1); }),
+              platform::errOverflow);
 }
 
 TEST_F(DrawingTest, TileBitmapRepeatsFromTheTopLeftAndClips)
@@ -161,12 +155,8 @@ TEST_F(DrawingTest, TileBitmapNeedsATargetAndAPicture)
         {true, QPixmap(), platform::errDivisionByZero},
     };
     for (const auto& c : cases) {
-        try {
-            paint([&](QPainter* p) { method.TileBitmap(c.withPainter ? p : nullptr, c.picture); });
-            ADD_FAILURE() << "no error";
-        } catch (const platform::RuntimeError& e) {
-            EXPECT_EQ(e.number(), c.error);
-        }
+        const auto tile = [&](QPainter* p) { method.TileBitmap(c.withPainter ? p : nullptr, c.picture); };
+        EXPECT_EQ(errorOf([&] { paint(tile); }), c.error);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "util/property/clsProperty.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 
 #include <QDate>
@@ -10,19 +11,10 @@
 #include <limits>
 
 using Ostrel7::clsProperty;
+using testsupport::errorOf;
 using testsupport::scriptedUi;
 
 namespace {
-
-int32_t errorNumberOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const platform::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 double automationDate(int year, int month, int day) { return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day))); }
 
@@ -43,7 +35,7 @@ TEST(NumberHelpers, PackUnsigned32Bit)
     };
     for (const auto& c : cases)
         EXPECT_EQ(p.Create_unsigned32bit(c.hi, c.lo), c.expected) << c.hi << "," << c.lo;
-    EXPECT_EQ(errorNumberOf([&] { p.Create_unsigned32bit(-40000, 0); }), platform::errOverflow);
+    EXPECT_EQ(errorOf([&] { p.Create_unsigned32bit(-40000, 0); }), platform::errOverflow);
 }
 
 TEST(NumberHelpers, HighAndLowWordsAreTheUnsignedHalves)
@@ -90,7 +82,7 @@ TEST(NumberHelpers, SignedConversions)
     for (const auto& c : signMagnitude)
         EXPECT_EQ(p.MinusOpForBin(c.value), c.expected) << c.value;
     for (int16_t bad : {int16_t(-300), int16_t(256), std::numeric_limits<int16_t>::min()})
-        EXPECT_EQ(errorNumberOf([&] { p.MinusOpForBin(bad); }), platform::errOverflow) << bad;
+        EXPECT_EQ(errorOf([&] { p.MinusOpForBin(bad); }), platform::errOverflow) << bad;
 }
 
 TEST(NumberHelpers, ToMinusKeepsNegativesAndNegatesTheRest)
@@ -104,7 +96,7 @@ TEST(NumberHelpers, ToMinusKeepsNegativesAndNegatesTheRest)
     EXPECT_EQ(p.ToMinus(QStringLiteral(" 7 ")).toDouble(), -7.0);
     EXPECT_EQ(p.ToMinus(QVariant(3u)).toLongLong(), -3);
     EXPECT_EQ(p.ToMinus(QVariant()).toInt(), 0);
-    EXPECT_EQ(errorNumberOf([&] { p.ToMinus(QStringLiteral("abc")); }), platform::errTypeMismatch);
+    EXPECT_EQ(errorOf([&] { p.ToMinus(QStringLiteral("abc")); }), platform::errTypeMismatch);
 }
 
 TEST(Pwd, OneCodePerMonthFromSeptember2003ToAugust2053)

@@ -3,6 +3,7 @@
 #include "util/property/clsProperty.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 #include "platform/Settings.h"
 
@@ -12,6 +13,7 @@
 using Ostrel7::SettingDecl;
 using Ostrel7::SettingsTable;
 using Ostrel7::SettingType;
+using testsupport::errorOf;
 using testsupport::scriptedUi;
 namespace settings = platform::settings;
 
@@ -27,16 +29,6 @@ QList<SettingDecl> testSettings()
         {"Location", "Width", 1900, SettingType::Int},
         {"Location", "Zoom", QStringLiteral("1.5"), SettingType::Double},
     };
-}
-
-int32_t errorNumberOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 QString configFolder() { return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")); }
@@ -127,9 +119,9 @@ TEST_F(SettingsTableTest, WritesValuesInTheStoredFormOfTheirType)
     EXPECT_EQ(stored("Location", "Zoom"), QStringLiteral("0.1"));
     EXPECT_EQ(table.readBool("GENERAL", "DOESEXPAND"), true);
 
-    EXPECT_EQ(errorNumberOf([&] { table.write("Location", "Width", QStringLiteral("wide")); }),
+    EXPECT_EQ(errorOf([&] { table.write("Location", "Width", QStringLiteral("wide")); }),
               platform::errTypeMismatch);
-    EXPECT_EQ(errorNumberOf([&] { table.write("Location", "Width", 1e10); }), platform::errOverflow);
+    EXPECT_EQ(errorOf([&] { table.write("Location", "Width", 1e10); }), platform::errOverflow);
     EXPECT_EQ(stored("Location", "Width"), QStringLiteral("1234"));
 }
 
@@ -145,11 +137,11 @@ TEST_F(SettingsTableTest, ResetLeavesOnlyTheDefaults)
 
 TEST_F(SettingsTableTest, DeclarationMistakesAreErrors)
 {
-    EXPECT_EQ(errorNumberOf([&] { table.readInt("Location", "Height"); }), platform::errInvalidCall);
-    EXPECT_EQ(errorNumberOf([&] { table.readInt("General", "DoesAsk"); }), platform::errTypeMismatch);
+    EXPECT_EQ(errorOf([&] { table.readInt("Location", "Height"); }), platform::errInvalidCall);
+    EXPECT_EQ(errorOf([&] { table.readInt("General", "DoesAsk"); }), platform::errTypeMismatch);
     const SettingDecl notABoolean{"General", "Flag", QStringLiteral("often"), SettingType::Bool};
-    EXPECT_EQ(errorNumberOf([&] { SettingsTable("T", {notABoolean}); }), platform::errTypeMismatch);
+    EXPECT_EQ(errorOf([&] { SettingsTable("T", {notABoolean}); }), platform::errTypeMismatch);
     const SettingDecl flag{"General", "Flag", true, SettingType::Bool};
     const SettingDecl sameKey{"general", "FLAG", 1, SettingType::Int};
-    EXPECT_EQ(errorNumberOf([&] { SettingsTable("T", {flag, sameKey}); }), platform::errInvalidCall);
+    EXPECT_EQ(errorOf([&] { SettingsTable("T", {flag, sameKey}); }), platform::errInvalidCall);
 }

@@ -2,10 +2,10 @@
 #include "util/property/clsProperty.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/Clock.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtEndian>
@@ -31,9 +31,7 @@ protected:
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
         const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        testsupport::writeFile(path, bytes);
         return path;
     }
 

@@ -1,5 +1,6 @@
 #include "platform/AutomationDate.h"
 
+#include "TestFiles.h"
 #include "TextTestSupport.h"
 #include "platform/Clock.h"
 
@@ -7,7 +8,7 @@
 #include <limits>
 
 namespace oadate = platform::oadate;
-using texttest::errorNumberOf;
+using testsupport::errorOf;
 
 namespace {
 
@@ -46,10 +47,10 @@ TEST(AutomationDate, ValuesOutsideTheRangeOverflow)
 {
     for (double bad : {2958466.0, -657435.0, std::nan(""), std::numeric_limits<double>::infinity()}) {
         EXPECT_FALSE(oadate::isValid(bad));
-        EXPECT_EQ(errorNumberOf([&] { oadate::toDate(bad); }), platform::errOverflow) << bad;
+        EXPECT_EQ(errorOf([&] { oadate::toDate(bad); }), platform::errOverflow) << bad;
     }
-    EXPECT_EQ(errorNumberOf([] { oadate::fromDate(QDate(10000, 1, 1)); }), platform::errOverflow);
-    EXPECT_EQ(errorNumberOf([] { oadate::fromDateTime(QDateTime()); }), platform::errOverflow);
+    EXPECT_EQ(errorOf([] { oadate::fromDate(QDate(10000, 1, 1)); }), platform::errOverflow);
+    EXPECT_EQ(errorOf([] { oadate::fromDateTime(QDateTime()); }), platform::errOverflow);
 }
 
 TEST(AutomationDate, DateSerialRollsMonthsAndDaysAndWindowsShortYears)
@@ -64,7 +65,7 @@ TEST(AutomationDate, DateSerialRollsMonthsAndDaysAndWindowsShortYears)
     };
     for (const auto& c : cases)
         EXPECT_EQ(oadate::toDate(oadate::dateSerial(c.y, c.m, c.d)), c.expected) << c.y << "/" << c.m << "/" << c.d;
-    EXPECT_EQ(errorNumberOf([] { oadate::dateSerial(9999, 13, 1); }), platform::errOverflow);
+    EXPECT_EQ(errorOf([] { oadate::dateSerial(9999, 13, 1); }), platform::errOverflow);
 }
 
 TEST(AutomationDate, MovesKeepTheTimeOfDayAndClampToTheMonthEnd)
@@ -80,8 +81,8 @@ TEST(AutomationDate, MovesKeepTheTimeOfDayAndClampToTheMonthEnd)
     EXPECT_EQ(oadate::toDateTime(oadate::addDays(-1.25, 2)), at(1899, 12, 31, 6));
     EXPECT_EQ(oadate::toDateTime(oadate::addDays(1.25, -2)), at(1899, 12, 29, 6));
 
-    EXPECT_EQ(errorNumberOf([] { oadate::addDays(2958465.0, 1); }), platform::errInvalidCall);
-    EXPECT_EQ(errorNumberOf([] { oadate::addMonths(-657434.0, -1); }), platform::errInvalidCall);
+    EXPECT_EQ(errorOf([] { oadate::addDays(2958465.0, 1); }), platform::errInvalidCall);
+    EXPECT_EQ(errorOf([] { oadate::addMonths(-657434.0, -1); }), platform::errInvalidCall);
 }
 
 TEST(AutomationDate, SecondsBetweenCountsSecondBoundaries)
@@ -137,5 +138,5 @@ TEST(AutomationDate, ReadsDateTextsInTheLocalesOrder)
         ASSERT_TRUE(serial.has_value()) << c.text;
         EXPECT_EQ(oadate::toDateTime(*serial), c.expected) << c.text;
     }
-    EXPECT_EQ(errorNumberOf([] { oadate::fromText(u"2024/02/30"); }), platform::errTypeMismatch);
+    EXPECT_EQ(errorOf([] { oadate::fromText(u"2024/02/30"); }), platform::errTypeMismatch);
 }

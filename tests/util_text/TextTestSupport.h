@@ -35,15 +35,4 @@ public:
     LocaleScope& operator=(const LocaleScope&) = delete;
 };
 
-template <typename F>
-int32_t errorNumberOf(F&& call)
-{
-    try {
-        call();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 } // namespace texttest

@@ -1,5 +1,6 @@
 #include "util/string/clsString.h"
 
+#include "TestFiles.h"
 #include "TextTestSupport.h"
 
 #include <QComboBox>
@@ -11,7 +12,7 @@
 using Ostrel7::clsString;
 using Ostrel7::ENUM_CheckKeyAscii;
 using texttest::checkReported;
-using texttest::errorNumberOf;
+using testsupport::errorOf;
 using texttest::expectOneReport;
 using texttest::LocaleScope;
 
@@ -286,7 +287,7 @@ TEST_F(StringTest, RemovalEverywhereInTheText)
     expectOneReport();
     EXPECT_EQ(text.TrimSpace(tooLong), QString());
     checkReported("TrimSpace", platform::errOverflow);
-    EXPECT_EQ(errorNumberOf([&] { text.TrimReturn(tooLong); }), platform::errOverflow);
+    EXPECT_EQ(errorOf([&] { text.TrimReturn(tooLong); }), platform::errOverflow);
 }
 
 TEST_F(StringTest, FixedWidths)
@@ -304,13 +305,13 @@ TEST_F(StringTest, FixedWidths)
                  {"ABCDEFGHIJKLM", 12, "ABCDEFGHIJKLM"}, {2.5, 4, " 2.5"}};
     for (const auto& r : right)
         EXPECT_EQ(text.GetRYoseStr(r.value, r.width), QString::fromLatin1(r.expected)) << r.width;
-    EXPECT_EQ(errorNumberOf([&] { text.GetRYoseStr(QVariant(), 5); }), platform::errInvalidUseOfNull);
+    EXPECT_EQ(errorOf([&] { text.GetRYoseStr(QVariant(), 5); }), platform::errInvalidUseOfNull);
 
     EXPECT_EQ(text.GetZeroStr(3), QStringLiteral("000"));
     EXPECT_EQ(text.GetZeroStr(0), QString());
     EXPECT_EQ(text.GetZeroStr(-2), QString());
     EXPECT_EQ(text.GetZeroStr(32766).size(), 32766);
-    EXPECT_EQ(errorNumberOf([&] { text.GetZeroStr(32767); }), platform::errOverflow);
+    EXPECT_EQ(errorOf([&] { text.GetZeroStr(32767); }), platform::errOverflow);
 }
 
 TEST_F(StringTest, OneDecimalNumberFormat)
@@ -325,7 +326,7 @@ TEST_F(StringTest, OneDecimalNumberFormat)
     for (const auto& c : cases)
         EXPECT_EQ(text.StrFormat(c.value, 1), QString::fromLatin1(c.expected)) << c.value.toString().toStdString();
     EXPECT_EQ(text.StrFormat(1234.5, 2), QString());
-    EXPECT_EQ(errorNumberOf([&] { text.StrFormat(QVariant(), 1); }), platform::errInvalidUseOfNull);
+    EXPECT_EQ(errorOf([&] { text.StrFormat(QVariant(), 1); }), platform::errInvalidUseOfNull);
 
     const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(text.StrFormat(1234.5, 1), QStringLiteral("1.234,5"));

@@ -3,6 +3,7 @@
 #include "util/dialog/mDialog.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 
 #include <QFileDialog>
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace Ostrel7;
+using testsupport::errorOf;
 using testsupport::scriptedUi;
 using testsupport::UiCall;
 
@@ -81,12 +83,11 @@ TEST(DialogOpenSave, NoDialogForAnUnknownKindOrAnOverlongInitialFile)
 {
     clsDialogOpenSave dlg;
     EXPECT_EQ(dlg.OpenDialog(2, nullptr, QStringLiteral("t"), 0), QString());
-    try {
-        dlg.OpenDialog(eDLG_OPEN, nullptr, QStringLiteral("t"), 0, QString(), QString(), QString(1025, u'a'));
-        ADD_FAILURE() << "an initial file beyond the buffer was accepted";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), platform::errInvalidCall);
-    }
+    EXPECT_EQ(errorOf([&] {
+                  dlg.OpenDialog(eDLG_OPEN, nullptr, QStringLiteral("t"), 0, QString(), QString(), QString(1025, u'a'));
+              }),
+              platform::errInvalidCall)
+        << "an initial file beyond the buffer was accepted";
     EXPECT_TRUE(scriptedUi().calls().empty());
     EXPECT_EQ(dlg.GetLong(12345), 12345);
 }

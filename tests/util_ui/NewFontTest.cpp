@@ -1,28 +1,14 @@
 #include "util/font/clsNewFont.h"
 
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using Ostrel7::clsNewFont;
-
-namespace {
-
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-} // namespace
+using testsupport::errorOf;
 
 TEST(NewFont, StartsAsADefaultCharsetProofQualityRecord)
 {
@@ -54,12 +40,12 @@ TEST(NewFont, ByteFieldsRejectValuesOutsideAByteAndKeepTheOldOne)
         clsNewFont font;
         (font.*c.set)(255);
         EXPECT_EQ(font.record().*c.field, 255);
-        EXPECT_EQ(errorNumberOf([&] { (font.*c.set)(256); }), platform::errOverflow);
-        EXPECT_EQ(errorNumberOf([&] { (font.*c.set)(-1); }), platform::errOverflow);
+        EXPECT_EQ(errorOf([&] { (font.*c.set)(256); }), platform::errOverflow);
+        EXPECT_EQ(errorOf([&] { (font.*c.set)(-1); }), platform::errOverflow);
         EXPECT_EQ(font.record().*c.field, 255);
     }
     clsNewFont font;
-    EXPECT_EQ(errorNumberOf([&] { font.setlfPitchAndFamily(256, 0); }), platform::errOverflow);
+    EXPECT_EQ(errorOf([&] { font.setlfPitchAndFamily(256, 0); }), platform::errOverflow);
     font.setlfPitchAndFamily(clsNewFont::eFIXED_PITCH, clsNewFont::eFF_MODERN);
     EXPECT_EQ(font.record().pitchAndFamily, 49);
 }
@@ -80,9 +66,9 @@ TEST(NewFont, FaceNameLongerThan31Cp932BytesIsASubscriptError)
     clsNewFont font;
     font.setlfFaceName(QString(31, QLatin1Char('x')));
     EXPECT_EQ(font.faceName().size(), 31);
-    EXPECT_EQ(errorNumberOf([&] { font.setlfFaceName(QString(32, QLatin1Char('y'))); }), platform::errSubscript);
+    EXPECT_EQ(errorOf([&] { font.setlfFaceName(QString(32, QLatin1Char('y'))); }), platform::errSubscript);
     // Double-byte characters count twice: 16 of them are 32 bytes.
-    EXPECT_EQ(errorNumberOf([&] { font.setlfFaceName(QString(16, QChar(0x660E))); }), platform::errSubscript);
+    EXPECT_EQ(errorOf([&] { font.setlfFaceName(QString(16, QChar(0x660E))); }), platform::errSubscript);
     EXPECT_EQ(font.faceName(), QString(31, QLatin1Char('x')));
     font.setlfFaceName(QString(15, QChar(0x660E)));
     EXPECT_EQ(font.faceName(), QString(15, QChar(0x660E)));

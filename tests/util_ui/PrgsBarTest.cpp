@@ -1,6 +1,7 @@
 #include "util/progress/clsPrgsBar.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 #include "platform/SystemColors.h"
 
@@ -10,6 +11,7 @@
 #include <memory>
 
 using Ostrel7::clsPrgsBar;
+using testsupport::errorOf;
 
 namespace {
 
@@ -50,16 +52,6 @@ protected:
     std::unique_ptr<QWidget> box;
     clsPrgsBar bar;
 };
-
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -160,13 +152,13 @@ TEST_F(PrgsBarTest, MaximumWithoutTargetIsToldAndWaitsForOne)
 
 TEST_F(PrgsBarTest, MisuseIsAnError)
 {
-    EXPECT_EQ(errorNumberOf([&] { bar.setValue(10); }), platform::errObjectNotSet);
-    EXPECT_EQ(errorNumberOf([&] { bar.setTarget(nullptr); }), platform::errObjectNotSet);
-    EXPECT_EQ(errorNumberOf([&] { bar.setMAX(0); }), platform::errInvalidPropertyValue);
+    EXPECT_EQ(errorOf([&] { bar.setValue(10); }), platform::errObjectNotSet);
+    EXPECT_EQ(errorOf([&] { bar.setTarget(nullptr); }), platform::errObjectNotSet);
+    EXPECT_EQ(errorOf([&] { bar.setMAX(0); }), platform::errInvalidPropertyValue);
     EXPECT_EQ(bar.MAX(), 100);
     target();
     box.reset();
-    EXPECT_EQ(errorNumberOf([&] { bar.setValue(10); }), platform::errObjectNotSet);
+    EXPECT_EQ(errorOf([&] { bar.setValue(10); }), platform::errObjectNotSet);
 }
 
 TEST_F(PrgsBarTest, DefaultColoursAreTheSystemHighlightOnTheWindowBackground)
