@@ -2,6 +2,7 @@
 
 #include "FormLayoutCheck.h"
 #include "ScriptedUi.h"
+#include "WindowDriver.h"
 #include "datamodel/common/Enums.h"
 
 #include <QCheckBox>
@@ -9,34 +10,24 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Sorvi27;
 using testsupport::scriptedUi;
+using testsupport::WindowDriver;
 
 namespace {
 
-template <typename T>
-T* child(QDialog& d, const QString& name)
-{
-    T* w = d.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name.toStdString();
-    return w;
-}
-
-QRadioButton* op(QDialog& d, int i) { return child<QRadioButton>(d, QStringLiteral("op%1").arg(i)); }
-QCheckBox* chk(QDialog& d, int i) { return child<QCheckBox>(d, QStringLiteral("chk%1").arg(i)); }
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-void ok(QDialog& d) { click(child<QPushButton>(d, QStringLiteral("BTN1"))); }
-void cancel(QDialog& d) { click(child<QPushButton>(d, QStringLiteral("BTN2"))); }
-void altZero(QWidget* target) { QTest::keyClick(target, Qt::Key_0, Qt::AltModifier); }
+// The table dialogs: options op0..op7 or boxes chk0..chk7, OK BTN1, Cancel BTN2.
+QRadioButton* op(const WindowDriver& w, int i) { return w.child<QRadioButton>(QStringLiteral("op"), i); }
+QCheckBox* chk(const WindowDriver& w, int i) { return w.child<QCheckBox>(QStringLiteral("chk"), i); }
+void altZero(const WindowDriver& w) { w.press(Qt::Key_0, Qt::AltModifier); }
 
 // Which table the single dialog has selected when it opens.
-int preselected(QDialog& d)
+int preselected(const WindowDriver& w)
 {
     for (int i = 0; i < 8; ++i)
-        if (op(d, i)->isChecked())
+        if (op(w, i)->isChecked())
             return i;
     return -1;
 }
@@ -49,22 +40,25 @@ TEST(TableChoice, SingleChoiceRemembersTheLastTable)
     EXPECT_EQ(tables.prevTableIndex(), 1);
     int seen = -1;
     scriptedUi().answerDialog([&](QDialog& d) {
-        seen = preselected(d);
-        ok(d);
+        const WindowDriver w(d);
+        seen = preselected(w);
+        w.ok();
     });
     EXPECT_EQ(tables.SelectStartingLocation(true, Telva27::eUSR), 8193);
     EXPECT_EQ(seen, 1);
 
     scriptedUi().answerDialog([&](QDialog& d) {
-        click(op(d, 3));
-        ok(d);
+        const WindowDriver w(d);
+        w.click("op3");
+        w.ok();
     });
     EXPECT_EQ(tables.SelectStartingLocation(true, Telva27::eUSR), 24577);
     EXPECT_EQ(tables.prevTableIndex(), 3);
 
     scriptedUi().answerDialog([&](QDialog& d) {
-        seen = preselected(d);
-        ok(d);
+        const WindowDriver w(d);
+        seen = preselected(w);
+        w.ok();
     });
     EXPECT_EQ(tables.SelectStartingLocation(false, -1), 24577);
     EXPECT_EQ(seen, 3);
@@ -81,9 +75,9 @@ TEST(TableChoice, CancelEscapeAndCloseBox)
         int32_t answer;
         int32_t prev;
     } cases[] = {
-        {"cancel", [](QDialog& d) { click(op(d, 4)); cancel(d); }, -1, 1},
-        {"escape", [](QDialog& d) { click(op(d, 4)); QTest::keyClick(&d, Qt::Key_Escape); }, -1, 1},
-        {"close box", [](QDialog& d) { click(op(d, 4)); d.close(); }, 32769, 4},
+        {"cancel", [](QDialog& d) { const WindowDriver w(d); w.click("op4"); w.cancel(); }, -1, 1},
+        {"escape", [](QDialog& d) { const WindowDriver w(d); w.click("op4"); w.press(Qt::Key_Escape); }, -1, 1},
+        {"close box", [](QDialog& d) { const WindowDriver w(d); w.click("op4"); d.close(); }, 32769, 4},
     };
     for (const auto& c : cases) {
         scriptedUi().answerDialog(c.end);
@@ -109,13 +103,14 @@ TEST(TableChoice, AltZeroTogglesTableZeroOnlyWhenAllowed)
         bool hiddenAtLoad = false, shown = false;
         int row1Top = -1, frameHeight = -1;
         scriptedUi().answerDialog([&](QDialog& d) {
-            hiddenAtLoad = op(d, 0)->isHidden();
+            const WindowDriver w(d);
+            hiddenAtLoad = op(w, 0)->isHidden();
             // Sent to the focused option: the dialog sees keys before its controls.
-            QTest::keyClick(op(d, 1), Qt::Key_0, c.modifiers);
-            shown = !op(d, 0)->isHidden();
-            row1Top = op(d, 1)->y();
-            frameHeight = child<QGroupBox>(d, QStringLiteral("frameWaku"))->height();
-            ok(d);
+            w.press("op1", Qt::Key_0, c.modifiers);
+            shown = !op(w, 0)->isHidden();
+            row1Top = op(w, 1)->y();
+            frameHeight = w.child<QGroupBox>("frameWaku")->height();
+            w.ok();
         });
         tables.SelectStartingLocation(c.viewZero, Telva27::eSTD);
         EXPECT_TRUE(hiddenAtLoad);
@@ -130,11 +125,12 @@ TEST(TableChoice, TableZeroChosenThenHiddenStillAnswersTableZero)
 {
     clsSelectTable tables;
     scriptedUi().answerDialog([&](QDialog& d) {
-        altZero(&d);
-        click(op(d, 0));
-        altZero(&d);
-        EXPECT_TRUE(op(d, 0)->isHidden());
-        ok(d);
+        const WindowDriver w(d);
+        altZero(w);
+        w.click("op0");
+        altZero(w);
+        EXPECT_TRUE(op(w, 0)->isHidden());
+        w.ok();
     });
     EXPECT_EQ(tables.SelectStartingLocation(true, Telva27::eUSR), 1);
     EXPECT_EQ(tables.prevTableIndex(), 0);
@@ -142,8 +138,9 @@ TEST(TableChoice, TableZeroChosenThenHiddenStillAnswersTableZero)
     // Table 0 is hidden at load, so the next question preselects table 1.
     int seen = -1;
     scriptedUi().answerDialog([&](QDialog& d) {
-        seen = preselected(d);
-        ok(d);
+        const WindowDriver w(d);
+        seen = preselected(w);
+        w.ok();
     });
     EXPECT_EQ(tables.SelectStartingLocation(true, Telva27::eUSR), 8193);
     EXPECT_EQ(seen, 1);
@@ -159,12 +156,13 @@ TEST(TableChoice, CaptionsFollowTheKindOfFile)
         clsSelectTable tables;
         QString frame, table0, table7, okText, cancelText;
         scriptedUi().answerDialog([&](QDialog& d) {
-            frame = child<QGroupBox>(d, QStringLiteral("frameWaku"))->title();
-            table0 = op(d, 0)->text();
-            table7 = op(d, 7)->text();
-            okText = child<QPushButton>(d, QStringLiteral("BTN1"))->text();
-            cancelText = child<QPushButton>(d, QStringLiteral("BTN2"))->text();
-            ok(d);
+            const WindowDriver w(d);
+            frame = w.child<QGroupBox>("frameWaku")->title();
+            table0 = op(w, 0)->text();
+            table7 = op(w, 7)->text();
+            okText = w.child<QPushButton>("BTN1")->text();
+            cancelText = w.child<QPushButton>("BTN2")->text();
+            w.ok();
         });
         tables.SelectStartingLocation(false, c.kind);
         EXPECT_EQ(scriptedUi().callsOf(testsupport::UiCall::Dialog).back().title, QString::fromUtf8(c.title));
@@ -182,14 +180,15 @@ TEST(TableChoice, MultiChoiceAnswersTheTickedTablesInOrder)
     bool table1Ticked = false;
     QString title, table0, selAll;
     scriptedUi().answerDialog([&](QDialog& d) {
+        const WindowDriver w(d);
         title = d.windowTitle();
-        table0 = chk(d, 0)->text();
-        selAll = child<QCheckBox>(d, QStringLiteral("chkSelAll"))->text();
-        table1Ticked = chk(d, 1)->isChecked();
-        click(chk(d, 5));
-        click(chk(d, 1));
-        click(chk(d, 2));
-        ok(d);
+        table0 = chk(w, 0)->text();
+        selAll = w.child<QCheckBox>("chkSelAll")->text();
+        table1Ticked = chk(w, 1)->isChecked();
+        w.click("chk5");
+        w.click("chk1");
+        w.click("chk2");
+        w.ok();
     });
     EXPECT_EQ(tables.SelectStartingLocationMulti(true), (std::vector<int32_t>{0, 16385, 40961}));
     EXPECT_TRUE(table1Ticked);
@@ -201,16 +200,17 @@ TEST(TableChoice, MultiChoiceAnswersTheTickedTablesInOrder)
     // The next question ticks the lowest table of the last answer.
     std::vector<bool> ticked;
     scriptedUi().answerDialog([&](QDialog& d) {
+        const WindowDriver w(d);
         for (int i = 0; i < 8; ++i)
-            ticked.push_back(chk(d, i)->isChecked());
-        cancel(d);
+            ticked.push_back(chk(w, i)->isChecked());
+        w.cancel();
     });
     EXPECT_EQ(tables.SelectStartingLocationMulti(true), std::vector<int32_t>{0});
     EXPECT_EQ(ticked, (std::vector<bool>{false, false, true, false, false, false, false, false}));
     EXPECT_EQ(tables.prevTableIndex(), 2);
 
     scriptedUi().answerDialog([&](QDialog& d) {
-        click(chk(d, 6));
+        WindowDriver(d).click("chk6");
         d.close(); // the close box is a cancel
     });
     EXPECT_EQ(tables.SelectStartingLocationMulti(true), std::vector<int32_t>{0});
@@ -229,10 +229,11 @@ TEST(TableChoice, SelectAllCoversTheShownTables)
     for (const auto& c : cases) {
         clsSelectTable tables;
         scriptedUi().answerDialog([&](QDialog& d) {
+            const WindowDriver w(d);
             if (c.showZero)
-                altZero(&d);
-            click(child<QCheckBox>(d, QStringLiteral("chkSelAll")));
-            ok(d);
+                altZero(w);
+            w.click("chkSelAll");
+            w.ok();
         });
         EXPECT_EQ(tables.SelectStartingLocationMulti(true), c.answer) << c.showZero;
         EXPECT_EQ(tables.prevTableIndex(), c.answer[1] / 8192);
@@ -245,11 +246,12 @@ TEST(TableChoice, NothingTickedWarnsAndKeepsTheDialogOpen)
     bool stillOpen = false;
     // The answers are taken in order: the dialog first, then its warning.
     scriptedUi().answerDialog([&](QDialog& d) {
-        click(chk(d, 1));
-        ok(d);
+        const WindowDriver w(d);
+        w.click("chk1");
+        w.ok();
         stillOpen = d.isVisible();
-        click(chk(d, 3));
-        ok(d);
+        w.click("chk3");
+        w.ok();
     });
     scriptedUi().answerMessageBox(platform::vbOK);
     EXPECT_EQ(tables.SelectStartingLocationMulti(false), (std::vector<int32_t>{0, 24577}));
@@ -264,10 +266,11 @@ TEST(TableChoice, EveryCaptionShowsWholeWithTableZeroHiddenOrShown)
 {
     const auto check = [](QDialog& d) {
         SCOPED_TRACE(d.objectName().toStdString());
+        const WindowDriver w(d);
         testsupport::expectLaidOutCleanly(d);
-        altZero(&d);
+        altZero(w);
         testsupport::expectLaidOutCleanly(d);
-        cancel(d);
+        w.cancel();
     };
     clsSelectTable tables;
     scriptedUi().answerDialog(check);
