@@ -38,9 +38,11 @@ public:
             if (model == times_.end() || rawTime <= 0)
                 continue;
             const auto goal = goals().find(task);
+            char goalText[16] = "-";
+            if (goal != goals().end())
+                std::snprintf(goalText, sizeof goalText, "%g", goal->second);
             std::printf("%-28s %12.0f %12.0f %8.2f %6s\n", task.c_str(), rawTime, model->second,
-                        model->second / rawTime,
-                        goal == goals().end() ? "-" : std::to_string(static_cast<int>(goal->second)).c_str());
+                        model->second / rawTime, goalText);
         }
     }
 
