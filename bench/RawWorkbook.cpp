@@ -149,7 +149,8 @@ lxw_format* makeFormat(lxw_workbook* book, const auto& f)
 }
 
 // The target replaced whole by these bytes: a new file beside it, written,
-// synced to disk and renamed over it.
+// synced to disk and renamed over it, and the folder synced so that the
+// rename itself is on disk, as the suite's file replacement does.
 bool replaceWith(const QString& target, const std::string& bytes)
 {
     const QByteArray temp = QFile::encodeName(target + QStringLiteral(".new"));
@@ -159,7 +160,13 @@ bool replaceWith(const QString& target, const std::string& bytes)
     bool ok = ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
     ok = ::fsync(fd) == 0 && ok;
     ok = ::close(fd) == 0 && ok;
-    return ok && ::rename(temp.constData(), QFile::encodeName(target).constData()) == 0;
+    if (!ok || ::rename(temp.constData(), QFile::encodeName(target).constData()) != 0)
+        return false;
+    const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return false;
+    ok = ::fsync(folder) == 0;
+    return ::close(folder) == 0 && ok;
 }
 
 bool readWhole(const QByteArray& path, std::string& bytes)

@@ -9,7 +9,8 @@
 // pictures inserted from their files, closing it. The suite saves a report in
 // its private working folder and then replaces the target whole with those
 // bytes (a new file beside the target, written, synced to disk, renamed over
-// it); the baseline ends with that same replacement, so both pay for it.
+// it, the folder synced); the baseline ends with that same replacement, so
+// both pay for it.
 
 #include <QString>
 

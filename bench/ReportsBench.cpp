@@ -5,9 +5,14 @@
 // state pictures a report), generated here.
 //
 // Both sides end the same way: the suite saves a report in its private
-// working folder and then replaces the target whole (write, fsync, rename);
-// the baseline writes its workbook in the working folder too and replaces its
-// target with those bytes by the same write, fsync and rename.
+// working folder and then replaces the target whole (write, fsync, rename,
+// fsync of the folder); the baseline writes its workbook in the working folder
+// too and replaces its target with those bytes by the same write, fsync,
+// rename and folder fsync.
+//
+// For figures, run it on its own with repetitions, e.g.
+//   reports_bench --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true
+// (the ratio then compares the medians).
 
 #include "DemoFiles.h"
 #include "RatioMain.h"
