@@ -20,9 +20,15 @@ class RatioReporter final : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        // With repetitions the median of them counts, else the one run.
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
+                times_[run.run_name.str()] = run.GetAdjustedRealTime();
+            else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                times_[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 
@@ -38,9 +44,11 @@ public:
             if (model == times_.end() || rawTime <= 0)
                 continue;
             const auto goal = goals().find(task);
+            char goalText[16] = "-";
+            if (goal != goals().end())
+                std::snprintf(goalText, sizeof goalText, "%g", goal->second);
             std::printf("%-28s %12.0f %12.0f %8.2f %6s\n", task.c_str(), rawTime, model->second,
-                        model->second / rawTime,
-                        goal == goals().end() ? "-" : std::to_string(static_cast<int>(goal->second)).c_str());
+                        model->second / rawTime, goalText);
         }
     }
 

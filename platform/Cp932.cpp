@@ -1,7 +1,9 @@
 #include "Cp932.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <iconv.h>
 #include <stdexcept>
@@ -217,8 +219,29 @@ QString cutToBytes(const QString& text, int maxBytes)
 
 QByteArray fixedField(const QString& text, int width)
 {
-    QByteArray field = encode(cutToBytes(text, width));
-    field.append(width - field.size(), '\0');
+    // Encoded and cut in one pass straight into the zero-filled field: ASCII
+    // is copied as it stands, only other characters go through the converter.
+    QByteArray field(std::max(width, 0), '\0');
+    char* out = field.data();
+    int used = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            if (used == width)
+                break;
+            out[used++] = static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const qsizetype units = charLength(text, i);
+        char bytes[kMaxCharBytes];
+        const int count = static_cast<int>(encodeChar(text.constData() + i, units, bytes));
+        if (used + count > width)
+            break;
+        std::memcpy(out + used, bytes, static_cast<size_t>(count));
+        used += count;
+        i += units;
+    }
     return field;
 }
 

@@ -100,6 +100,8 @@ QString StepReport::PicturePath(int32_t jyotai)
 
 void StepReport::PrintExcelRows(wb::Application& app, wb::Worksheet& sheet)
 {
+    // A picture file that appears or goes away shows from the next report on.
+    statePictures_.clear();
     if (!SetTitle(app, sheet))
         return;
     int32_t row = 2;
@@ -195,15 +197,25 @@ QString StepReport::ValueText(int32_t kino)
 void StepReport::PlacePicture(wb::Worksheet& sheet, int32_t row, int32_t column, int32_t jyotai)
 {
     sheet.Cells(row, column).Select();
-    const QString path = PicturePath(jyotai);
+    const QString& path = StatePicture(jyotai);
     // A state without a picture leaves its cell empty.
-    if (!QFileInfo(path).isFile())
+    if (path.isEmpty())
         return;
     wb::ShapeRef picture = sheet.PicturesInsert(path);
     if (ExcelVersion() == eEXCEL2000) {
         picture.IncrementLeft(3);
         picture.IncrementTop(2.5);
     }
+}
+
+const QString& StepReport::StatePicture(int32_t jyotai)
+{
+    auto known = statePictures_.find(jyotai);
+    if (known == statePictures_.end()) {
+        const QString path = PicturePath(jyotai);
+        known = statePictures_.insert(jyotai, QFileInfo(path).isFile() ? path : QString());
+    }
+    return *known;
 }
 
 int32_t StepReport::GetExcelLastRow(wb::Application& app)

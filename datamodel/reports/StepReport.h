@@ -6,6 +6,7 @@
 
 #include "datamodel/reports/ReportFrame.h"
 
+#include <QHash>
 #include <QString>
 
 namespace Telva27 {
@@ -32,6 +33,8 @@ private:
     void PrintConditions(platform::workbook::Worksheet& sheet, int32_t row, const colclsStepIn& ins);
     QString ValueText(int32_t kino);
     void PlacePicture(platform::workbook::Worksheet& sheet, int32_t row, int32_t column, int32_t jyotai);
+    // The picture file of a state, "" when there is none; looked up once per report.
+    const QString& StatePicture(int32_t jyotai);
     int32_t GetExcelLastRow(platform::workbook::Application& app);
     void ArrangeFace(platform::workbook::Application& app, platform::workbook::Worksheet& sheet);
     void SetExcelFont(platform::workbook::Application& app, platform::workbook::Worksheet& sheet);
@@ -43,6 +46,7 @@ private:
     colclsCusSelection& stpout_;
     colclsCusSelection& stpinp_;
     ReportFrame frame_;
+    QHash<int32_t, QString> statePictures_; // of the report being written
 };
 
 } // namespace Telva27

@@ -1,7 +1,5 @@
 #include "platform/workbook/TextWidth.h"
 
-#include <QRegularExpression>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -32,14 +30,6 @@ double characterWidth(char32_t c)
     return 1.0;
 }
 
-double lineWidth(const QString& line)
-{
-    double width = 0;
-    for (char32_t c : line.toUcs4())
-        width += characterWidth(c);
-    return width;
-}
-
 } // namespace
 
 QString displayText(const QVariant& value)
@@ -61,9 +51,27 @@ QString displayText(const QVariant& value)
 
 double fittedColumnWidth(const QString& text, const ResolvedStyle& style)
 {
+    // The widest line; lines end at CR LF, CR or LF. Read in one pass without
+    // copies: every value of a fitted column comes through here.
     double widest = 0;
-    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
-        widest = std::max(widest, lineWidth(line));
+    double line = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch == u'\r' || ch == u'\n') {
+            widest = std::max(widest, line);
+            line = 0;
+            if (ch == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            continue;
+        }
+        char32_t c = ch.unicode();
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(ch, text[++i]);
+        else if (ch.isSurrogate())
+            c = QChar::ReplacementCharacter;
+        line += characterWidth(c);
+    }
+    widest = std::max(widest, line);
     if (widest == 0)
         return 0;
     const double scale = style.fontSize / 11.0 * (style.bold ? 1.1 : 1.0);

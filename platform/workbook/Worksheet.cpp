@@ -13,7 +13,6 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 namespace platform::workbook {
 
@@ -128,14 +127,7 @@ ShapeRef Worksheet::AddTextbox(int32_t orientation, double left, double top, dou
 
 ShapeRef Worksheet::PicturesInsert(const QString& path)
 {
-    QFile file(path);
-    QByteArray data;
-    if (file.open(QIODevice::ReadOnly))
-        data = file.readAll();
-    QImage image;
-    if (data.isEmpty() || !image.loadFromData(data))
-        refuse(QStringLiteral("Unable to get the Insert property of the Pictures class: %1").arg(path));
-
+    const LoadedPicture& picture = loadPicture(path);
     const Range cell = ActiveCell();
     Shape& shape = shapes_.emplace_back();
     shape.kind = Shape::Picture;
@@ -145,11 +137,31 @@ ShapeRef Worksheet::PicturesInsert(const QString& path)
     shape.anchorTop = geometry::rowTop(*this, shape.anchorRow) / geometry::kPixelsPerPoint;
     shape.left = shape.anchorLeft;
     shape.top = shape.anchorTop;
-    shape.width = sizeInPoints(image.width(), image.dotsPerMeterX());
-    shape.height = sizeInPoints(image.height(), image.dotsPerMeterY());
-    shape.picturePath = QFileInfo(path).absoluteFilePath();
-    shape.pictureData = embeddable(data, image);
+    shape.width = picture.width;
+    shape.height = picture.height;
+    shape.picturePath = picture.absolutePath;
+    shape.pictureData = picture.data; // shared, not copied
     return ShapeRef(shape);
+}
+
+// A file that can't be read as a picture is not remembered: it is tried again next time.
+const Worksheet::LoadedPicture& Worksheet::loadPicture(const QString& path)
+{
+    if (const auto known = pictures_.constFind(path); known != pictures_.cend())
+        return *known;
+    QFile file(path);
+    QByteArray data;
+    if (file.open(QIODevice::ReadOnly))
+        data = file.readAll();
+    QImage image;
+    if (data.isEmpty() || !image.loadFromData(data))
+        refuse(QStringLiteral("Unable to get the Insert property of the Pictures class: %1").arg(path));
+    LoadedPicture picture;
+    picture.absolutePath = QFileInfo(path).absoluteFilePath();
+    picture.data = embeddable(data, image);
+    picture.width = sizeInPoints(image.width(), image.dotsPerMeterX());
+    picture.height = sizeInPoints(image.height(), image.dotsPerMeterY());
+    return *pictures_.insert(path, picture);
 }
 
 Range Worksheet::Selection()
@@ -357,11 +369,15 @@ void Worksheet::autoFitColumns(int32_t first, int32_t last)
 
 std::vector<std::pair<int32_t, int32_t>> Worksheet::usedCells() const
 {
-    std::set<qint64> keys;
+    // Sorted keys are sorted cells: the row takes the key's high bits.
+    std::vector<qint64> keys;
+    keys.reserve(size_t(values_.size() + cellStyles_.size()));
     for (auto it = values_.keyBegin(); it != values_.keyEnd(); ++it)
-        keys.insert(*it);
+        keys.push_back(*it);
     for (auto it = cellStyles_.keyBegin(); it != cellStyles_.keyEnd(); ++it)
-        keys.insert(*it);
+        keys.push_back(*it);
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     std::vector<std::pair<int32_t, int32_t>> cells;
     cells.reserve(keys.size());
     for (qint64 k : keys)

@@ -59,7 +59,9 @@ public:
     // Shapes.AddTextbox(orientation, left, top, width, height).
     ShapeRef AddTextbox(int32_t orientation, double left, double top, double width, double height);
     // Pictures.Insert: the picture file at the active cell. Throws
-    // RuntimeError(1004) when the file can't be read as a picture.
+    // RuntimeError(1004) when the file can't be read as a picture. Each file
+    // is read and decoded once per sheet: the pictures inserted from it share
+    // that content (a report places the same few pictures thousands of times).
     ShapeRef PicturesInsert(const QString& path);
 
     // The selection of this sheet and its first cell.
@@ -104,6 +106,15 @@ public:
     const std::vector<Area>& selectionAreas() const { return selection_; }
 
 private:
+    // A picture file as this sheet read it.
+    struct LoadedPicture {
+        QString absolutePath;
+        QByteArray data; // as the written file embeds it
+        double width = 0; // points
+        double height = 0;
+    };
+    const LoadedPicture& loadPicture(const QString& path);
+
     static qint64 key(int32_t row, int32_t column) { return (qint64(row) << 20) | column; }
     static int32_t rowOf(qint64 key) { return int32_t(key >> 20); }
     static int32_t columnOf(qint64 key) { return int32_t(key & 0xFFFFF); }
@@ -123,6 +134,7 @@ private:
     std::optional<double> allRowsHeight_;
     PageSetup pageSetup_;
     std::deque<Shape> shapes_; // deque: ShapeRefs stay valid as shapes are added
+    QHash<QString, LoadedPicture> pictures_; // by the path they were inserted from
     std::vector<Area> selection_{Area{}};
     bool displayGridlines_ = true;
 };

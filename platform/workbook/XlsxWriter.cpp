@@ -1,5 +1,6 @@
 #include "platform/workbook/XlsxWriter.h"
 
+#include "platform/Folders.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/SheetGeometry.h"
 #include "platform/workbook/Worksheet.h"
@@ -96,19 +97,6 @@ uint8_t verticalAlign(int32_t alignment)
     case -4117: return LXW_ALIGN_VERTICAL_DISTRIBUTED;
     default: return LXW_ALIGN_NONE; // bottom, the file's default
     }
-}
-
-QString styleKey(const ResolvedStyle& s)
-{
-    QStringList parts{QString::number(s.fontSize), QString::number(s.bold), QString::number(s.italic),
-                      QString::number(s.fontColorIndex), QString::number(s.horizontalAlignment),
-                      QString::number(s.verticalAlignment), QString::number(s.wrapText),
-                      QString::number(s.interiorColorIndex), QString::number(s.pattern),
-                      QString::number(s.patternColorIndex)};
-    for (const BorderLine& side : {s.left, s.top, s.right, s.bottom})
-        parts << QString::number(side.weight) << QString::number(side.colorIndex);
-    parts << s.fontName;
-    return parts.join(u'|');
 }
 
 void setFill(lxw_format* f, const ResolvedStyle& s)
@@ -240,35 +228,52 @@ void XlsxWriter::writeCells()
     }
 }
 
+// The columns with a width or a format of their own and the columns between
+// them, which have the sheet's, merged into runs of equal width and format;
+// a run of the default width without a format is left out.
 void XlsxWriter::writeColumns()
 {
     lxw_format* const sheetFormat = format(ResolvedStyle::from(sheet_.sheetStyle()));
-    int32_t first = 1;
-    double width = sheet_.columnWidth(1);
-    lxw_format* f = nullptr;
-    auto flush = [&](int32_t last) {
-        if (width != Worksheet::kDefaultColumnWidth || f)
-            check(worksheet_set_column(ws_, lxw_col_t(first - 1), lxw_col_t(last - 1), width, f), "Cannot set a column");
-    };
-    for (int32_t c = 1; c <= kMaxColumns; ++c) {
-        const double w = sheet_.columnWidth(c);
-        lxw_format* g = sheetFormat;
-        if (const auto own = sheet_.columnStyles().constFind(c); own != sheet_.columnStyles().cend()) {
+    std::set<int32_t> own;
+    for (auto c = sheet_.columnWidths().keyBegin(); c != sheet_.columnWidths().keyEnd(); ++c)
+        own.insert(*c);
+    for (auto c = sheet_.columnStyles().keyBegin(); c != sheet_.columnStyles().keyEnd(); ++c)
+        own.insert(*c);
+    int32_t next = 1; // the first column not given yet
+    for (const int32_t c : own) {
+        if (c > next)
+            addColumns(next, c - 1, Worksheet::kDefaultColumnWidth, sheetFormat);
+        lxw_format* f = sheetFormat;
+        if (const auto style = sheet_.columnStyles().constFind(c); style != sheet_.columnStyles().cend()) {
             CellStyle s = sheet_.sheetStyle();
-            s.apply(*own);
-            g = format(ResolvedStyle::from(s));
+            s.apply(*style);
+            f = format(ResolvedStyle::from(s));
         }
-        if (c == 1) {
-            width = w;
-            f = g;
-        } else if (w != width || g != f) {
-            flush(c - 1);
-            first = c;
-            width = w;
-            f = g;
-        }
+        addColumns(c, c, sheet_.columnWidth(c), f);
+        next = c + 1;
     }
-    flush(kMaxColumns);
+    if (next <= kMaxColumns)
+        addColumns(next, kMaxColumns, Worksheet::kDefaultColumnWidth, sheetFormat);
+    flushColumns();
+}
+
+// Columns first..last, given in order, join the current run when they look the same.
+void XlsxWriter::addColumns(int32_t first, int32_t last, double width, lxw_format* f)
+{
+    if (run_.last + 1 == first && run_.width == width && run_.format == f) {
+        run_.last = last;
+        return;
+    }
+    flushColumns();
+    run_ = ColumnRun{first, last, width, f};
+}
+
+void XlsxWriter::flushColumns()
+{
+    if (run_.first > 0 && (run_.width != Worksheet::kDefaultColumnWidth || run_.format))
+        check(worksheet_set_column(ws_, lxw_col_t(run_.first - 1), lxw_col_t(run_.last - 1), run_.width, run_.format),
+              "Cannot set a column");
+    run_ = ColumnRun{};
 }
 
 void XlsxWriter::writeRows()
@@ -335,11 +340,28 @@ void XlsxWriter::writePictures()
         options.x_scale = 1;
         options.y_scale = 1;
         options.description = description.data();
-        check(worksheet_insert_image_buffer_opt(ws_, lxw_row_t(at.row - 1), lxw_col_t(at.column - 1),
-                                                reinterpret_cast<const unsigned char*>(shape.pictureData.constData()),
-                                                size_t(shape.pictureData.size()), &options),
+        const QByteArray file = pictureFile(shape.pictureData);
+        check(worksheet_insert_image_opt(ws_, lxw_row_t(at.row - 1), lxw_col_t(at.column - 1), file.constData(), &options),
               "Cannot insert a picture");
     }
+}
+
+// The file a picture's content is inserted from. Given bytes, the library
+// copies them into a new temporary file of its own at every insertion, while
+// a file it only opens; so each distinct content is written once per
+// workbook, into the private working folder, and inserted from there.
+QByteArray XlsxWriter::pictureFile(const QByteArray& data)
+{
+    if (const auto known = pictureFiles_.constFind(data.constData()); known != pictureFiles_.cend())
+        return *known;
+    auto copy = std::make_unique<QTemporaryFile>(QDir(folders::workingFolder()).filePath(QStringLiteral("picture-XXXXXX")));
+    if (!copy->open() || copy->write(data) != data.size() || !copy->flush())
+        refuse(QStringLiteral("Cannot insert a picture: %1").arg(copy->errorString()));
+    copy->close();
+    const QByteArray name = QFile::encodeName(copy->fileName());
+    pictureCopies_.push_back(std::move(copy));
+    pictureFiles_.insert(data.constData(), name);
+    return name;
 }
 
 void XlsxWriter::writeTextBoxes()
@@ -407,11 +429,43 @@ void XlsxWriter::writeTextBox(const Shape& box)
           "Cannot write a text box");
 }
 
+size_t qHash(const FormatKey& k, size_t seed)
+{
+    seed = qHashMulti(seed, k.fontSize, k.fontName, k.fontColorIndex, k.horizontalAlignment, k.verticalAlignment,
+                      k.interiorColorIndex, k.pattern, k.patternColorIndex, k.bold, k.italic, k.wrapText);
+    return qHashRange(k.borders.begin(), k.borders.end(), seed);
+}
+
+XlsxWriter::XlsxWriter(const Worksheet& sheet) : sheet_(sheet), plain_(keyOf(ResolvedStyle{})) {}
+
+XlsxWriter::~XlsxWriter() = default;
+
+FormatKey XlsxWriter::keyOf(const ResolvedStyle& s)
+{
+    FormatKey k;
+    k.fontSize = s.fontSize;
+    const auto name = std::find(fontNames_.cbegin(), fontNames_.cend(), s.fontName);
+    k.fontName = int32_t(name - fontNames_.cbegin());
+    if (name == fontNames_.cend())
+        fontNames_.push_back(s.fontName);
+    k.fontColorIndex = s.fontColorIndex;
+    k.horizontalAlignment = s.horizontalAlignment;
+    k.verticalAlignment = s.verticalAlignment;
+    k.interiorColorIndex = s.interiorColorIndex;
+    k.pattern = s.pattern;
+    k.patternColorIndex = s.patternColorIndex;
+    k.borders = {s.left.weight, s.left.colorIndex, s.top.weight, s.top.colorIndex,
+                 s.right.weight, s.right.colorIndex, s.bottom.weight, s.bottom.colorIndex};
+    k.bold = s.bold;
+    k.italic = s.italic;
+    k.wrapText = s.wrapText;
+    return k;
+}
+
 lxw_format* XlsxWriter::format(const ResolvedStyle& s)
 {
-    static const QString plain = styleKey(ResolvedStyle{});
-    const QString key = styleKey(s);
-    if (key == plain)
+    const FormatKey key = keyOf(s);
+    if (key == plain_)
         return nullptr;
     if (lxw_format* known = formats_.value(key))
         return known;

@@ -59,4 +59,29 @@ TEST(ShapeTest, PictureStandsAtTheActiveCellAndMovesByPoints)
     }
 }
 
+TEST(ShapeTest, APictureFileIsReadOncePerSheet)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("state.bmp"));
+    const auto draw = [&](int width) {
+        QImage image(width, 9, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image.save(file, "BMP");
+    };
+    ASSERT_TRUE(draw(12));
+
+    Worksheet sheet;
+    sheet.Cells(2, 2).Select();
+    const Shape& first = sheet.PicturesInsert(file).shape();
+    ASSERT_TRUE(draw(24)); // the file changes while the report runs
+    sheet.Cells(3, 2).Select();
+    const Shape& second = sheet.PicturesInsert(file).shape();
+    EXPECT_EQ(second.anchorRow, 3);
+    EXPECT_EQ(second.width, first.width);
+    EXPECT_EQ(second.pictureData.constData(), first.pictureData.constData()); // one content, shared
+
+    Worksheet next; // the next report reads the file again
+    EXPECT_DOUBLE_EQ(next.PicturesInsert(file).shape().width, 2 * first.width);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // Writes real workbooks and reads them back with openpyxl, the reader the
 // checks of the suite rely on.
 
+#include "platform/Folders.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/Application.h"
 #include "platform/workbook/XlConstants.h"
@@ -50,6 +51,7 @@ print(json.dumps({
     "grid": ws.sheet_view.showGridLines, "leftMargin": ws.page_margins.left,
     "media": [n for n in names if n.startswith("xl/media/")],
     "anchor": [int(x) for x in anchor.groups()] if anchor else [],
+    "pictures": drawing.count("<xdr:pic>"),
 }))
 )PY";
 
@@ -173,6 +175,32 @@ TEST_F(XlsxRoundTripTest, WritesValuesFormatsLayoutPictureAndMemo)
     EXPECT_EQ(anchor[1].toInt(), 4 * 9525);
     EXPECT_EQ(anchor[2].toInt(), 1);
     EXPECT_EQ(anchor[3].toInt(), 3 * 9525);
+}
+
+TEST_F(XlsxRoundTripTest, PicturesPlacedManyTimesAreAllWrittenAndLeaveNoCopies)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    const QString black = dir.filePath(QStringLiteral("black.bmp"));
+    const QString white = dir.filePath(QStringLiteral("white.png"));
+    image.fill(Qt::black);
+    ASSERT_TRUE(image.save(black, "BMP"));
+    image.fill(Qt::white);
+    ASSERT_TRUE(image.save(white, "PNG"));
+    const QStringList before = QDir(platform::folders::workingFolder()).entryList(QDir::Files | QDir::Hidden);
+
+    Workbook book;
+    Worksheet& sheet = book.Worksheets(1);
+    for (int row = 1; row <= 30; ++row) {
+        sheet.Cells(row, 1).Select();
+        sheet.PicturesInsert(row % 3 ? black : white);
+    }
+    const QString file = dir.filePath(QStringLiteral("pictures.xlsx"));
+    book.SaveAs(file);
+
+    const QJsonObject got = readBack(file);
+    EXPECT_EQ(got["pictures"].toInt(), 30);
+    EXPECT_EQ(got["media"].toArray().size(), 2); // each content stored once
+    EXPECT_EQ(QDir(platform::folders::workingFolder()).entryList(QDir::Files | QDir::Hidden), before);
 }
 
 TEST_F(XlsxRoundTripTest, SaveAsNeverReplacesAndReportsFailures)
