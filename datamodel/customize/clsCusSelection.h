@@ -2,6 +2,8 @@
 // One entry of a function-code list: a code with its name, description and
 // the category the selection dialogs file it under.
 
+#include "datamodel/common/NarrowOrOverflow.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -16,7 +18,8 @@ public:
     bool Hidden() const { return hidden_; }
     void setHidden(bool v) { hidden_ = v; }
     int16_t Value() const { return value_; }
-    void setValue(int16_t v) { value_ = v; }
+    // A 16-bit code: anything outside -32768 to 32767 is an overflow.
+    void setValue(int64_t v) { value_ = narrowOrOverflow<int16_t>(v); }
     const QString& Category() const { return category_; }
     void setCategory(const QString& v) { category_ = v; }
 

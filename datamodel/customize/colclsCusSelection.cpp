@@ -27,22 +27,24 @@ colclsCusSelection::colclsCusSelection() : method_(std::make_unique<Ostrel7::cls
 
 colclsCusSelection::~colclsCusSelection() = default;
 
-std::shared_ptr<clsCusSelection> colclsCusSelection::Add(const QString& sDigital, int16_t intValue,
+std::shared_ptr<clsCusSelection> colclsCusSelection::Add(const QString& sDigital, int64_t intValue,
                                                          const QString& sAdvice, const QString& sCategory)
 {
+    const auto code = narrowOrOverflow<int16_t>(intValue);
     return Ostrel7::trapped(*method_, QStringLiteral("Add"), [&] {
         const QString category = sCategory.isEmpty() ? Resource::clsResource().Res(kCategoryNotSpecified) : sCategory;
         auto entry = std::make_shared<clsCusSelection>();
         entry->setDitigal(sDigital);
-        entry->setValue(intValue);
+        entry->setValue(code);
         entry->setAdvice(sAdvice);
         entry->setCategory(category);
-        const QString key = QString::number(intValue);
+        const QString key = QString::number(code);
         KeyedCollection::Add(entry, key);
         // A name listed twice stays in the list under its new code but keeps
         // answering its first code by name.
-        addUnique(dicDigital_, sDigital, intValue);
+        addUnique(dicDigital_, sDigital, code);
         addUnique(dicValue_, key, QString());
+        byValue_.set(code, entry.get());
         return entry;
     });
 }
@@ -57,6 +59,7 @@ bool colclsCusSelection::ReadSet6_7_8_9e(const QString& sFullFname)
         static_cast<KeyedCollection&>(staged) = *this;
         staged.dicDigital_ = dicDigital_;
         staged.dicValue_ = dicValue_;
+        staged.byValue_ = byValue_;
         for (QStringView line : text.lines()) {
             const auto f = SetTextFile::fields(line, 4);
             staged.Add(platform::Trim(f[0]), SetTextFile::number<int16_t>(f[1]), f[2].toString(), f[3].toString());
@@ -64,6 +67,7 @@ bool colclsCusSelection::ReadSet6_7_8_9e(const QString& sFullFname)
         static_cast<KeyedCollection&>(*this) = std::move(staged);
         dicDigital_ = std::move(staged.dicDigital_);
         dicValue_ = std::move(staged.dicValue_);
+        byValue_ = std::move(staged.byValue_);
         return true;
     });
 }
@@ -83,21 +87,65 @@ QString colclsCusSelection::CategoryByDigital(const QString& sDigital)
     });
 }
 
-QString colclsCusSelection::CategoryByValue(int16_t intVal)
+QString colclsCusSelection::CategoryByValue(int64_t intVal)
 {
-    return Ostrel7::trapped(
-        *method_, QStringLiteral("CategoryByValue"),
-        [&] {
-            const QString key = QString::number(intVal);
-            return dicValue_.contains(key) ? Item(key)->Category() : QStringLiteral("-1");
-        },
-        QStringLiteral("-1"));
+    const auto code = narrowOrOverflow<int16_t>(intVal);
+    const clsCusSelection* entry = byValue_.find(code);
+    return entry ? entry->Category() : QStringLiteral("-1");
 }
 
 void colclsCusSelection::SwitchHidden(bool boo)
 {
     for (const auto& entry : *this)
         entry->setHidden(boo);
+}
+
+void colclsCusSelection::Remove(int32_t position)
+{
+    const clsCusSelection* entry = Item(position).get();
+    KeyedCollection::Remove(position);
+    byValue_.forget(entry);
+}
+
+void colclsCusSelection::Remove(const QString& key)
+{
+    const clsCusSelection* entry = Item(key).get();
+    KeyedCollection::Remove(key);
+    byValue_.forget(entry);
+}
+
+void colclsCusSelection::Clear()
+{
+    KeyedCollection::Clear();
+    byValue_.clear();
+}
+
+// ---- lookup by code ----------------------------------------------------------
+
+colclsCusSelection::CodeIndex& colclsCusSelection::CodeIndex::operator=(const CodeIndex& other)
+{
+    if (this == &other)
+        return *this;
+    for (size_t i = 0; i < pages_.size(); ++i)
+        pages_[i] = other.pages_[i] ? std::make_unique<Page>(*other.pages_[i]) : nullptr;
+    return *this;
+}
+
+void colclsCusSelection::CodeIndex::set(int16_t code, clsCusSelection* entry)
+{
+    auto& page = pages_[pageOf(code)];
+    if (!page)
+        page = std::make_unique<Page>(Page{});
+    (*page)[slotOf(code)] = entry;
+}
+
+void colclsCusSelection::CodeIndex::forget(const clsCusSelection* entry)
+{
+    for (auto& page : pages_)
+        if (page)
+            for (clsCusSelection*& slot : *page)
+                if (slot == entry)
+                    slot = nullptr;
 }
 
 } // namespace Telva27

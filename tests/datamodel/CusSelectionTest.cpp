@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Telva27;
 using testsupport::scriptedUi;
 
@@ -93,6 +95,60 @@ TEST_F(CusSelectionTest, UnreadableLinesStopTheReadAndLeaveTheListAsItWas)
     }
     scriptedUi().answerMessageBox(platform::vbOK);
     EXPECT_FALSE(list.ReadSet6_7_8_9e(dir.filePath("missing.e")));
+}
+
+TEST_F(CusSelectionTest, CodesOutside16BitsAreRefusedNotWrapped)
+{
+    const struct {
+        const char* member;
+        std::function<void(int64_t)> call;
+    } cases[] = {
+        {"Add", [this](int64_t v) { list.Add(QString("F%1").arg(v), v, "", "OUT"); }},
+        {"CategoryByValue", [this](int64_t v) { list.CategoryByValue(v); }},
+        {"clsCusSelection.Value", [](int64_t v) { clsCusSelection().setValue(v); }},
+    };
+    for (const auto& c : cases) {
+        for (const int64_t fits : {-32768, 32767})
+            EXPECT_NO_THROW(c.call(fits)) << c.member << " " << fits;
+        for (const int64_t wraps : {-32769, 32768, 40000}) {
+            try {
+                c.call(wraps);
+                ADD_FAILURE() << c.member << " took " << wraps;
+            } catch (const platform::RuntimeError& e) {
+                EXPECT_EQ(e.number(), platform::errOverflow) << c.member << " " << wraps;
+            }
+        }
+    }
+    // The overflow is the caller's: nothing reported, nothing listed.
+    EXPECT_TRUE(scriptedUi().calls().empty());
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_FALSE(list.dicValue().contains("-25536"));
+    EXPECT_EQ(list.CategoryByValue(-25536), "-1");
+    EXPECT_EQ(list.CategoryByValue(32767), "OUT");
+}
+
+TEST_F(CusSelectionTest, LookupByCodeFollowsTheEntries)
+{
+    scriptedUi().answerMessageBox(platform::vbOK);
+    ASSERT_TRUE(list.ReadSet6_7_8_9e(listFile("A\t-1\ta\tCOUNT\r\nB\t256\tb\tIN\r\nA\t255\tdup\tIN\r\n")));
+    EXPECT_EQ(list.entryByValue(-1), list.Item("-1").get());
+    EXPECT_EQ(list.entryByValue(256)->Ditigal(), "B");
+    EXPECT_EQ(list.entryByValue(255), nullptr); // listed, but not among the codes looked up
+    EXPECT_EQ(list.entryByValue(0), nullptr);
+
+    // A failed read leaves the lookup as it was.
+    scriptedUi().answerMessageBox(platform::vbOK);
+    EXPECT_FALSE(list.ReadSet6_7_8_9e(listFile("C\t7\tc\tIN\r\nD\tx")));
+    EXPECT_EQ(list.entryByValue(7), nullptr);
+    EXPECT_EQ(list.CategoryByValue(-1), "COUNT");
+
+    list.Remove("-1");
+    list.Remove(1);
+    EXPECT_EQ(list.entryByValue(-1), nullptr);
+    EXPECT_EQ(list.entryByValue(256), nullptr);
+    EXPECT_EQ(list.CategoryByValue(256), "-1");
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
 }
 
 TEST(ConnectorPins, PinNumbersAreTextKeys)
