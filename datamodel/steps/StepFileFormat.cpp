@@ -4,7 +4,13 @@
 #include "platform/RuntimeError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Telva27::stepfile {
 
@@ -43,12 +49,27 @@ QString existingCompanion(const QString& path)
     return path;
 }
 
+namespace {
+
+// Whether two existing paths are one file: the same device and file number,
+// however the paths reach it (links, "..", letter case of a folder). Asked
+// of the file system once per path rather than resolving every folder of both.
+bool sameExistingFile(const QString& a, const QString& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0
+           && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
+           && first.st_ino == second.st_ino;
+}
+
+} // namespace
+
 void refuseOwnNoteFile(const QString& dataPath, const QString& notePath)
 {
     const QFileInfo data(dataPath);
-    const QFileInfo note(existingCompanion(notePath));
-    const bool sameFile = data.absoluteFilePath() == note.absoluteFilePath()
-                          || (data.exists() && data.canonicalFilePath() == note.canonicalFilePath());
+    const bool sameFile =
+        data.absoluteFilePath() == QFileInfo(notePath).absoluteFilePath() || sameExistingFile(dataPath, notePath);
     if (data.suffix().compare(QLatin1String("BIN"), Qt::CaseInsensitive) == 0 || sameFile)
         throw platform::RuntimeError(
             platform::errBadFileNameOrNumber,
@@ -60,47 +81,25 @@ void refuseOwnNoteFile(const QString& dataPath, const QString& notePath)
 
 QByteArray readStepFile(const QString& path) { return platform::readWholeFile(path, kFileSize); }
 
-uint8_t byteAt(const QByteArray& image, int64_t offset)
+void readStepFileParts(const QString& path, std::initializer_list<FilePart> parts)
 {
-    if (offset < 0)
-        throw platform::RuntimeError(platform::errBadRecordNumber);
-    return offset < image.size() ? static_cast<uint8_t>(image.at(static_cast<qsizetype>(offset))) : 0;
-}
-
-uint16_t wordAt(const QByteArray& image, int64_t offset)
-{
-    return static_cast<uint16_t>(byteAt(image, offset) | (byteAt(image, offset + 1) << 8));
-}
-
-void put(QByteArray& image, int64_t offset, const QByteArray& bytes)
-{
-    if (offset < 0)
-        throw platform::RuntimeError(platform::errBadRecordNumber);
-    const int64_t end = offset + bytes.size();
-    if (image.size() < end)
-        image.append(end - image.size(), '\0');
-    std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
-}
-
-void putWord(QByteArray& image, int64_t offset, uint16_t value)
-{
-    const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-    put(image, offset, QByteArray(bytes, 2));
-}
-
-QByteArray slice(const QByteArray& image, int64_t offset, int64_t length)
-{
-    if (offset < 0)
-        throw platform::RuntimeError(platform::errBadRecordNumber);
-    // Inside the image the slice shares its bytes (the image outlives it);
-    // only a slice running past the end is copied and zero-filled.
-    if (offset + length <= image.size())
-        return QByteArray::fromRawData(image.constData() + offset, length);
-    QByteArray bytes(length, '\0');
-    const int64_t available = std::max<int64_t>(0, std::min<int64_t>(length, image.size() - offset));
-    if (available > 0)
-        std::copy_n(image.constData() + offset, available, bytes.begin());
-    return bytes;
+    QFile file;
+    platform::openRegularFile(file, path, kFileSize);
+    for (const FilePart& part : parts) {
+        int64_t done = 0;
+        while (done < part.length) {
+            const ssize_t got = ::pread(file.handle(), part.into + done, static_cast<size_t>(part.length - done),
+                                        static_cast<off_t>(part.offset + done));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                throw platform::RuntimeError(platform::errDeviceIO);
+            if (got == 0)
+                break; // the end of the file: the rest reads as zeros
+            done += got;
+        }
+        std::fill(part.into + done, part.into + part.length, '\0');
+    }
 }
 
 } // namespace Telva27::stepfile

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 
 namespace Telva27::stepfile {
 
@@ -67,20 +68,34 @@ QString existingCompanion(const QString& path);
 // so a step file named *.BIN (in any letter case) would be its own note file:
 // read as its own notes, and overwritten by them on saving. Throws
 // RuntimeError (Bad file name or number) for such a step file, and for a note
-// path that names the step file itself.
+// path that names the step file itself (the same path, or the same file
+// reached through a link). notePath is the note file as existingCompanion
+// found it.
 void refuseOwnNoteFile(const QString& dataPath, const QString& notePath);
 
 // The whole of a step or note file: a regular file of at most kFileSize bytes
 // (platform::readWholeFile).
 QByteArray readStepFile(const QString& path);
 
-// Bytes and little-endian words in a byte image, 0 past its end; put extends
-// the image with zeros as needed.
-uint8_t byteAt(const QByteArray& image, int64_t offset);
-uint16_t wordAt(const QByteArray& image, int64_t offset);
-void put(QByteArray& image, int64_t offset, const QByteArray& bytes);
-void putWord(QByteArray& image, int64_t offset, uint16_t value);
-// length bytes from offset; zeros past the end of the image.
-QByteArray slice(const QByteArray& image, int64_t offset, int64_t length);
+// Bytes of a step or note file read without reading the whole: length bytes
+// from offset into `into`, zeros past the end of the file. The file is opened
+// as readStepFile opens it (a regular file of at most kFileSize bytes).
+struct FilePart {
+    int64_t offset;
+    char* into;
+    int32_t length;
+};
+void readStepFileParts(const QString& path, std::initializer_list<FilePart> parts);
+
+// Little-endian words in a byte image.
+inline uint16_t wordAt(const char* at)
+{
+    return static_cast<uint16_t>(static_cast<uint8_t>(at[0]) | static_cast<uint8_t>(at[1]) << 8);
+}
+inline void putWord(char* at, uint16_t value)
+{
+    at[0] = static_cast<char>(value & 0xFF);
+    at[1] = static_cast<char>(value >> 8);
+}
 
 } // namespace Telva27::stepfile

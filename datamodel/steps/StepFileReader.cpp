@@ -8,6 +8,7 @@
 #include "util/method/Trap.h"
 
 #include <QFileInfo>
+#include <array>
 
 namespace Telva27 {
 
@@ -15,11 +16,22 @@ using namespace stepfile;
 
 namespace {
 
-colclsStep::Captions captionsAt(const QByteArray& table, int32_t offset)
+// The author and the password end the header, one after the other.
+constexpr int32_t kHeaderFieldsAt = kAuthorAt;
+constexpr int32_t kHeaderFieldsSize = kAuthorSize + kPasswordSize;
+static_assert(kAuthorAt + kAuthorSize == kPasswordAt && kPasswordAt + kPasswordSize == kTableSize);
+
+// The text of a zero-padded field; most fields are empty.
+QString textField(const char* field, int32_t size)
+{
+    return field[0] == '\0' ? QString() : platform::cp932::decodeField(QByteArrayView(field, size));
+}
+
+colclsStep::Captions captionsAt(const char* table, int32_t offset)
 {
     colclsStep::Captions captions;
     for (size_t i = 0; i < captions.size(); ++i)
-        captions[i] = platform::cp932::decodeField(slice(table, offset + int64_t(i) * kCaptionSize, kCaptionSize));
+        captions[i] = textField(table + offset + int64_t(i) * kCaptionSize, kCaptionSize);
     return captions;
 }
 
@@ -30,33 +42,36 @@ bool StepFileReader::ReadData(const QString& sDataFullFname, const QString& sRem
 {
     if (!isStepTableStart(lStarting))
         throw platform::RuntimeError(platform::errBadRecordNumber);
-    refuseOwnNoteFile(sDataFullFname, sRemFullFname);
-    const QByteArray data = readStepFile(sDataFullFname);
-    const QByteArray table = slice(data, lStarting - 1, kTableSize);
-    if (!ReadDataFile(table, into))
+    const QString notePath = existingCompanion(sRemFullFname);
+    refuseOwnNoteFile(sDataFullFname, notePath);
+    std::array<char, kHeaderFieldsSize> header;
+    std::array<char, kTableSize> table;
+    readStepFileParts(sDataFullFname,
+                      {{kHeaderFieldsAt, header.data(), kHeaderFieldsSize}, {lStarting - 1, table.data(), kTableSize}});
+    if (!ReadDataFile(table.data(), into))
         return false;
 
-    const QByteArray header = slice(data, 0, kTableSize);
-    into.setAuthor(DecodeWord(header, true));
-    into.setPassword(DecodeWord(header, false));
+    into.setAuthor(DecodeWord(header.data(), true));
+    into.setPassword(DecodeWord(header.data() + kAuthorSize, false));
     colclsStep::CountBytes countBytes;
     for (size_t i = 0; i < countBytes.size(); ++i)
-        countBytes[i] = byteAt(table, kCountBytesAt + int64_t(i));
+        countBytes[i] = static_cast<uint8_t>(table[kCountBytesAt + i]);
     into.setArCountBytes(countBytes);
-    if (!ReadCountCaption(table, into) || !ReadLcdCaption(table, into))
+    if (!ReadCountCaption(table.data(), into) || !ReadLcdCaption(table.data(), into))
         return false;
 
     // A step file without notes is complete: remarks stay empty, memo and lists
     // as they were. Anything else of the note file's name must be a note file
     // that can be read.
-    const QString notePath = existingCompanion(sRemFullFname);
     noteFileRead_ = QFileInfo::exists(notePath);
     if (!noteFileRead_)
         return true;
-    return readNotes(slice(readStepFile(notePath), lStarting - 1, kTableSize), into);
+    std::array<char, kTableSize> note;
+    readStepFileParts(notePath, {{lStarting - 1, note.data(), kTableSize}});
+    return readNotes(note.data(), into);
 }
 
-bool StepFileReader::readNotes(const QByteArray& note, colclsStep& into)
+bool StepFileReader::readNotes(const char* note, colclsStep& into)
 {
     return ReadSelFile(note, kOutListAt, seqout_, shownOut_) && ReadSelFile(note, kInListAt, seqinp_, shownIn_)
            && ReadRemFile(note, into) && ReadMemoFile(note, into);
@@ -68,78 +83,70 @@ void StepFileReader::showUsedFunctions()
         return;
     for (auto [list, shown] : {std::pair{&seqout_, &shownOut_}, std::pair{&seqinp_, &shownIn_}}) {
         list->SwitchHidden(true);
-        for (const QString& key : *shown)
-            list->Item(key)->setHidden(false);
+        for (clsCusSelection* entry : *shown)
+            entry->setHidden(false);
     }
 }
 
-bool StepFileReader::ReadDataFile(const QByteArray& table, colclsStep& into)
+bool StepFileReader::ReadDataFile(const char* table, colclsStep& into)
 {
     return Ostrel7::trapped(method_, QStringLiteral("ReadDataFile"), [&] {
         const int16_t returnCode = seqout_.ValueByDigital(QStringLiteral("RET"));
         for (int32_t row = 1; row <= kLineCount; ++row) {
-            const QByteArray record = slice(table, int64_t(row - 1) * kLineSize, kLineSize);
-            const auto kino = static_cast<int16_t>(wordAt(record, 0));
-            const uint8_t flags = byteAt(record, 2);
-            const uint16_t delayWord = wordAt(record, 3);
+            const char* record = table + int64_t(row - 1) * kLineSize;
+            const auto kino = static_cast<int16_t>(wordAt(record));
+            const auto flags = static_cast<uint8_t>(record[2]);
             const bool isNull = DoesNOP(flags);
 
+            StepLine* line = into.addLine(row);
+            if (!line)
+                throw platform::RuntimeError(platform::errInvalidCall);
+            line->row = row;
+            line->nop = isNull;
+            if (!isNull) {
+                line->kino = kino;
+                line->logic = flags & 0x0F;
+                line->delayEtc = decodeDelay(wordAt(record + 3), isPulseOutput(kino));
+                line->doesRem = (flags & 0xF0) == kRemarkFlag;
+            }
             // A return line has no conditions; its condition bytes are not read.
-            std::shared_ptr<colclsStepIn> ins;
-            if (!isNull && kino == returnCode)
-                ins = std::make_shared<colclsStepIn>();
-            else if (!(ins = GetInputCols(record, isNull)))
-                return false;
-
-            const bool added =
-                isNull ? into.Add(row, 0, 0, 0, ins, QString(), true, false) != nullptr
-                       : into.Add(row, kino, flags & 0x0F, decodeDelay(delayWord, isPulseOutput(kino)), ins,
-                                  QString(), false, (flags & 0xF0) == kRemarkFlag) != nullptr;
-            if (!added)
-                return false;
+            if (isNull || kino != returnCode)
+                GetInputCols(record, isNull, line->conditions);
         }
         return true;
     });
 }
 
-bool StepFileReader::isPulseOutput(int16_t kino)
+bool StepFileReader::isPulseOutput(int16_t kino) const
 {
-    const QString key = QString::number(kino);
-    if (!seqout_.dicValue().contains(key))
-        return false;
-    const QString name = seqout_.Item(key)->Ditigal();
-    return name == QLatin1String("X_PLS") || name == QLatin1String("Y_PLS");
+    const clsCusSelection* entry = seqout_.entryByValue(kino);
+    return entry && (entry->Ditigal() == QLatin1String("X_PLS") || entry->Ditigal() == QLatin1String("Y_PLS"));
 }
 
-bool StepFileReader::DoesNOP(uint8_t flags)
+bool StepFileReader::DoesNOP(uint8_t flags) { return (flags & kNullFlags) == kNullFlags; }
+
+void StepFileReader::GetInputCols(const char* record, bool isNull, StepConditions& into)
 {
-    return Ostrel7::trapped(method_, QStringLiteral("DoesNOP"), [&] { return (flags & kNullFlags) == kNullFlags; });
+    // A line whose first condition is a counter carries its counter form
+    // in the low nibble of every condition instead of the states.
+    const clsCusSelection* first = seqinp_.entryByValue(static_cast<int16_t>(wordAt(record + kConditionsAt)));
+    if (first && first->Category() == QLatin1String("COUNT"))
+        into.counterId = static_cast<uint8_t>(record[kConditionsAt + 2]) & 0x0F;
+    into.count = kConditionCount;
+    for (int32_t block = 1; block <= kConditionCount; ++block) {
+        StepCondition& condition = into.items[static_cast<size_t>(block - 1)];
+        condition.block = block;
+        if (isNull)
+            continue; // a null line's conditions are all zero
+        const char* at = record + kConditionsAt + (block - 1) * kConditionSize;
+        const auto b = static_cast<uint8_t>(at[2]);
+        condition.kino = static_cast<int16_t>(wordAt(at));
+        condition.jyotai = b & 3;
+        condition.rel = b / 16;
+    }
 }
 
-std::shared_ptr<colclsStepIn> StepFileReader::GetInputCols(const QByteArray& record, bool isNull)
-{
-    return Ostrel7::trapped(method_, QStringLiteral("GetInputCols"), [&] {
-        auto ins = std::make_shared<colclsStepIn>();
-        ins->Reserve(kConditionCount);
-        // A line whose first condition is a counter carries its counter form
-        // in the low nibble of every condition instead of the states.
-        const auto firstKino = static_cast<int16_t>(wordAt(record, kConditionsAt));
-        if (seqinp_.CategoryByValue(firstKino) == QLatin1String("COUNT"))
-            ins->setCounterId(byteAt(record, kConditionsAt + 2) & 0x0F);
-        for (int32_t block = 1; block <= kConditionCount; ++block) {
-            const int32_t at = kConditionsAt + (block - 1) * kConditionSize;
-            if (isNull) {
-                ins->Add(block, 0, 0, 0);
-                continue;
-            }
-            const uint8_t b = byteAt(record, at + 2);
-            ins->Add(block, static_cast<int16_t>(wordAt(record, at)), b & 3, b / 16);
-        }
-        return ins;
-    });
-}
-
-bool StepFileReader::ReadCountCaption(const QByteArray& table, colclsStep& into)
+bool StepFileReader::ReadCountCaption(const char* table, colclsStep& into)
 {
     return Ostrel7::trapped(method_, QStringLiteral("ReadCountCaption"), [&] {
         into.setArCountCaption(captionsAt(table, kCountCaptionAt));
@@ -147,7 +154,7 @@ bool StepFileReader::ReadCountCaption(const QByteArray& table, colclsStep& into)
     });
 }
 
-bool StepFileReader::ReadLcdCaption(const QByteArray& table, colclsStep& into)
+bool StepFileReader::ReadLcdCaption(const char* table, colclsStep& into)
 {
     return Ostrel7::trapped(method_, QStringLiteral("ReadLcdCaption"), [&] {
         into.setArLcdCaption(captionsAt(table, kLcdCaptionAt));
@@ -155,46 +162,42 @@ bool StepFileReader::ReadLcdCaption(const QByteArray& table, colclsStep& into)
     });
 }
 
-QString StepFileReader::DecodeWord(const QByteArray& header, bool author)
+QString StepFileReader::DecodeWord(const char* field, bool author)
 {
     return Ostrel7::trapped(method_, QStringLiteral("DecodeWord"), [&] {
-        const QByteArray field = author ? slice(header, kAuthorAt, kAuthorSize) : slice(header, kPasswordAt, kPasswordSize);
-        return stepscramble::decodeWord(field, author);
+        return stepscramble::decodeWord(QByteArray::fromRawData(field, author ? kAuthorSize : kPasswordSize), author);
     });
 }
 
-bool StepFileReader::ReadSelFile(const QByteArray& note, int32_t position, colclsCusSelection& list,
-                                 QSet<QString>& shown)
+bool StepFileReader::ReadSelFile(const char* note, int32_t position, colclsCusSelection& list,
+                                 std::vector<clsCusSelection*>& shown)
 {
     return Ostrel7::trapped(method_, QStringLiteral("ReadSelFile"), [&] {
         shown.clear();
         for (int32_t i = 0; i < kListEntries; ++i) {
-            const uint16_t word = wordAt(note, position + int64_t(i) * 2);
+            const uint16_t word = wordAt(note + position + int64_t(i) * 2);
             if (word == kListEnd)
                 break;
-            const QString key = QString::number(static_cast<int16_t>(word));
-            if (list.dicValue().contains(key))
-                shown.insert(key);
+            if (clsCusSelection* entry = list.entryByValue(static_cast<int16_t>(word)))
+                shown.push_back(entry);
         }
         return true;
     });
 }
 
-bool StepFileReader::ReadRemFile(const QByteArray& note, colclsStep& into)
+bool StepFileReader::ReadRemFile(const char* note, colclsStep& into)
 {
     return Ostrel7::trapped(method_, QStringLiteral("ReadRemFile"), [&] {
-        for (int32_t row = 1; row <= kLineCount; ++row) {
-            const QByteArray field = slice(note, kRemarksAt + int64_t(row - 1) * kRemarkSize, kRemarkSize);
-            into.Item(row)->setRemark(platform::cp932::decodeField(field));
-        }
+        for (int32_t row = 1; row <= kLineCount; ++row)
+            into.lineAt(row - 1).remark = textField(note + kRemarksAt + int64_t(row - 1) * kRemarkSize, kRemarkSize);
         return true;
     });
 }
 
-bool StepFileReader::ReadMemoFile(const QByteArray& note, colclsStep& into)
+bool StepFileReader::ReadMemoFile(const char* note, colclsStep& into)
 {
     return Ostrel7::trapped(method_, QStringLiteral("ReadMemoFile"), [&] {
-        into.setMemo(platform::cp932::decodeField(slice(note, kMemoAt, kMemoSize)));
+        into.setMemo(textField(note + kMemoAt, kMemoSize));
         return true;
     });
 }

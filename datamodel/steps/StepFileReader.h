@@ -1,14 +1,13 @@
 #pragma once
 // Reads one step table with the header's author and password from a step
 // file, and the table's notes (used function lists, remarks, memo) from its
-// note file, into a fresh colclsStep. The function lists are only changed by
-// showUsedFunctions, once the whole read has succeeded.
+// note file, into a fresh colclsStep. Only the bytes it needs are read: the
+// header's two fields, the table, and the table's notes. The function lists
+// are only changed by showUsedFunctions, once the whole read has succeeded.
 
-#include <QByteArray>
-#include <QSet>
 #include <QString>
 #include <cstdint>
-#include <memory>
+#include <vector>
 
 namespace Ostrel7 {
 class clsMethod;
@@ -16,9 +15,10 @@ class clsMethod;
 
 namespace Telva27 {
 
+class clsCusSelection;
 class colclsCusSelection;
 class colclsStep;
-class colclsStepIn;
+struct StepConditions;
 
 class StepFileReader {
 public:
@@ -37,25 +37,26 @@ public:
 
 private:
     // Each of these reports its own failure under its own name.
-    bool ReadDataFile(const QByteArray& table, colclsStep& into);
-    bool DoesNOP(uint8_t flags);
-    std::shared_ptr<colclsStepIn> GetInputCols(const QByteArray& record, bool isNull);
-    bool ReadCountCaption(const QByteArray& table, colclsStep& into);
-    bool ReadLcdCaption(const QByteArray& table, colclsStep& into);
-    QString DecodeWord(const QByteArray& header, bool author);
-    bool ReadSelFile(const QByteArray& note, int32_t position, colclsCusSelection& list, QSet<QString>& shown);
-    bool ReadRemFile(const QByteArray& note, colclsStep& into);
-    bool ReadMemoFile(const QByteArray& note, colclsStep& into);
+    bool ReadDataFile(const char* table, colclsStep& into);
+    bool ReadCountCaption(const char* table, colclsStep& into);
+    bool ReadLcdCaption(const char* table, colclsStep& into);
+    QString DecodeWord(const char* field, bool author);
+    bool ReadSelFile(const char* note, int32_t position, colclsCusSelection& list,
+                     std::vector<clsCusSelection*>& shown);
+    bool ReadRemFile(const char* note, colclsStep& into);
+    bool ReadMemoFile(const char* note, colclsStep& into);
 
-    bool readNotes(const QByteArray& note, colclsStep& into);
-    bool isPulseOutput(int16_t kino);
+    static bool DoesNOP(uint8_t flags);
+    void GetInputCols(const char* record, bool isNull, StepConditions& into);
+    bool readNotes(const char* note, colclsStep& into);
+    bool isPulseOutput(int16_t kino) const;
 
     Ostrel7::clsMethod& method_;
     colclsCusSelection& seqout_;
     colclsCusSelection& seqinp_;
     bool noteFileRead_ = false;
-    QSet<QString> shownOut_;
-    QSet<QString> shownIn_;
+    std::vector<clsCusSelection*> shownOut_;
+    std::vector<clsCusSelection*> shownIn_;
 };
 
 } // namespace Telva27

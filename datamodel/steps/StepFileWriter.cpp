@@ -5,11 +5,14 @@
 #include "datamodel/steps/StepWordScramble.h"
 #include "datamodel/steps/colclsStep.h"
 #include "platform/AtomicFile.h"
+#include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/Trim.h"
 #include "util/method/Trap.h"
 
 #include <QFileInfo>
+#include <array>
+#include <cstring>
 #include <limits>
 
 namespace Telva27 {
@@ -19,6 +22,20 @@ using namespace stepfile;
 namespace {
 
 constexpr int32_t kFirstTable = 1;
+
+// The record of a null line, and a table of null lines.
+constexpr std::array<char, kLineSize> kNullRecord = {0, 0, static_cast<char>(kNullFlags)};
+
+const std::array<char, kTableSize>& nullTable()
+{
+    static const std::array<char, kTableSize> table = [] {
+        std::array<char, kTableSize> t{};
+        for (int32_t row = 0; row < kLineCount; ++row)
+            std::memcpy(t.data() + row * kLineSize, kNullRecord.data(), kLineSize);
+        return t;
+    }();
+    return table;
+}
 
 [[noreturn]] void overflow() { throw platform::RuntimeError(platform::errOverflow); }
 
@@ -37,13 +54,28 @@ int32_t checkedState(int32_t value)
     return value;
 }
 
-// The line's row as a record index; rows outside the table would land in
+// A line's row as a record index; rows outside the table would land in
 // another line's record or in the counters.
-int32_t rowIndex(const clsStepOut& line)
+int32_t rowIndex(int32_t row)
 {
-    if (line.Row() < 1 || line.Row() > kLineCount)
+    if (row < 1 || row > kLineCount)
         throw platform::RuntimeError(platform::errSubscript);
-    return line.Row() - 1;
+    return row - 1;
+}
+
+// The text without leading and trailing blanks; shared, not copied, when it has none.
+QString trimmed(const QString& text)
+{
+    const bool blankAtAnEnd = !text.isEmpty() && (text.front() == u' ' || text.back() == u' ');
+    return blankAtAnEnd ? platform::Trim(text) : text;
+}
+
+// A text into its zero-filled field, cut where a character ends; an empty
+// text leaves the zeros.
+void putText(char* field, const QString& text, int32_t size)
+{
+    if (!text.isEmpty())
+        std::memcpy(field, platform::cp932::fixedField(text, size).constData(), static_cast<size_t>(size));
 }
 
 // The note file's bytes, made whole: a missing or short note file reads as
@@ -78,8 +110,8 @@ bool StepFileWriter::SaveData(const QString& sDataFullFname, const QString& sRem
     // table may be written, never the header block or past the file.
     if (!IsNew && !isStepTableStart(lStarting))
         throw platform::RuntimeError(platform::errBadRecordNumber);
-    refuseOwnNoteFile(sDataFullFname, sRemFullFname);
     const QString notePath = existingCompanion(sRemFullFname);
+    refuseOwnNoteFile(sDataFullFname, notePath);
 
     QByteArray data;
     QByteArray note;
@@ -102,122 +134,106 @@ bool StepFileWriter::SaveStepData(QByteArray& data, const QString& sDataFullFnam
         if (!IsNew) {
             // The other tables of an existing file keep their bytes.
             data = currentStepFile(sDataFullFname);
-            return WriteOneStep(data, lStarting);
+            return WriteOneStep(data.data() + lStarting - 1);
         }
-        data = QByteArray(kFileSize, '\0');
-        if (!WriteNullBlock(data, 0) || !WriteOneStep(data, kFirstTable * kTableSize + 1))
-            return false;
-        for (int32_t table = 2; table < kTableCount; ++table)
-            if (!WriteNullBlock(data, table))
-                return false;
-        return true;
+        data = QByteArray(kFileSize, Qt::Uninitialized);
+        for (int32_t table = 0; table < kTableCount; ++table)
+            if (table != kFirstTable)
+                WriteNullBlock(data.data() + int64_t{table} * kTableSize);
+        return WriteOneStep(data.data() + int64_t{kFirstTable} * kTableSize);
     });
 }
 
-bool StepFileWriter::WriteNullBlock(QByteArray& data, int32_t table)
-{
-    return Ostrel7::trapped(method_, QStringLiteral("WriteNullBlock"), [&] {
-        const int64_t at = int64_t{table} * kTableSize;
-        put(data, at, QByteArray(kTableSize, '\0'));
-        for (int32_t row = 0; row < kLineCount; ++row)
-            if (!WriteNullLine(data, at + int64_t{row} * kLineSize))
-                return false;
-        return true;
-    });
-}
+void StepFileWriter::WriteNullBlock(char* table) { std::memcpy(table, nullTable().data(), kTableSize); }
 
-bool StepFileWriter::WriteNullLine(QByteArray& image, int64_t offset)
-{
-    return Ostrel7::trapped(method_, QStringLiteral("WriteNullLine"), [&] {
-        QByteArray record(kLineSize, '\0');
-        record[2] = static_cast<char>(kNullFlags);
-        put(image, offset, record);
-        return true;
-    });
-}
+void StepFileWriter::WriteNullLine(char* record) { std::memcpy(record, kNullRecord.data(), kLineSize); }
 
-bool StepFileWriter::WriteOneStep(QByteArray& data, int32_t lStarting)
+bool StepFileWriter::WriteOneStep(char* table)
 {
     return Ostrel7::trapped(method_, QStringLiteral("WriteOneStep"), [&] {
-        // The whole table is made anew: a row the table does not hold is a null line.
-        QByteArray table(kTableSize, '\0');
-        for (int32_t row = 0; row < kLineCount; ++row)
-            if (!WriteNullLine(table, int64_t{row} * kLineSize))
-                return false;
-        for (const auto& line : model_)
-            writeLine(table, *line);
+        // The whole table is made anew: the lines in collection order, each
+        // at its row; a row no line holds is a null line.
+        std::array<bool, kLineCount> held{};
+        for (const int32_t slot : model_.order_) {
+            const StepLine& line = model_.lineAt(slot);
+            const int32_t index = rowIndex(line.row);
+            writeLine(table + int64_t{index} * kLineSize, line);
+            held[static_cast<size_t>(index)] = true;
+        }
+        for (int32_t index = 0; index < kLineCount; ++index)
+            if (!held[static_cast<size_t>(index)])
+                WriteNullLine(table + int64_t{index} * kLineSize);
 
+        std::memset(table + kCountBytesAt, 0, kTableSize - kCountBytesAt);
         const colclsStep::CountBytes countBytes = model_.arCountBytes();
-        put(table, kCountBytesAt, QByteArray(reinterpret_cast<const char*>(countBytes.data()), countBytes.size()));
+        std::memcpy(table + kCountBytesAt, countBytes.data(), countBytes.size());
         PutCountCaption(table);
         PutLcdCaption(table);
-        put(data, int64_t{lStarting} - 1, table);
         return true;
     });
 }
 
-void StepFileWriter::writeLine(QByteArray& table, const clsStepOut& line)
+void StepFileWriter::writeLine(char* record, const StepLine& line)
 {
-    const int64_t at = int64_t{rowIndex(line)} * kLineSize;
-    if (line.NOP()) {
-        if (!WriteNullLine(table, at))
-            throw platform::RuntimeError(platform::errDeviceIO);
+    if (line.nop) {
+        WriteNullLine(record);
         return;
     }
     // Every field must fit its bits: a logic above 15 would turn into the
     // remark or null mark, a relation above 15 would spill out of its byte.
-    QByteArray record(kLineSize, '\0');
-    putWord(record, 0, static_cast<uint16_t>(line.Kino()));
-    record[2] = static_cast<char>(checkedNibble(line.Logic()) | (line.DoesREM() ? kRemarkFlag : 0));
-    putWord(record, 3, encodeDelay(line.DelayEtc()));
+    std::memset(record, 0, kLineSize);
+    putWord(record, static_cast<uint16_t>(line.kino));
+    record[2] = static_cast<char>(checkedNibble(line.logic) | (line.doesRem ? kRemarkFlag : 0));
+    putWord(record + 3, encodeDelay(line.delayEtc));
 
-    const auto ins = line.ins();
-    if (ins->Count() > kConditionCount)
+    // A line given a condition list (or that handed one out) has them there.
+    StepConditions listed;
+    if (line.ins && !line.ins->copyTo(listed))
         throw platform::RuntimeError(platform::errSubscript);
-    const bool counter = isCounterLine(line);
-    int32_t slot = 0;
-    for (const auto& condition : *ins) {
-        if (condition->Kino() < std::numeric_limits<int16_t>::min() || condition->Kino() > 0xFFFF)
+    const StepConditions& conditions = line.ins ? listed : line.conditions;
+    const bool counter = isCounterLine(conditions);
+    for (int32_t slot = 0; slot < conditions.count; ++slot) {
+        const StepCondition& condition = conditions.items[static_cast<size_t>(slot)];
+        if (condition.kino < std::numeric_limits<int16_t>::min() || condition.kino > 0xFFFF)
             overflow();
-        const int32_t low = counter ? checkedNibble(ins->CounterId()) : checkedState(condition->Jyotai());
-        const int32_t at = kConditionsAt + slot++ * kConditionSize;
-        putWord(record, at, static_cast<uint16_t>(condition->Kino()));
-        record[at + 2] = static_cast<char>(checkedNibble(condition->Rel()) * 16 | low);
+        const int32_t low = counter ? checkedNibble(conditions.counterId) : checkedState(condition.jyotai);
+        char* at = record + kConditionsAt + slot * kConditionSize;
+        putWord(at, static_cast<uint16_t>(condition.kino));
+        at[2] = static_cast<char>(checkedNibble(condition.rel) * 16 | low);
     }
-    put(table, at, record);
 }
 
-bool StepFileWriter::isCounterLine(const clsStepOut& line)
+bool StepFileWriter::isCounterLine(const StepConditions& conditions)
 {
     // A line without a first condition (a return line) or whose first
     // condition the input list does not know is an ordinary line.
-    const auto ins = line.ins();
-    const QString first = QStringLiteral("1");
-    if (!ins->Contains(first))
-        return false;
-    const int32_t kino = ins->Item(first)->Kino();
-    if (kino < std::numeric_limits<int16_t>::min() || kino > std::numeric_limits<int16_t>::max())
-        return false;
-    return seqinp_.CategoryByValue(static_cast<int16_t>(kino)) == QLatin1String("COUNT");
+    for (int32_t slot = 0; slot < conditions.count; ++slot) {
+        const StepCondition& condition = conditions.items[static_cast<size_t>(slot)];
+        if (condition.block != 1)
+            continue;
+        if (condition.kino < std::numeric_limits<int16_t>::min() || condition.kino > std::numeric_limits<int16_t>::max())
+            return false;
+        const clsCusSelection* entry = seqinp_.entryByValue(static_cast<int16_t>(condition.kino));
+        return entry && entry->Category() == QLatin1String("COUNT");
+    }
+    return false;
 }
 
-void StepFileWriter::PutCountCaption(QByteArray& table)
+void StepFileWriter::PutCountCaption(char* table)
 {
     Ostrel7::trapped(method_, QStringLiteral("PutCountCaption"), [&] {
-        const colclsStep::Captions captions = model_.arCountCaption();
+        const colclsStep::Captions& captions = model_.countCaption_;
         for (size_t i = 0; i < captions.size(); ++i)
-            put(table, kCountCaptionAt + int64_t(i) * kCaptionSize,
-                platform::cp932::fixedField(platform::Trim(captions[i]), kCaptionSize));
+            putText(table + kCountCaptionAt + int64_t(i) * kCaptionSize, trimmed(captions[i]), kCaptionSize);
     });
 }
 
-void StepFileWriter::PutLcdCaption(QByteArray& table)
+void StepFileWriter::PutLcdCaption(char* table)
 {
     Ostrel7::trapped(method_, QStringLiteral("PutLcdCaption"), [&] {
-        const colclsStep::Captions captions = model_.arLcdCaption();
+        const colclsStep::Captions& captions = model_.lcdCaption_;
         for (size_t i = 0; i < captions.size(); ++i)
-            put(table, kLcdCaptionAt + int64_t(i) * kCaptionSize,
-                platform::cp932::fixedField(platform::Trim(captions[i]), kCaptionSize));
+            putText(table + kLcdCaptionAt + int64_t(i) * kCaptionSize, trimmed(captions[i]), kCaptionSize);
     });
 }
 
@@ -226,25 +242,29 @@ void StepFileWriter::PutLcdCaption(QByteArray& table)
 bool StepFileWriter::SaveStepPassword(QByteArray& data)
 {
     return Ostrel7::trapped(method_, QStringLiteral("SaveStepPassword"), [&] {
-        put(data, 0, QByteArray(kVersionMark));
-        // A text that cannot be scrambled fails the save rather than leaving
-        // the field with something that reads back as another author or password.
+        std::memcpy(data.data(), kVersionMark, sizeof kVersionMark - 1);
+        // Both fields are keyed by the same moment. A text that cannot be
+        // scrambled fails the save rather than leaving the field with
+        // something that reads back as another author or password.
         QByteArray author(kAuthorSize, '\0');
-        if (!model_.Author().isEmpty() && (author = EncodeWord(model_.Author(), true)).isEmpty())
-            return false;
         QByteArray password(kPasswordSize, '\0');
-        if (!model_.Password().isEmpty() && (password = EncodeWord(model_.Password(), false)).isEmpty())
-            return false;
-        put(data, kAuthorAt, author);
-        put(data, kPasswordAt, password);
+        if (!model_.Author().isEmpty() || !model_.Password().isEmpty()) {
+            const stepscramble::Stamp stamp = stepscramble::stampOf(platform::now());
+            if (!model_.Author().isEmpty() && (author = EncodeWord(model_.Author(), true, stamp)).isEmpty())
+                return false;
+            if (!model_.Password().isEmpty() && (password = EncodeWord(model_.Password(), false, stamp)).isEmpty())
+                return false;
+        }
+        std::memcpy(data.data() + kAuthorAt, author.constData(), kAuthorSize);
+        std::memcpy(data.data() + kPasswordAt, password.constData(), kPasswordSize);
         return true;
     });
 }
 
-QByteArray StepFileWriter::EncodeWord(const QString& text, bool author)
+QByteArray StepFileWriter::EncodeWord(const QString& text, bool author, const stepscramble::Stamp& stamp)
 {
     return Ostrel7::trapped(method_, QStringLiteral("EncodeWord"),
-                            [&] { return stepscramble::encodeWord(text, author); });
+                            [&] { return stepscramble::encodeWord(text, author, stamp); });
 }
 
 // ---- note file -------------------------------------------------------------
@@ -254,43 +274,42 @@ bool StepFileWriter::SaveStepRem(QByteArray& note, const QString& sRemFullFname,
     return Ostrel7::trapped(method_, QStringLiteral("SaveStepRem"), [&] {
         if (!IsNew) {
             note = currentNoteFile(sRemFullFname);
-            put(note, 0, QByteArray(kTableSize, '\0'));
-            return writeNotesTable(note, int64_t{lStarting} - 1, true);
+            std::memset(note.data(), 0, kTableSize);
+            return writeNotesTable(note.data() + lStarting - 1, true);
         }
         // The new pair's other tables offer the same functions, without remarks or memo.
         note = QByteArray(kFileSize, '\0');
         for (int32_t table = kFirstTable; table < kTableCount; ++table)
-            if (!writeNotesTable(note, int64_t{table} * kTableSize, table == kFirstTable))
+            if (!writeNotesTable(note.data() + int64_t{table} * kTableSize, table == kFirstTable))
                 return false;
         return true;
     });
 }
 
-bool StepFileWriter::writeNotesTable(QByteArray& note, int64_t tableAt, bool withTexts)
+bool StepFileWriter::writeNotesTable(char* table, bool withTexts)
 {
     if (withTexts)
-        put(note, tableAt, QByteArray(kTableSize, '\0'));
-    if (!WriteUsedSelection(note, seqout_, tableAt + kOutListAt) || !WriteUsedSelection(note, seqinp_, tableAt + kInListAt))
+        std::memset(table, 0, kTableSize);
+    if (!WriteUsedSelection(table + kOutListAt, seqout_) || !WriteUsedSelection(table + kInListAt, seqinp_))
         return false;
-    return !withTexts || (WriteRemark(note, tableAt + kRemarksAt) && WriteMemo(note, tableAt + kMemoAt));
+    return !withTexts || (WriteRemark(table + kRemarksAt) && WriteMemo(table + kMemoAt));
 }
 
-bool StepFileWriter::WriteUsedSelection(QByteArray& note, colclsCusSelection& list, int64_t position)
+bool StepFileWriter::WriteUsedSelection(char* list, colclsCusSelection& functions)
 {
     return Ostrel7::trapped(method_, QStringLiteral("WriteUsedSelection"), [&] {
         // The list has room for 300 codes; only a shorter list carries the end mark.
-        QByteArray words;
-        for (const auto& entry : list) {
-            if (words.size() == kListSize)
+        std::memset(list, 0, kListSize);
+        int32_t count = 0;
+        for (const auto& entry : functions) {
+            if (count == kListEntries)
                 break;
             if (entry->Hidden() || IsJumpCategory(entry->Category()))
                 continue;
-            putWord(words, words.size(), static_cast<uint16_t>(entry->Value()));
+            putWord(list + 2 * count++, static_cast<uint16_t>(entry->Value()));
         }
-        if (words.size() < kListSize)
-            putWord(words, words.size(), kListEnd);
-        words.append(kListSize - words.size(), '\0');
-        put(note, position, words);
+        if (count < kListEntries)
+            putWord(list + 2 * count, kListEnd);
         return true;
     });
 }
@@ -300,24 +319,25 @@ bool StepFileWriter::IsJumpCategory(const QString& category)
     return category == QLatin1String("STEP") || category == QLatin1String("CALL") || category == QLatin1String("JMP");
 }
 
-bool StepFileWriter::WriteRemark(QByteArray& note, int64_t position)
+bool StepFileWriter::WriteRemark(char* remarks)
 {
     return Ostrel7::trapped(method_, QStringLiteral("WriteRemark"), [&] {
-        QByteArray remarks(kLineCount * kRemarkSize, '\0');
-        for (const auto& line : model_) {
-            const QString remark = platform::Trim(line->Remark());
+        std::memset(remarks, 0, kLineCount * kRemarkSize);
+        for (const int32_t slot : model_.order_) {
+            const StepLine& line = model_.lineAt(slot);
+            const QString remark = trimmed(line.remark);
             if (!remark.isEmpty())
-                put(remarks, int64_t{rowIndex(*line)} * kRemarkSize, platform::cp932::fixedField(remark, kRemarkSize));
+                putText(remarks + int64_t{rowIndex(line.row)} * kRemarkSize, remark, kRemarkSize);
         }
-        put(note, position, remarks);
         return true;
     });
 }
 
-bool StepFileWriter::WriteMemo(QByteArray& note, int64_t position)
+bool StepFileWriter::WriteMemo(char* memo)
 {
     return Ostrel7::trapped(method_, QStringLiteral("WriteMemo"), [&] {
-        put(note, position, platform::cp932::fixedField(platform::Trim(model_.Memo()), kMemoSize));
+        std::memset(memo, 0, kMemoSize);
+        putText(memo, trimmed(model_.Memo()), kMemoSize);
         return true;
     });
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Saves one step table: the table and the header into the step file, the
 // table's notes (used function lists, remarks, memo) into the note file, or a
-// whole new pair of files with the table as table 1. Both new contents are
-// prepared completely before either file is replaced.
+// whole new pair of files with the table as table 1. Each file is one image,
+// made whole (the old file's bytes, or a new file's) and written in place;
+// both images are complete before either file is replaced.
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +17,12 @@ namespace Telva27 {
 
 class colclsCusSelection;
 class colclsStep;
-class clsStepOut;
+struct StepConditions;
+struct StepLine;
+
+namespace stepscramble {
+struct Stamp;
+}
 
 class StepFileWriter {
 public:
@@ -31,24 +37,25 @@ public:
     bool SaveData(const QString& sDataFullFname, const QString& sRemFullFname, int32_t lStarting, bool IsNew);
 
 private:
-    // Each of these reports its own failure under its own name.
+    // Each of these reports its own failure under its own name. A char* is
+    // the place in the image where the table, list or field begins.
     bool SaveStepData(QByteArray& data, const QString& sDataFullFname, bool IsNew, int32_t lStarting);
-    bool WriteNullBlock(QByteArray& data, int32_t table);
-    bool WriteNullLine(QByteArray& image, int64_t offset);
-    bool WriteOneStep(QByteArray& data, int32_t lStarting);
-    void PutCountCaption(QByteArray& table);
-    void PutLcdCaption(QByteArray& table);
+    static void WriteNullBlock(char* table);
+    static void WriteNullLine(char* record);
+    bool WriteOneStep(char* table);
+    void PutCountCaption(char* table);
+    void PutLcdCaption(char* table);
     bool SaveStepPassword(QByteArray& data);
-    QByteArray EncodeWord(const QString& text, bool author);
+    QByteArray EncodeWord(const QString& text, bool author, const stepscramble::Stamp& stamp);
     bool SaveStepRem(QByteArray& note, const QString& sRemFullFname, bool IsNew, int32_t lStarting);
-    bool WriteUsedSelection(QByteArray& note, colclsCusSelection& list, int64_t position);
+    bool WriteUsedSelection(char* list, colclsCusSelection& functions);
     static bool IsJumpCategory(const QString& category);
-    bool WriteRemark(QByteArray& note, int64_t position);
-    bool WriteMemo(QByteArray& note, int64_t position);
+    bool WriteRemark(char* remarks);
+    bool WriteMemo(char* memo);
 
-    void writeLine(QByteArray& table, const clsStepOut& line);
-    bool isCounterLine(const clsStepOut& line);
-    bool writeNotesTable(QByteArray& note, int64_t tableAt, bool withTexts);
+    void writeLine(char* record, const StepLine& line);
+    bool isCounterLine(const StepConditions& conditions);
+    bool writeNotesTable(char* table, bool withTexts);
 
     Ostrel7::clsMethod& method_;
     const colclsStep& model_;

@@ -9,13 +9,25 @@
 // A text byte c is stored as 242 - c + key, a digit d as 245 - d.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
+#include <array>
 
 namespace Telva27::stepscramble {
 
-// The field for the text (author mode: 20 bytes, else 16), keyed by
-// platform::now(). The text is cut to its 16 or 8 bytes at a character
-// boundary. Throws an overflow when a byte cannot be scrambled.
+// The clock digits of one moment as the two fields keep them; a save takes
+// them once for both fields.
+struct Stamp {
+    std::array<char, 4> author;   // "mmss"
+    std::array<char, 8> password; // "yyyyMMdd"
+};
+Stamp stampOf(const QDateTime& moment);
+
+// The field for the text (author mode: 20 bytes, else 16), keyed by the
+// stamp. The text is cut to its 16 or 8 bytes at a character boundary.
+// Throws an overflow when a byte cannot be scrambled.
+QByteArray encodeWord(const QString& text, bool author, const Stamp& stamp);
+// The same, keyed by platform::now().
 QByteArray encodeWord(const QString& text, bool author);
 
 // The text of a field as encodeWord makes it (20 or 16 bytes); "" for a field

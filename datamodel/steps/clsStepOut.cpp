@@ -15,9 +15,19 @@ QString clsStepOut::LogicJ(int32_t eValue)
 
 std::shared_ptr<colclsStepIn> clsStepOut::ins() const
 {
-    if (!ins_)
-        ins_ = std::make_shared<colclsStepIn>();
-    return ins_;
+    // The first to ask for the list gets the inline conditions as one, which
+    // the line keeps from then on.
+    if (!line_->ins) {
+        line_->ins = std::make_shared<colclsStepIn>(line_->conditions);
+        line_->conditions = StepConditions{};
+    }
+    return line_->ins;
+}
+
+void clsStepOut::setIns(std::shared_ptr<colclsStepIn> v)
+{
+    line_->ins = std::move(v);
+    line_->conditions = StepConditions{};
 }
 
 } // namespace Telva27

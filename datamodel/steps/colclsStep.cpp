@@ -9,9 +9,15 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <limits>
+#include <algorithm>
 
 namespace Telva27 {
+
+namespace {
+
+constexpr int kDuplicateKey = 457;
+
+} // namespace
 
 colclsStep::colclsStep() : method_(std::make_unique<Ostrel7::clsMethod>()) {}
 
@@ -22,19 +28,19 @@ std::shared_ptr<clsStepOut> colclsStep::Add(int32_t lngrow, int32_t intKino, int
                                             bool booREM)
 {
     return Ostrel7::trapped(*method_, QStringLiteral("Add"), [&] {
-        if (intKino < std::numeric_limits<int16_t>::min() || intKino > std::numeric_limits<int16_t>::max())
-            throw platform::RuntimeError(platform::errOverflow);
-        auto line = std::make_shared<clsStepOut>();
-        line->setRow(lngrow);
-        line->setKino(static_cast<int16_t>(intKino));
-        line->setLogic(eLogic);
-        line->setDelayEtc(lngDelayEtc);
-        line->setRemark(sRemark);
-        line->setNOP(booNOP);
-        line->setDoesREM(booREM);
-        line->setIns(std::move(ins));
-        KeyedCollection::Add(line, QString::number(lngrow));
-        return line;
+        const auto kino = narrowOrOverflow<int16_t>(intKino);
+        StepLine* line = addLine(lngrow);
+        if (!line)
+            throw platform::RuntimeError(kDuplicateKey);
+        line->row = lngrow;
+        line->kino = kino;
+        line->logic = eLogic;
+        line->delayEtc = lngDelayEtc;
+        line->remark = sRemark;
+        line->nop = booNOP;
+        line->doesRem = booREM;
+        line->ins = std::move(ins);
+        return viewOf(order_.back());
     });
 }
 
@@ -76,9 +82,9 @@ int32_t colclsStep::GetLastRow()
         *method_, QStringLiteral("GetLastRow"),
         [&] {
             int32_t last = 0;
-            for (const auto& line : *this)
-                if (!line->NOP())
-                    last = line->Row();
+            for (const int32_t slot : order_)
+                if (!lineAt(slot).nop)
+                    last = lineAt(slot).row;
             return last;
         },
         int32_t{0});
@@ -92,7 +98,12 @@ QString colclsStep::NoteFileFor(const QString& sDataFullFname)
 
 void colclsStep::adopt(colclsStep& read, bool withMemo)
 {
-    static_cast<KeyedCollection<clsStepOut>&>(*this) = std::move(static_cast<KeyedCollection<clsStepOut>&>(read));
+    // Objects handed out for the old lines keep the old records alive.
+    rows_ = std::move(read.rows_);
+    present_ = read.present_;
+    strays_ = std::move(read.strays_);
+    order_ = std::move(read.order_);
+    views_.clear();
     author_ = read.author_;
     password_ = read.password_;
     countBytes_ = read.countBytes_;
@@ -100,6 +111,121 @@ void colclsStep::adopt(colclsStep& read, bool withMemo)
     lcdCaption_ = read.lcdCaption_;
     if (withMemo)
         memo_ = read.memo_;
+}
+
+// ---- the keyed collection ----------------------------------------------------
+
+std::shared_ptr<clsStepOut> colclsStep::Item(int32_t position) const
+{
+    if (position < 1 || position > Count())
+        throw platform::RuntimeError(platform::errSubscript);
+    return viewOf(order_[static_cast<size_t>(position - 1)]);
+}
+
+std::shared_ptr<clsStepOut> colclsStep::Item(const QString& key) const
+{
+    const int32_t slot = slotOfKey(key);
+    if (slot < 0)
+        throw platform::RuntimeError(platform::errInvalidCall);
+    return viewOf(slot);
+}
+
+bool colclsStep::Contains(const QString& key) const { return slotOfKey(key) >= 0; }
+
+void colclsStep::Remove(int32_t position)
+{
+    if (position < 1 || position > Count())
+        throw platform::RuntimeError(platform::errSubscript);
+    removeAt(static_cast<size_t>(position - 1));
+}
+
+void colclsStep::Remove(const QString& key)
+{
+    const int32_t slot = slotOfKey(key);
+    if (slot < 0)
+        throw platform::RuntimeError(platform::errInvalidCall);
+    removeAt(static_cast<size_t>(std::find(order_.begin(), order_.end(), slot) - order_.begin()));
+}
+
+void colclsStep::Clear()
+{
+    // Objects handed out for the lines keep the old records alive.
+    rows_.reset();
+    present_ = {};
+    strays_.clear();
+    order_.clear();
+    views_.clear();
+}
+
+StepLine* colclsStep::addLine(int32_t row)
+{
+    if (slotOfRow(row) >= 0)
+        return nullptr;
+    if (row >= 1 && row <= kRows) {
+        if (!rows_)
+            rows_ = std::make_shared<Rows>();
+        const int32_t slot = row - 1;
+        present_[static_cast<size_t>(slot)] = true;
+        order_.push_back(slot);
+        return &(*rows_)[static_cast<size_t>(slot)];
+    }
+    strays_.push_back({row, std::make_shared<StepLine>()});
+    order_.push_back(kRows + static_cast<int32_t>(strays_.size()) - 1);
+    return strays_.back().line.get();
+}
+
+const StepLine& colclsStep::lineAt(int32_t slot) const
+{
+    return slot < kRows ? (*rows_)[static_cast<size_t>(slot)] : *strays_[static_cast<size_t>(slot - kRows)].line;
+}
+
+int32_t colclsStep::slotOfKey(const QString& key) const
+{
+    const auto row = numberOfKey(key);
+    return row ? slotOfRow(*row) : -1;
+}
+
+int32_t colclsStep::slotOfRow(int32_t row) const
+{
+    if (row >= 1 && row <= kRows)
+        return present_[static_cast<size_t>(row - 1)] ? row - 1 : -1;
+    for (size_t i = 0; i < strays_.size(); ++i)
+        if (strays_[i].line && strays_[i].key == row)
+            return kRows + static_cast<int32_t>(i);
+    return -1;
+}
+
+const std::shared_ptr<clsStepOut>& colclsStep::viewOf(int32_t slot) const
+{
+    const size_t slotCount = static_cast<size_t>(kRows) + strays_.size();
+    if (views_.size() < slotCount)
+        views_.resize(slotCount);
+    auto& view = views_[static_cast<size_t>(slot)];
+    if (!view)
+        view = std::make_shared<clsStepOut>(
+            slot < kRows ? std::shared_ptr<StepLine>(rows_, &(*rows_)[static_cast<size_t>(slot)])
+                         : strays_[static_cast<size_t>(slot - kRows)].line);
+    return view;
+}
+
+void colclsStep::removeAt(size_t at)
+{
+    const int32_t slot = order_[at];
+    auto* view = static_cast<size_t>(slot) < views_.size() ? &views_[static_cast<size_t>(slot)] : nullptr;
+    if (slot < kRows) {
+        // The record is cleared for a line added later under the same row; an
+        // object handed out for the removed line takes its values along.
+        StepLine& record = (*rows_)[static_cast<size_t>(slot)];
+        if (view && *view)
+            (*view)->line_ = std::make_shared<StepLine>(std::move(record));
+        record = StepLine{};
+        present_[static_cast<size_t>(slot)] = false;
+    } else {
+        strays_[static_cast<size_t>(slot - kRows)].line.reset();
+    }
+    if (view)
+        view->reset();
+    order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 } // namespace Telva27

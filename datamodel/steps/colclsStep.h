@@ -2,16 +2,23 @@
 // One step table: up to 192 step lines keyed by their step number, with the
 // table's memo, author, password, counter bytes and captions; read from and
 // saved to a step file and its note file.
+//
+// The lines are kept flat: one block of 192 line records indexed by row, each
+// with its conditions inline. The collection's Item and enumeration hand out
+// clsStepOut views of the records, made when first asked for and then kept,
+// so the same line answers the same object.
 
-#include "datamodel/common/KeyedCollection.h"
 #include "datamodel/common/Enums.h"
 #include "datamodel/steps/StepEnums.h"
+#include "datamodel/steps/StepLine.h"
 #include "datamodel/steps/clsStepOut.h"
 
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace Ostrel7 {
 class clsMethod;
@@ -22,7 +29,7 @@ namespace Telva27 {
 class colclsCusSelection;
 class StepReport;
 
-class colclsStep : public KeyedCollection<clsStepOut> {
+class colclsStep {
 public:
     using CountBytes = std::array<uint8_t, 8>;
     using Captions = std::array<QString, 8>;
@@ -84,8 +91,50 @@ public:
 
     Ostrel7::clsMethod& method() { return *method_; }
 
+    // The keyed collection of lines, key = decimal text of the row given to
+    // Add, in the order of adding: Item by 1-based position (error 9 outside)
+    // or by key (error 5 when missing), Remove likewise. A removed line's
+    // object keeps its values.
+    std::shared_ptr<clsStepOut> Item(int32_t position) const;
+    std::shared_ptr<clsStepOut> Item(const QString& key) const;
+    bool Contains(const QString& key) const;
+    int32_t Count() const { return static_cast<int32_t>(order_.size()); }
+    void Remove(int32_t position);
+    void Remove(const QString& key);
+    void Clear();
+
+    // The lines in order, for range-for.
+    class const_iterator {
+    public:
+        const_iterator(const colclsStep* table, size_t at) : table_(table), at_(at) {}
+        const std::shared_ptr<clsStepOut>& operator*() const { return table_->viewOf(table_->order_[at_]); }
+        const_iterator& operator++()
+        {
+            ++at_;
+            return *this;
+        }
+        bool operator==(const const_iterator& other) const { return at_ == other.at_; }
+        bool operator!=(const const_iterator& other) const { return at_ != other.at_; }
+
+    private:
+        const colclsStep* table_;
+        size_t at_;
+    };
+    const_iterator begin() const { return const_iterator(this, 0); }
+    const_iterator end() const { return const_iterator(this, order_.size()); }
+
 private:
     friend class StepReport;
+    friend class StepFileReader;
+    friend class StepFileWriter;
+
+    static constexpr int32_t kRows = 192;
+    using Rows = std::array<StepLine, kRows>;
+    // A line under a number outside 1 to 192: kept, so that a save can refuse it.
+    struct Stray {
+        int32_t key = 0;
+        std::shared_ptr<StepLine> line; // null once removed
+    };
 
     // The step number of the last line in use (not NOP), in collection order;
     // 0 when there is none or after a failure (reported).
@@ -94,7 +143,23 @@ private:
     // Takes over what a read produced; the memo only when a note file was read.
     void adopt(colclsStep& read, bool withMemo);
 
+    // A new line record under row at the end of the collection; nullptr when
+    // the row is present. For Add and the file reader.
+    StepLine* addLine(int32_t row);
+    // Lines are found by slot: slots 0 to 191 hold rows 1 to 192, slot 192 + i stray i.
+    const StepLine& lineAt(int32_t slot) const;
+    StepLine& lineAt(int32_t slot) { return const_cast<StepLine&>(std::as_const(*this).lineAt(slot)); }
+    int32_t slotOfKey(const QString& key) const; // -1 when missing
+    int32_t slotOfRow(int32_t row) const;        // -1 when missing
+    const std::shared_ptr<clsStepOut>& viewOf(int32_t slot) const;
+    void removeAt(size_t at);
+
     std::unique_ptr<Ostrel7::clsMethod> method_;
+    std::shared_ptr<Rows> rows_; // made with the first line in 1 to 192
+    std::array<bool, kRows> present_{};
+    std::vector<Stray> strays_;
+    std::vector<int32_t> order_; // slots in the order of adding
+    mutable std::vector<std::shared_ptr<clsStepOut>> views_; // by slot, made when first asked for
     QString memo_;
     QString password_;
     QString author_;

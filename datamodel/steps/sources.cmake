@@ -2,6 +2,7 @@
 # scrambling of author and password.
 target_sources(Telva27 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/StepEnums.h
+  ${CMAKE_CURRENT_LIST_DIR}/StepLine.h
   ${CMAKE_CURRENT_LIST_DIR}/clsStepIn.h
   ${CMAKE_CURRENT_LIST_DIR}/colclsStepIn.cpp ${CMAKE_CURRENT_LIST_DIR}/colclsStepIn.h
   ${CMAKE_CURRENT_LIST_DIR}/clsStepOut.cpp ${CMAKE_CURRENT_LIST_DIR}/clsStepOut.h

@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <unistd.h>
+
 using namespace steptest;
 
 namespace {
@@ -114,6 +116,7 @@ TEST_F(StepFile, ReadBackGivesTheProgramAndSavesTheSameBytes)
     EXPECT_EQ(std::tuple(l1->Kino(), l1->Logic(), l1->DelayEtc(), l1->Remark(), l1->NOP(), l1->DoesREM()),
               std::tuple(kYOn, 1, 300, QString("first"), false, false));
     ASSERT_EQ(l1->ins()->Count(), 8);
+    EXPECT_EQ(back.Item(1)->ins(), l1->ins()); // the line keeps the list it handed out
     const auto c2 = l1->ins()->Item("2");
     EXPECT_EQ(std::tuple(c2->Kino(), c2->Jyotai(), c2->Rel()), std::tuple(kX02, 2, 2));
     const auto l2 = back.Item("2");
@@ -177,6 +180,53 @@ TEST_F(StepFile, StoredRecordsAreReadAsTheyStand)
         EXPECT_EQ(std::tuple(condition->Kino(), condition->Jyotai(), condition->Rel()), std::tuple(0, 0, 0));
     EXPECT_EQ(t.Item(1)->ins()->Item("1")->Jyotai(), 1);
     EXPECT_EQ(t.Item(1)->ins()->Item("1")->Rel(), 1);
+}
+
+TEST_F(StepFile, ChangesThroughTheLinesOfAReadTableAreSaved)
+{
+    colclsStep t;
+    buildProgram(t);
+    ASSERT_TRUE(saveNew(t));
+    colclsStep back;
+    ASSERT_TRUE(read(back));
+    back.Item(1)->ins()->Item("2")->setJyotai(eNEG_EDG);
+    back.Item(2)->ins()->setCounterId(5);
+    const auto six = back.Item("6");
+    six->setNOP(false);
+    six->setKino(kYOn);
+    six->setIns(conditions({{kX02, ePOS_EDG, eREL_END}}));
+    six->setRemark("six");
+    ASSERT_TRUE(save(back, kTable1));
+
+    colclsStep again;
+    ASSERT_TRUE(read(again));
+    EXPECT_EQ(again.Item(1)->ins()->Item("2")->Jyotai(), eNEG_EDG);
+    EXPECT_EQ(again.Item(2)->ins()->CounterId(), 5);
+    const auto line = again.Item(6);
+    EXPECT_EQ(std::tuple(line->NOP(), line->Kino(), line->Remark()), std::tuple(false, kYOn, QString("six")));
+    EXPECT_EQ(line->ins()->Item(1)->Kino(), kX02);
+    EXPECT_EQ(again.Item(7)->NOP(), true);
+}
+
+TEST_F(StepFile, BytesPastTheEndOfAShortFileReadAsZeros)
+{
+    colclsStep t;
+    buildProgram(t);
+    ASSERT_TRUE(saveNew(t));
+    // The step file ends inside line 3, the note file inside the remark of line 1.
+    writeAll(stp(), readAll(stp()).left(kT1 + 2 * 32 + 4));
+    writeAll(bin(), readAll(bin()).left(kT1 + 1200 + 3));
+    colclsStep back;
+    ASSERT_TRUE(read(back));
+    EXPECT_EQ(back.Item(1)->DelayEtc(), 300);
+    EXPECT_EQ(back.Item(3)->Kino(), kXPls);
+    EXPECT_EQ(back.Item(3)->DelayEtc(), 0x30);                              // half its delay word
+    EXPECT_EQ(std::tuple(back.Item(4)->Kino(), back.Item(4)->NOP()), std::tuple(int16_t{0}, false)); // a zero record
+    EXPECT_EQ(back.Item(1)->Remark(), "fir");
+    EXPECT_EQ(back.Author(), QStringLiteral("山田 太郎")); // the header comes before the cut
+    EXPECT_TRUE(back.arCountCaption()[0].isEmpty());
+    EXPECT_TRUE(back.Memo().isEmpty());
+    EXPECT_EQ(back.arCountBytes(), colclsStep::CountBytes{});
 }
 
 TEST_F(StepFile, DelaysSurviveTheirWordAtTheEdges)
@@ -490,10 +540,23 @@ TEST_F(StepFile, AStepFileThatIsItsOwnNoteFileIsRefusedUntouched)
         EXPECT_EQ(readAll(data), exists ? content : QByteArray());
     }
 
-    // So is a note path that names the step file itself, whatever its name.
+    // So is a note path that names the step file itself, whatever its name,
+    // and a note file that is the step file under another name.
     testsupport::scriptedUi().clearCalls();
     expectReports(1);
     EXPECT_FALSE(good.SaveData(stp(), stp(), stp(), kTable1, false, seqout, seqinp));
     EXPECT_EQ(readAll(stp()), content);
+    ASSERT_TRUE(QFile::link(stp(), path("L.BIN")));
+    ASSERT_EQ(::link(QFile::encodeName(stp()).constData(), QFile::encodeName(path("H.BIN")).constData()), 0);
+    for (const char* note : {"L.BIN", "H.BIN"}) {
+        testsupport::scriptedUi().clearCalls();
+        expectReports(2);
+        colclsStep t;
+        EXPECT_FALSE(t.ReadData(stp(), path(note), kTable1, seqout, seqinp)) << note;
+        EXPECT_FALSE(good.SaveData(path(note), stp(), path(note), kTable1, false, seqout, seqinp)) << note;
+        EXPECT_EQ(reportedLabels(), QStringList({"ReadData", "SaveData"})) << note;
+        EXPECT_EQ(readAll(stp()), content);
+        ASSERT_TRUE(QFile::remove(path(note)));
+    }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"P.BIN", "P.stp", "Q.BIN", "Q.bin"}));
 }

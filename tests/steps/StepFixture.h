@@ -69,7 +69,7 @@ protected:
         auto ins = std::make_shared<colclsStepIn>();
         int32_t block = 0;
         for (const auto& [kino, jyotai, rel] : given)
-            ins->Add(++block, kino, static_cast<uint8_t>(jyotai), rel);
+            ins->Add(++block, kino, jyotai, rel);
         while (block < 8)
             ins->Add(++block, 0, 0, 0);
         ins->setCounterId(counterId);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Telva27;
 using testsupport::scriptedUi;
 
@@ -69,6 +71,118 @@ TEST(StepModel, AddFailuresAreReportedAndLeaveTheTable)
     EXPECT_THROW(ins.Add(1, 2, 0, 0), platform::RuntimeError); // no trap: the caller's handler sees it
     EXPECT_THROW(ins.Item(1)->setJyotai(256), platform::RuntimeError);
     EXPECT_THROW(ins.Item(1)->setJyotai(-1), platform::RuntimeError);
+}
+
+TEST(StepModel, ByteAndIntegerMembersRefuseWhatDoesNotFit)
+{
+    // Each member stores a value and answers what it kept.
+    const struct {
+        const char* member;
+        int64_t lowest, highest;
+        std::function<int64_t(int64_t)> keep;
+    } cases[] = {
+        {"colclsStepIn.Add state", 0, 255,
+         [](int64_t v) {
+             colclsStepIn ins;
+             ins.Add(1, 0, v, 0);
+             return ins.Item(1)->Jyotai();
+         }},
+        {"clsStepIn.Jyotai", 0, 255,
+         [](int64_t v) {
+             clsStepIn condition;
+             condition.setJyotai(static_cast<int32_t>(v));
+             return condition.Jyotai();
+         }},
+        {"clsStepOut.Kino", -32768, 32767,
+         [](int64_t v) {
+             clsStepOut line;
+             line.setKino(v);
+             return line.Kino();
+         }},
+    };
+    for (const auto& c : cases) {
+        for (const int64_t fits : {c.lowest, c.highest})
+            EXPECT_EQ(c.keep(fits), fits) << c.member;
+        for (const int64_t wraps : {c.lowest - 1, c.highest + 1}) {
+            try {
+                c.keep(wraps);
+                ADD_FAILURE() << c.member << " kept " << wraps;
+            } catch (const platform::RuntimeError& e) {
+                EXPECT_EQ(e.number(), platform::errOverflow) << c.member << " " << wraps;
+            }
+        }
+    }
+    // An overflowing state adds nothing.
+    colclsStepIn ins;
+    EXPECT_THROW(ins.Add(1, 0, 256, 0), platform::RuntimeError);
+    EXPECT_EQ(ins.Count(), 0);
+    EXPECT_FALSE(ins.Contains("1"));
+}
+
+TEST(StepModel, LinesAndConditionsAreObjectsOfTheirTable)
+{
+    auto table = std::make_unique<colclsStep>();
+    for (int32_t row : {1, 2, 3})
+        table->Add(row, row, eLOGIC_HIGH, 10 * row, nullptr, QString("r%1").arg(row), false, false);
+    table->Add(193, 9, 0, 0, nullptr, "", false, false); // kept, for a save to refuse
+
+    // One object per line; a change through it is the table's.
+    const auto two = table->Item("2");
+    EXPECT_EQ(table->Item(2), two);
+    two->setDelayEtc(7);
+    EXPECT_EQ(table->Item(2)->DelayEtc(), 7);
+    EXPECT_EQ(table->Item("193")->Kino(), 9);
+
+    // Keys are the rows' decimal texts exactly; positions run 1 to Count.
+    for (const char* key : {"02", "+2", " 2", "", "4", "99999999999"}) {
+        try {
+            table->Item(QString::fromLatin1(key));
+            ADD_FAILURE() << key;
+        } catch (const platform::RuntimeError& e) {
+            EXPECT_EQ(e.number(), platform::errInvalidCall) << key;
+        }
+    }
+    EXPECT_THROW(table->Item(5), platform::RuntimeError);
+    EXPECT_THROW(table->Item(0), platform::RuntimeError);
+
+    // A removed line keeps its values, also when its row is added again.
+    table->Remove("2");
+    EXPECT_EQ(table->Count(), 3);
+    EXPECT_FALSE(table->Contains("2"));
+    table->Add(2, 20, eLOGIC_LOW, 0, nullptr, "", false, false);
+    EXPECT_EQ(std::tuple(two->Row(), two->Kino(), two->DelayEtc(), two->Remark()), std::tuple(2, 2, 7, QString("r2")));
+    EXPECT_EQ(table->Item("2")->Kino(), 20);
+    QList<int32_t> rows;
+    for (const auto& line : *table)
+        rows << line->Row();
+    EXPECT_EQ(rows, QList<int32_t>({1, 3, 193, 2}));
+    table->Remove(3);
+    EXPECT_FALSE(table->Contains("193"));
+
+    // Lines outlive their table.
+    const auto one = table->Item(1);
+    table->Clear();
+    EXPECT_EQ(table->Count(), 0);
+    table.reset();
+    EXPECT_EQ(one->Remark(), "r1");
+
+    // Conditions: a removed one keeps its values and the others close up.
+    colclsStepIn ins;
+    for (int32_t block = 1; block <= 9; ++block)
+        ins.Add(block, 100 + block, block % 4, eREL_AND);
+    const auto second = ins.Item("2");
+    ins.Remove(2);
+    EXPECT_EQ(ins.Count(), 8);
+    EXPECT_EQ(ins.Item(2)->block(), 3);
+    EXPECT_FALSE(ins.Contains("2"));
+    EXPECT_EQ(std::tuple(second->block(), second->Kino(), second->Jyotai()), std::tuple(2, 102, 2));
+    ins.Remove("9");
+    ins.Add(2, 5, 0, eREL_END);
+    QList<int32_t> blocks;
+    for (const auto& condition : ins)
+        blocks << condition->block();
+    EXPECT_EQ(blocks, QList<int32_t>({1, 3, 4, 5, 6, 7, 8, 2}));
+    EXPECT_EQ(second->Kino(), 102);
 }
 
 namespace {
