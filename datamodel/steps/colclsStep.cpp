@@ -162,8 +162,10 @@ StepLine* colclsStep::addLine(int32_t row)
     if (slotOfRow(row) >= 0)
         return nullptr;
     if (row >= 1 && row <= kRows) {
-        if (!rows_)
+        if (!rows_) {
             rows_ = std::make_shared<Rows>();
+            order_.reserve(kRows);
+        }
         const int32_t slot = row - 1;
         present_[static_cast<size_t>(slot)] = true;
         order_.push_back(slot);
