@@ -17,7 +17,7 @@ template <typename V>
 void addUnique(QHash<QString, V>& dictionary, const QString& key, const V& value)
 {
     if (dictionary.contains(key))
-        throw platform::RuntimeError(457);
+        throw platform::RuntimeError(platform::errDuplicateKey);
     dictionary.insert(key, value);
 }
 

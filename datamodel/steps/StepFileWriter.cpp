@@ -97,7 +97,7 @@ QByteArray currentStepFile(const QString& path)
         throw platform::RuntimeError(platform::errFileNotFound);
     QByteArray content = readStepFile(path);
     if (content.size() != kFileSize)
-        throw platform::RuntimeError(59); // Bad record length
+        throw platform::RuntimeError(platform::errBadRecordLength);
     return content;
 }
 

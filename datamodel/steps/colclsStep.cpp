@@ -13,12 +13,6 @@
 
 namespace Telva27 {
 
-namespace {
-
-constexpr int kDuplicateKey = 457;
-
-} // namespace
-
 colclsStep::colclsStep() : method_(std::make_unique<Ostrel7::clsMethod>()) {}
 
 colclsStep::~colclsStep() = default;
@@ -31,7 +25,7 @@ std::shared_ptr<clsStepOut> colclsStep::Add(int32_t lngrow, int32_t intKino, int
         const auto kino = narrowOrOverflow<int16_t>(intKino);
         StepLine* line = addLine(lngrow);
         if (!line)
-            throw platform::RuntimeError(kDuplicateKey);
+            throw platform::RuntimeError(platform::errDuplicateKey);
         line->row = lngrow;
         line->kino = kino;
         line->logic = eLogic;

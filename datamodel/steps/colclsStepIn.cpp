@@ -7,7 +7,6 @@ namespace Telva27 {
 namespace {
 
 constexpr int32_t kInline = 8;
-constexpr int kDuplicateKey = 457;
 
 } // namespace
 
@@ -25,7 +24,7 @@ std::shared_ptr<clsStepIn> colclsStepIn::Add(int32_t lngblock, int32_t lngKino, 
 {
     const auto jyotai = narrowOrOverflow<uint8_t>(bytJyotai);
     if (slotOfBlock(lngblock) >= 0)
-        throw platform::RuntimeError(kDuplicateKey);
+        throw platform::RuntimeError(platform::errDuplicateKey);
     if (!store_)
         store_ = std::make_shared<Store>();
     const int32_t index = store_->used;
