@@ -1,89 +1,241 @@
-// The parameter model on the demo controller against plain file I/O of the
-// same bytes: reading the four Set files, reading an STD and USR table pair,
-// and saving USR into an eight-table file.
+// The parameter model against plain file I/O of the same bytes: reading the
+// four Set files, reading an STD and USR table pair, and saving USR into an
+// eight-table file; on the demo controller and on made-up controllers of
+// 1,000 and 4,000 parameters.
+//
+// "<task>/floor" measures what the design asks of any reader: building the
+// groups, parameters and choices from fields already split and converted. Its
+// ratio to raw I/O is the least the model's ratio can be.
 
 #include "DemoFiles.h"
 #include "RatioMain.h"
 
+#include "datamodel/io/SetTextFile.h"
 #include "datamodel/parameters/colclsFunction.h"
+#include "platform/Cp932.h"
+#include "platform/Folders.h"
+#include "platform/Trim.h"
+#include "platform/Val.h"
+
+#include <QDir>
+
+#include <vector>
 
 using namespace benchsupport;
 
 namespace {
 
-const auto kSetFiles = {"Set01.e", "Set02.e", "Set03.e", "Set10.e"};
+// The files of one controller: where its Set files lie and its tables.
+struct Controller {
+    QString folder;
+    QString stdTable;
+    QString usrTable;
+    QString stg;
+    QString sek;
 
-std::unique_ptr<Telva27::colclsFunction> loadedModel()
+    QString setFile(const QString& name) const { return QDir(folder).filePath(name); }
+};
+
+Controller demoController()
 {
-    installSetFiles(kSetFiles);
+    installSetFiles({"Set01.e", "Set02.e", "Set03.e", "Set10.e"});
+    return {scratchFolder(), demo("DEMO_STD.etb"), demo("DEMO_USR.etb"), demo("DEMO.stg"), demo("DEMO.SEK")};
+}
+
+Controller generated(int parameters)
+{
+    const GeneratedController& c = GeneratedController::parameters(parameters);
+    return {c.path("."), c.path("STD.etb"), c.path("USR.etb"), c.path("USR.stg"), c.path("USR.SEK")};
+}
+
+// The demo controller is size 0.
+Controller controller(int size) { return size == 0 ? demoController() : generated(size); }
+
+std::unique_ptr<Telva27::colclsFunction> loadedModel(const Controller& c)
+{
+    platform::folders::setLibraryFolderForTesting(c.folder);
     auto model = std::make_unique<Telva27::colclsFunction>();
-    model->ReadSet01e();
-    model->ReadSet02e();
-    model->ReadSet03e();
-    model->ReadSet10e();
+    if (!model->ReadSet01e() || !model->ReadSet02e() || !model->ReadSet03e() || !model->ReadSet10e())
+        throw std::runtime_error("the Set files were not read");
     return model;
 }
 
-void SetFiles_raw(benchmark::State& state)
+void SetFiles_raw(benchmark::State& state, int size)
 {
-    installSetFiles(kSetFiles);
+    const Controller c = controller(size);
     for (auto _ : state)
-        for (const char* name : kSetFiles)
-            benchmark::DoNotOptimize(readRaw(scratch(name)));
+        for (const QString& name : GeneratedController::parameterSetFiles())
+            benchmark::DoNotOptimize(readRaw(c.setFile(name)));
 }
 
-void SetFiles_model(benchmark::State& state)
+void SetFiles_model(benchmark::State& state, int size)
 {
+    const Controller c = controller(size);
     for (auto _ : state)
-        benchmark::DoNotOptimize(loadedModel());
+        benchmark::DoNotOptimize(loadedModel(c));
 }
 
-void ReadStdUsr_raw(benchmark::State& state)
+// ---- the floor: the model's objects from fields already split ---------------
+
+struct SplitFile {
+    QString text;
+    std::vector<Telva27::SetTextFile::Fields> records;
+};
+
+SplitFile split(const QString& path)
 {
+    SplitFile file{platform::cp932::decode(readRaw(path)), {}};
+    for (QStringView line : QStringView(file.text).split(u"\r\n", Qt::SkipEmptyParts))
+        file.records.push_back(Telva27::SetTextFile::fields(line, 1));
+    return file;
+}
+
+struct SplitParameter {
+    QStringView fields[8];
+    int32_t ramAddress;
+    uint8_t bit;
+    uint8_t dataRam;
+};
+
+struct SplitChoice {
+    QStringView group, digital, selection, description;
+    int32_t value;
+};
+
+void buildModel(const SplitFile& groups, const std::vector<SplitParameter>& parameters,
+                const std::vector<SplitChoice>& choices, const SplitFile& hidden)
+{
+    Telva27::colclsFunction model;
+    for (const auto& f : groups.records)
+        model.Add(f[0].toString(), f[1].toString());
+    std::shared_ptr<Telva27::colclsDigital> items;
+    QStringView itemsGroup;
+    for (const SplitParameter& p : parameters) {
+        if (p.fields[1] != itemsGroup) {
+            itemsGroup = p.fields[1];
+            items = model.Item(itemsGroup.toString())->Items();
+        }
+        auto d = std::make_shared<Telva27::clsDigital>();
+        d->setKinoNO(p.fields[0].toString());
+        d->setDigital(p.fields[2].toString());
+        d->setInputMethod(p.fields[3].toString());
+        d->setUnit(p.fields[4].toString());
+        d->setMin(p.fields[5].toString());
+        d->setMax(p.fields[6].toString());
+        d->setAdvice(p.fields[7].toString());
+        d->setRamAddress(p.ramAddress);
+        d->setBit(p.bit);
+        d->setDataRam(p.dataRam);
+        d->setAllowEdit(true);
+        items->KeyedCollection::Add(d, d->Digital());
+    }
+    std::shared_ptr<Telva27::clsDigital> digital;
+    QStringView digitalName;
+    for (const SplitChoice& c : choices) {
+        if (c.digital != digitalName) {
+            digitalName = c.digital;
+            digital = model.Item(c.group.toString())->Items()->Item(c.digital.toString());
+        }
+        QString description = c.description.toString();
+        description.replace(QLatin1String("<RETURN>"), QLatin1String("\r\n"));
+        digital->AddSelection(c.selection.toString(), c.value, description);
+    }
+    for (const auto& f : hidden.records)
+        if (const QString name = platform::Trim(f[0]); !name.startsWith(u';'))
+            model.Delete_Digital(name);
+    benchmark::DoNotOptimize(model.Count());
+}
+
+void SetFilesFloor(benchmark::State& state, int size)
+{
+    const Controller c = controller(size);
+    const SplitFile groups = split(c.setFile("Set01.e"));
+    const SplitFile parameterFile = split(c.setFile("Set02.e"));
+    const SplitFile choiceFile = split(c.setFile("Set03.e"));
+    const SplitFile hidden = split(c.setFile("Set10.e"));
+    std::vector<SplitParameter> parameters;
+    for (const auto& f : parameterFile.records)
+        parameters.push_back({{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]},
+                              platform::ValAs<int32_t>(f[8]),
+                              platform::ValAs<uint8_t>(f[9]),
+                              platform::ValAs<uint8_t>(f[10])});
+    std::vector<SplitChoice> choices;
+    for (const auto& f : choiceFile.records)
+        choices.push_back({f[0], f[1], f[2], f[4], platform::ValAs<int32_t>(f[3])});
+    for (auto _ : state)
+        buildModel(groups, parameters, choices, hidden);
+}
+
+// ---- tables -------------------------------------------------------------------
+
+void ReadStdUsr_raw(benchmark::State& state, int size)
+{
+    const Controller c = controller(size);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(readRaw(demo("DEMO_STD.etb")));
-        benchmark::DoNotOptimize(readRaw(demo("DEMO_USR.etb")));
+        benchmark::DoNotOptimize(readRaw(c.stdTable));
+        benchmark::DoNotOptimize(readRaw(c.usrTable));
     }
 }
 
-void ReadStdUsr_model(benchmark::State& state)
+void ReadStdUsr_model(benchmark::State& state, int size)
 {
-    auto model = loadedModel();
+    const Controller c = controller(size);
+    auto model = loadedModel(c);
     for (auto _ : state) {
-        if (!model->ReadData(Telva27::eSTD, demo("DEMO_STD.etb"), 1, QString()) ||
-            !model->ReadData(Telva27::eUSR, demo("DEMO_USR.etb"), 1, QString()))
+        if (!model->ReadData(Telva27::eSTD, c.stdTable, 1, QString()) ||
+            !model->ReadData(Telva27::eUSR, c.usrTable, 1, QString()))
             state.SkipWithError("read failed");
     }
 }
 
-void SaveIntoStg_raw(benchmark::State& state)
+void SaveIntoStg_raw(benchmark::State& state, int size)
 {
+    const Controller c = controller(size);
     for (auto _ : state)
-        writeRaw(scratch("raw.tmp"), readRaw(demo("DEMO.stg")));
+        writeRaw(scratch("raw.tmp"), readRaw(c.stg));
 }
 
-void SaveIntoStg_model(benchmark::State& state)
+void SaveIntoStg_model(benchmark::State& state, int size)
 {
-    auto model = loadedModel();
-    if (!model->ReadData(Telva27::eUSR, demo("DEMO.stg"), 2 * 8192 + 1, demo("DEMO.SEK")))
+    const Controller c = controller(size);
+    auto model = loadedModel(c);
+    if (!model->ReadData(Telva27::eUSR, c.stg, 2 * 8192 + 1, c.sek))
         state.SkipWithError("read failed");
     for (auto _ : state) {
-        if (!model->SaveData(Telva27::eSTG, scratch("eusr2.tmp"), 2 * 8192 + 1, Telva27::eSTG, demo("DEMO.stg")))
+        if (!model->SaveData(Telva27::eSTG, scratch("eusr2.tmp"), 2 * 8192 + 1, Telva27::eSTG, c.stg))
             state.SkipWithError("save failed");
     }
 }
 
 const bool goals = [] {
-    for (const char* task : {"SetFiles", "ReadStdUsr", "SaveIntoStg"})
+    for (const char* task : {"SetFiles/demo", "SetFiles/1000", "SetFiles/4000", "ReadStdUsr/demo", "ReadStdUsr/4000",
+                             "SaveIntoStg/demo", "SaveIntoStg/4000"})
         setGoal(task, 10);
     return true;
 }();
 
-} // namespace
+using Run = void (*)(benchmark::State&, int);
 
-BENCHMARK(SetFiles_raw)->Name("SetFiles/raw");
-BENCHMARK(SetFiles_model)->Name("SetFiles/model");
-BENCHMARK(ReadStdUsr_raw)->Name("ReadStdUsr/raw");
-BENCHMARK(ReadStdUsr_model)->Name("ReadStdUsr/model");
-BENCHMARK(SaveIntoStg_raw)->Name("SaveIntoStg/raw");
-BENCHMARK(SaveIntoStg_model)->Name("SaveIntoStg/model");
+// Registers "<task>/<size>/<part>" for each size ("demo" for 0).
+void sizes(std::initializer_list<int> counts, const char* task, const char* part, Run run)
+{
+    for (int count : counts) {
+        const std::string size = count == 0 ? "demo" : std::to_string(count);
+        benchmark::RegisterBenchmark((std::string(task) + "/" + size + "/" + part).c_str(),
+                                     [run, count](benchmark::State& state) { run(state, count); });
+    }
+}
+
+const bool registered = [] {
+    sizes({0, 1000, 4000}, "SetFiles", "raw", SetFiles_raw);
+    sizes({0, 1000, 4000}, "SetFiles", "model", SetFiles_model);
+    sizes({0, 1000, 4000}, "SetFiles", "floor/raw", SetFiles_raw);
+    sizes({0, 1000, 4000}, "SetFiles", "floor/model", SetFilesFloor);
+    sizes({0, 4000}, "ReadStdUsr", "raw", ReadStdUsr_raw);
+    sizes({0, 4000}, "ReadStdUsr", "model", ReadStdUsr_model);
+    sizes({0, 4000}, "SaveIntoStg", "raw", SaveIntoStg_raw);
+    sizes({0, 4000}, "SaveIntoStg", "model", SaveIntoStg_model);
+    return true;
+}();
+
+} // namespace

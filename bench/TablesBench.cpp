@@ -1,16 +1,42 @@
-// The customize pins and the two feed-pitch tables of the demo controller
-// against plain file I/O of the same bytes: reading them out of the user
-// table, and writing them into the new user file as a save does.
+// The customize pins and the two feed-pitch tables against plain file I/O of
+// the same bytes: reading the pin definitions (Set04.e, Set05.e), reading the
+// pins and pitches out of the user table, and writing them into the new user
+// file as a save does; on the demo controller and on a made-up controller of
+// 1,000 pins.
 
 #include "DemoFiles.h"
 #include "RatioMain.h"
 
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/okuri/colclsOkuri.h"
+#include "platform/Folders.h"
+
+#include <memory>
+#include <string>
 
 using namespace benchsupport;
 
 namespace {
+
+// The files of one controller, made the library folder: its Set04.e and
+// Set05.e and its user table.
+struct Controller {
+    QString set04;
+    QString set05;
+    QString usrTable;
+};
+
+// The demo controller is size 0.
+Controller controller(int size)
+{
+    if (size == 0) {
+        installSetFiles({"Set04.e", "Set05.e"});
+        return {scratch("Set04.e"), scratch("Set05.e"), demo("DEMO_USR.etb")};
+    }
+    const GeneratedController& c = GeneratedController::pins(size);
+    c.install();
+    return {c.path("Set04.e"), c.path("Set05.e"), c.path("USR.etb")};
+}
 
 struct TableModels {
     Telva27::colclsCustom pins;
@@ -18,12 +44,23 @@ struct TableModels {
     Telva27::colclsOkuri y;
 };
 
+void readDefinitions(Telva27::colclsCustom& pins)
+{
+    if (!pins.ReadSet04e() || !pins.ReadSet05e())
+        throw std::runtime_error("the pin definitions were not read");
+}
+
+std::unique_ptr<Telva27::colclsCustom> readPins()
+{
+    auto pins = std::make_unique<Telva27::colclsCustom>();
+    readDefinitions(*pins);
+    return pins;
+}
+
 std::unique_ptr<TableModels> loadedModels()
 {
-    installSetFiles({"Set04.e", "Set05.e"});
     auto models = std::make_unique<TableModels>();
-    models->pins.ReadSet04e();
-    models->pins.ReadSet05e();
+    readDefinitions(models->pins);
     return models;
 }
 
@@ -32,35 +69,55 @@ bool readTable(TableModels& m, const QString& file)
     return m.pins.ReadData(file, 1) && m.x.ReadData(file, 1 + 512) && m.y.ReadData(file, 1 + 640);
 }
 
-void ReadPinsAndPitches_raw(benchmark::State& state)
+void PinFiles_raw(benchmark::State& state, int size)
 {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readRaw(demo("DEMO_USR.etb")));
+    const Controller c = controller(size);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readRaw(c.set04));
+        benchmark::DoNotOptimize(readRaw(c.set05));
+    }
 }
 
-void ReadPinsAndPitches_model(benchmark::State& state)
+void PinFiles_model(benchmark::State& state, int size)
 {
+    controller(size);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readPins());
+}
+
+void ReadPinsAndPitches_raw(benchmark::State& state, int size)
+{
+    const Controller c = controller(size);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readRaw(c.usrTable));
+}
+
+void ReadPinsAndPitches_model(benchmark::State& state, int size)
+{
+    const Controller c = controller(size);
     auto models = loadedModels();
     for (auto _ : state)
-        if (!readTable(*models, demo("DEMO_USR.etb")))
+        if (!readTable(*models, c.usrTable))
             state.SkipWithError("read failed");
 }
 
-void SavePinsAndPitches_raw(benchmark::State& state)
+void SavePinsAndPitches_raw(benchmark::State& state, int size)
 {
-    const QByteArray table = readRaw(demo("DEMO_USR.etb"));
+    const Controller c = controller(size);
+    const QByteArray table = readRaw(c.usrTable);
     for (auto _ : state) {
         writeRaw(scratch("raw.tmp"), table);
         benchmark::DoNotOptimize(readRaw(scratch("raw.tmp")));
     }
 }
 
-void SavePinsAndPitches_model(benchmark::State& state)
+void SavePinsAndPitches_model(benchmark::State& state, int size)
 {
+    const Controller c = controller(size);
     auto models = loadedModels();
-    if (!readTable(*models, demo("DEMO_USR.etb")))
+    if (!readTable(*models, c.usrTable))
         state.SkipWithError("read failed");
-    const QByteArray table = readRaw(demo("DEMO_USR.etb"));
+    const QByteArray table = readRaw(c.usrTable);
     for (auto _ : state) {
         // The parameter save has made the new file; the pins and pitches go into it.
         writeRaw(scratch("eusr2.tmp"), table);
@@ -72,10 +129,25 @@ void SavePinsAndPitches_model(benchmark::State& state)
     }
 }
 
+using Run = void (*)(benchmark::State&, int);
+
+// Registers "<task>/<size>/raw" and "<task>/<size>/model" for each size
+// ("demo" for 0), with the goal for each task.
+void sizes(std::initializer_list<int> counts, const char* task, Run raw, Run model)
+{
+    for (int count : counts) {
+        const std::string name = std::string(task) + "/" + (count == 0 ? "demo" : std::to_string(count));
+        benchmark::RegisterBenchmark((name + "/raw").c_str(), [raw, count](benchmark::State& s) { raw(s, count); });
+        benchmark::RegisterBenchmark((name + "/model").c_str(), [model, count](benchmark::State& s) { model(s, count); });
+        setGoal(name.c_str(), 10);
+    }
+}
+
+const bool registered = [] {
+    sizes({0, 1000}, "PinFiles", PinFiles_raw, PinFiles_model);
+    sizes({0, 1000}, "ReadPinsAndPitches", ReadPinsAndPitches_raw, ReadPinsAndPitches_model);
+    sizes({0, 1000}, "SavePinsAndPitches", SavePinsAndPitches_raw, SavePinsAndPitches_model);
+    return true;
+}();
 
 } // namespace
-
-BENCHMARK(ReadPinsAndPitches_raw)->Name("ReadPinsAndPitches/raw");
-BENCHMARK(ReadPinsAndPitches_model)->Name("ReadPinsAndPitches/model");
-BENCHMARK(SavePinsAndPitches_raw)->Name("SavePinsAndPitches/raw");
-BENCHMARK(SavePinsAndPitches_model)->Name("SavePinsAndPitches/model");
