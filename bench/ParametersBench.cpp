@@ -75,54 +75,82 @@ void SetFiles_model(benchmark::State& state, int size)
         benchmark::DoNotOptimize(loadedModel(c));
 }
 
-// ---- the floor: the model's objects from fields already split ---------------
+// ---- the floor: the model's objects from fields already split -------------
 
-struct SplitFile {
-    QString text;
-    std::vector<Telva27::SetTextFile::Fields> records;
-};
-
-SplitFile split(const QString& path)
+// A Set file split into records of fields, each field a string of its own.
+std::vector<std::vector<QString>> split(const QString& path)
 {
-    SplitFile file{platform::cp932::decode(readRaw(path)), {}};
-    for (QStringView line : QStringView(file.text).split(u"\r\n", Qt::SkipEmptyParts))
-        file.records.push_back(Telva27::SetTextFile::fields(line, 1));
-    return file;
+    std::vector<std::vector<QString>> records;
+    const QString text = platform::cp932::decode(readRaw(path));
+    for (QStringView line : QStringView(text).split(u"\r\n", Qt::SkipEmptyParts)) {
+        std::vector<QString> fields;
+        for (QStringView field : line.split(u'\t'))
+            fields.push_back(field.toString());
+        records.push_back(std::move(fields));
+    }
+    return records;
 }
 
 struct SplitParameter {
-    QStringView fields[8];
+    QString group;
+    QString fields[7]; // kind, name, input method, unit, min, max, advice
     int32_t ramAddress;
     uint8_t bit;
     uint8_t dataRam;
 };
 
 struct SplitChoice {
-    QStringView group, digital, selection, description;
+    QString group, digital, selection, description;
     int32_t value;
 };
 
-void buildModel(const SplitFile& groups, const std::vector<SplitParameter>& parameters,
-                const std::vector<SplitChoice>& choices, const SplitFile& hidden)
+struct SplitFiles {
+    std::vector<std::vector<QString>> groups;
+    std::vector<SplitParameter> parameters;
+    std::vector<SplitChoice> choices;
+    std::vector<QString> hidden;
+};
+
+SplitFiles splitFiles(const Controller& c)
+{
+    SplitFiles s;
+    s.groups = split(c.setFile("Set01.e"));
+    for (const auto& f : split(c.setFile("Set02.e")))
+        s.parameters.push_back({f[1],
+                                {f[0], f[2], f[3], f[4], f[5], f[6], f[7]},
+                                platform::ValAs<int32_t>(f[8]),
+                                platform::ValAs<uint8_t>(f[9]),
+                                platform::ValAs<uint8_t>(f[10])});
+    for (const auto& f : split(c.setFile("Set03.e")))
+        s.choices.push_back({f[0], f[1], f[2], QString(f[4]).replace("<RETURN>", "\r\n"), platform::ValAs<int32_t>(f[3])});
+    for (const auto& f : split(c.setFile("Set10.e")))
+        if (const QString name = platform::Trim(f[0]); !name.startsWith(u';'))
+            s.hidden.push_back(name);
+    return s;
+}
+
+// The groups, their parameters with their choices, and two parameters hidden;
+// each group and parameter looked up once.
+void buildModel(const SplitFiles& s)
 {
     Telva27::colclsFunction model;
-    for (const auto& f : groups.records)
-        model.Add(f[0].toString(), f[1].toString());
+    for (const auto& f : s.groups)
+        model.Add(f[0], f[1]);
     std::shared_ptr<Telva27::colclsDigital> items;
-    QStringView itemsGroup;
-    for (const SplitParameter& p : parameters) {
-        if (p.fields[1] != itemsGroup) {
-            itemsGroup = p.fields[1];
-            items = model.Item(itemsGroup.toString())->Items();
+    const QString* group = nullptr;
+    for (const SplitParameter& p : s.parameters) {
+        if (!group || p.group != *group) {
+            items = model.Item(p.group)->Items();
+            group = &p.group;
         }
         auto d = std::make_shared<Telva27::clsDigital>();
-        d->setKinoNO(p.fields[0].toString());
-        d->setDigital(p.fields[2].toString());
-        d->setInputMethod(p.fields[3].toString());
-        d->setUnit(p.fields[4].toString());
-        d->setMin(p.fields[5].toString());
-        d->setMax(p.fields[6].toString());
-        d->setAdvice(p.fields[7].toString());
+        d->setKinoNO(p.fields[0]);
+        d->setDigital(p.fields[1]);
+        d->setInputMethod(p.fields[2]);
+        d->setUnit(p.fields[3]);
+        d->setMin(p.fields[4]);
+        d->setMax(p.fields[5]);
+        d->setAdvice(p.fields[6]);
         d->setRamAddress(p.ramAddress);
         d->setBit(p.bit);
         d->setDataRam(p.dataRam);
@@ -130,40 +158,21 @@ void buildModel(const SplitFile& groups, const std::vector<SplitParameter>& para
         items->KeyedCollection::Add(d, d->Digital());
     }
     std::shared_ptr<Telva27::clsDigital> digital;
-    QStringView digitalName;
-    for (const SplitChoice& c : choices) {
-        if (c.digital != digitalName) {
-            digitalName = c.digital;
-            digital = model.Item(c.group.toString())->Items()->Item(c.digital.toString());
-        }
-        QString description = c.description.toString();
-        description.replace(QLatin1String("<RETURN>"), QLatin1String("\r\n"));
-        digital->AddSelection(c.selection.toString(), c.value, description);
+    for (const SplitChoice& c : s.choices) {
+        if (!digital || digital->Digital() != c.digital)
+            digital = model.Item(c.group)->Items()->Item(c.digital);
+        digital->AddSelection(c.selection, c.value, c.description);
     }
-    for (const auto& f : hidden.records)
-        if (const QString name = platform::Trim(f[0]); !name.startsWith(u';'))
-            model.Delete_Digital(name);
+    for (const QString& name : s.hidden)
+        model.Delete_Digital(name);
     benchmark::DoNotOptimize(model.Count());
 }
 
 void SetFilesFloor(benchmark::State& state, int size)
 {
-    const Controller c = controller(size);
-    const SplitFile groups = split(c.setFile("Set01.e"));
-    const SplitFile parameterFile = split(c.setFile("Set02.e"));
-    const SplitFile choiceFile = split(c.setFile("Set03.e"));
-    const SplitFile hidden = split(c.setFile("Set10.e"));
-    std::vector<SplitParameter> parameters;
-    for (const auto& f : parameterFile.records)
-        parameters.push_back({{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]},
-                              platform::ValAs<int32_t>(f[8]),
-                              platform::ValAs<uint8_t>(f[9]),
-                              platform::ValAs<uint8_t>(f[10])});
-    std::vector<SplitChoice> choices;
-    for (const auto& f : choiceFile.records)
-        choices.push_back({f[0], f[1], f[2], f[4], platform::ValAs<int32_t>(f[3])});
+    const SplitFiles files = splitFiles(controller(size));
     for (auto _ : state)
-        buildModel(groups, parameters, choices, hidden);
+        buildModel(files);
 }
 
 // ---- tables -------------------------------------------------------------------

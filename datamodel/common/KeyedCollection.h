@@ -6,12 +6,12 @@
 
 #include "platform/RuntimeError.h"
 
-#include <QHash>
 #include <QString>
+#include <QStringView>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -23,34 +23,41 @@ public:
     using Ptr = std::shared_ptr<T>;
 
 private:
+    // The key is kept as given (shared, not copied) beside the hash of its
+    // folded form, which a search compares first.
     struct Entry {
-        QString folded;
+        QString key;
         Ptr item;
+        uint64_t hash;
     };
     using Entries = std::vector<Entry>;
 
 public:
     void Add(Ptr item, const QString& key)
     {
-        QString folded = fold(key);
-        if (find(folded) != nullptr)
+        const uint64_t hash = hashOf(key);
+        if (find(key, hash) != npos)
             throw platform::RuntimeError(457);
-        if (!index_.isEmpty() || items_.size() >= kIndexFrom)
-            indexed().insert(folded, item);
-        items_.push_back({std::move(folded), std::move(item)});
+        items_.push_back({key, std::move(item), hash});
+        if (!slots_.empty())
+            insertSlot(items_.size() - 1);
+        else if (items_.size() >= kIndexFrom)
+            rebuildIndex(items_.size());
     }
 
     Ptr Item(int32_t position) const { return items_.at(checked(position)).item; }
 
-    Ptr Item(const QString& key) const
+    Ptr Item(const QString& key) const { return Item(QStringView(key)); }
+    Ptr Item(QStringView key) const
     {
-        const Ptr* item = find(fold(key));
-        if (!item)
+        const size_t at = find(key, hashOf(key));
+        if (at == npos)
             throw platform::RuntimeError(platform::errInvalidCall);
-        return *item;
+        return items_[at].item;
     }
 
-    bool Contains(const QString& key) const { return find(fold(key)) != nullptr; }
+    bool Contains(const QString& key) const { return Contains(QStringView(key)); }
+    bool Contains(QStringView key) const { return find(key, hashOf(key)) != npos; }
 
     int32_t Count() const { return static_cast<int32_t>(items_.size()); }
 
@@ -58,20 +65,25 @@ public:
 
     void Remove(const QString& key)
     {
-        const QString folded = fold(key);
-        const auto it = std::find_if(items_.begin(), items_.end(), [&](const Entry& e) { return e.folded == folded; });
-        if (it == items_.end())
+        const size_t at = find(key, hashOf(key));
+        if (at == npos)
             throw platform::RuntimeError(platform::errInvalidCall);
-        erase(static_cast<size_t>(it - items_.begin()));
+        erase(at);
     }
 
     // Room for n items without reallocating, for collections filled in bulk.
-    void Reserve(int32_t n) { items_.reserve(static_cast<size_t>(n)); }
+    void Reserve(int32_t n)
+    {
+        const auto wanted = static_cast<size_t>(std::max(n, 0));
+        items_.reserve(wanted);
+        if (wanted >= kIndexFrom && slotsFor(wanted) > slots_.size())
+            rebuildIndex(wanted);
+    }
 
     void Clear()
     {
         items_.clear();
-        index_.clear();
+        slots_.clear();
     }
 
     // Range-for over the items in order.
@@ -94,50 +106,103 @@ public:
     const_iterator end() const { return const_iterator(items_.end()); }
 
 private:
-    // Small collections (most of the model's) are searched in order; a hash
-    // index is kept only once a collection grows past this size.
+    static constexpr size_t npos = static_cast<size_t>(-1);
+    // Small collections (most of the model's) are searched in order; an index
+    // of positions is kept only once a collection grows to this size.
     static constexpr size_t kIndexFrom = 32;
+    static constexpr uint32_t kEmptySlot = UINT32_MAX;
 
-    static bool isUpperAscii(QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; }
-
-    // The key in lower case; a key without capitals is shared, not copied.
-    static QString fold(const QString& key)
+    static char16_t folded(QChar c)
     {
-        if (std::none_of(key.begin(), key.end(), isUpperAscii))
-            return key;
-        QString folded = key;
-        for (QChar& c : folded)
-            if (isUpperAscii(c))
-                c = QChar(c.unicode() + 32);
-        return folded;
+        const char16_t u = c.unicode();
+        return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u + 32) : u;
     }
 
-    const Ptr* find(const QString& folded) const
+    static bool sameKey(QStringView a, QStringView b)
     {
-        if (!index_.isEmpty()) {
-            const auto it = index_.constFind(folded);
-            return it == index_.constEnd() ? nullptr : &it.value();
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (a[i] != b[i] && folded(a[i]) != folded(b[i]))
+                return false;
+        return true;
+    }
+
+    // FNV-1a over the folded key, spread over the top bits for the slot number.
+    static uint64_t hashOf(QStringView key)
+    {
+        uint64_t h = 14695981039346656037ull;
+        for (QChar c : key)
+            h = (h ^ folded(c)) * 1099511628211ull;
+        return h * 0x9E3779B97F4A7C15ull;
+    }
+
+    // Open addressing at most half full.
+    static size_t slotsFor(size_t items) { return std::bit_ceil(std::max<size_t>(items * 2, 64)); }
+
+    size_t firstSlot(uint64_t hash) const
+    {
+        return static_cast<size_t>(hash >> (64 - std::countr_zero(slots_.size())));
+    }
+
+    static bool matches(const Entry& e, QStringView key, uint64_t hash)
+    {
+        return e.hash == hash && sameKey(e.key, key);
+    }
+
+    size_t find(QStringView key, uint64_t hash) const
+    {
+        if (slots_.empty()) {
+            for (size_t i = 0; i < items_.size(); ++i)
+                if (matches(items_[i], key, hash))
+                    return i;
+            return npos;
         }
-        // Keys are short; a plain memory compare beats the library's general one.
-        const qsizetype bytes = folded.size() * qsizetype(sizeof(QChar));
-        for (const Entry& e : items_)
-            if (e.folded.size() == folded.size() && std::memcmp(e.folded.constData(), folded.constData(), bytes) == 0)
-                return &e.item;
-        return nullptr;
+        const size_t mask = slots_.size() - 1;
+        for (size_t s = firstSlot(hash);; s = (s + 1) & mask) {
+            const uint32_t at = slots_[s];
+            if (at == kEmptySlot)
+                return npos;
+            if (matches(items_[at], key, hash))
+                return at;
+        }
     }
 
-    QHash<QString, Ptr>& indexed()
+    // Indexes the item at `at`; the index grows when it would be over half full.
+    void insertSlot(size_t at)
     {
-        if (index_.isEmpty())
-            for (const Entry& e : items_)
-                index_.insert(e.folded, e.item);
-        return index_;
+        if (items_.size() * 2 > slots_.size())
+            rebuildIndex(items_.size());
+        else
+            place(at);
     }
 
+    // Indexes every item, with room for `room` items.
+    void rebuildIndex(size_t room)
+    {
+        slots_.assign(slotsFor(std::max(room, items_.size())), kEmptySlot);
+        for (size_t at = 0; at < items_.size(); ++at)
+            place(at);
+    }
+
+    void place(size_t at)
+    {
+        const size_t mask = slots_.size() - 1;
+        size_t s = firstSlot(items_[at].hash);
+        while (slots_[s] != kEmptySlot)
+            s = (s + 1) & mask;
+        slots_[s] = static_cast<uint32_t>(at);
+    }
+
+    // The positions after a removed item move down, so the index is made anew
+    // (as cheap as moving the items themselves).
     void erase(size_t at)
     {
-        index_.remove(items_[at].folded);
         items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
+        if (items_.size() < kIndexFrom)
+            slots_.clear();
+        else if (!slots_.empty())
+            rebuildIndex(items_.size());
     }
 
     size_t checked(int32_t position) const
@@ -148,7 +213,7 @@ private:
     }
 
     Entries items_;
-    QHash<QString, Ptr> index_;
+    std::vector<uint32_t> slots_;
 };
 
 } // namespace Telva27

@@ -11,19 +11,36 @@ SetTextFile::SetTextFile(const QString& path)
 {
     // CR and LF never occur inside a CP932 character, so the decoded text is
     // split where the bytes were. A lone CR ends a line as CR LF and LF do:
-    // taken as part of a line it would join every record into one.
+    // taken as part of a line it would join every record into one. Each line
+    // is found with two searches, the second for a lone CR inside it.
     const QStringView text(text_);
     qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
+    qsizetype end = -1; // the next LF (or the end of the text), found once for all lines before it
+    while (start < text.size()) {
+        if (end < start) {
+            end = text.indexOf(u'\n', start);
+            if (end < 0)
+                end = text.size();
+        }
+        const qsizetype cr = text.sliced(start, end - start).indexOf(u'\r');
+        if (cr >= 0 && start + cr + 1 < end) {
+            // A CR before the end of the line ends a line of its own.
+            lines_.append(text.sliced(start, cr));
+            start += cr + 1;
             continue;
-        lines_.append(text.mid(start, i - start));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+        }
+        lines_.append(text.sliced(start, (cr >= 0 ? start + cr : end) - start));
+        start = end + 1;
     }
-    if (start < text.size())
-        lines_.append(text.mid(start));
+}
+
+QString SetTextFile::shared(QStringView field)
+{
+    // The views are into text_, so they stay valid as keys while the file lives.
+    auto it = shared_.find(field);
+    if (it == shared_.end())
+        it = shared_.insert(field, field.toString());
+    return *it;
 }
 
 SetTextFile::Fields SetTextFile::fields(QStringView line, int minFields)

@@ -4,6 +4,7 @@
 // Lines and fields are views into the decoded text, so reading a file costs
 // one decode and no copy per field; they stay valid while the object lives.
 
+#include <QHash>
 #include <QList>
 #include <QVarLengthArray>
 #include <QString>
@@ -31,6 +32,11 @@ public:
     using Fields = QVarLengthArray<QStringView, 16>;
     static Fields fields(QStringView line, int minFields);
 
+    // A field's text, one string shared by every equal field of the file: for
+    // the fields whose texts repeat (kinds, units, limits, choice names), so
+    // that each distinct text is copied once.
+    QString shared(QStringView field);
+
     // A numeric field: its leading number rounded half to even and narrowed to
     // T; out of T's range is an error (Overflow).
     template <typename T>
@@ -42,6 +48,7 @@ public:
 private:
     QString text_;
     QList<QStringView> lines_;
+    QHash<QStringView, QString> shared_;
 };
 
 } // namespace Telva27

@@ -23,21 +23,41 @@ template <typename PerLine>
 bool readLines(colclsFunction& model, const char* file, const char* label, PerLine&& perLine)
 {
     return Ostrel7::trapped(model.method(), QLatin1String(label), [&] {
-        const SetTextFile text(setFilePath(file));
+        SetTextFile text(setFilePath(file));
         ParameterStage stage(model);
         for (QStringView line : text.lines())
-            if (!perLine(stage, line))
+            if (!perLine(stage, text, line))
                 return false;
         stage.commit();
         return true;
     });
 }
 
+// A description with each "<RETURN>" made a line break, in one pass: the
+// result is never longer than the field.
+QString descriptionOf(QStringView field)
+{
+    const QStringView mark = u"<RETURN>";
+    QString text(field.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < field.size();) {
+        if (field[i] == u'<' && field.sliced(i).startsWith(mark)) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+            i += mark.size();
+        } else {
+            *out++ = field[i++];
+        }
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
+
 } // namespace
 
 bool ParameterSetFiles::ReadSet01e()
 {
-    return readLines(model_, "Set01.e", "ReadSet01e", [&](ParameterStage& stage, QStringView line) {
+    return readLines(model_, "Set01.e", "ReadSet01e", [&](ParameterStage& stage, SetTextFile&, QStringView line) {
         const auto f = SetTextFile::fields(line, 2);
         stage.groups().Add(f[0].toString(), f[1].toString());
         return true;
@@ -46,35 +66,31 @@ bool ParameterSetFiles::ReadSet01e()
 
 bool ParameterSetFiles::ReadSet02e()
 {
-    return readLines(model_, "Set02.e", "ReadSet02e", [&](ParameterStage& stage, QStringView line) {
+    return readLines(model_, "Set02.e", "ReadSet02e", [&](ParameterStage& stage, SetTextFile& text, QStringView line) {
         const auto f = SetTextFile::fields(line, 11);
         const auto ramAddress = SetTextFile::number<int32_t>(f[8]);
         const auto bit = SetTextFile::number<uint8_t>(f[9]);
         const auto dataRam = SetTextFile::number<uint8_t>(f[10]);
-        stage.groups()
-            .Item(f[1].toString())
-            ->Items()
-            ->Add(f[0].toString(), f[2].toString(), f[3].toString(), f[4].toString(), f[5].toString(),
-                  f[6].toString(), f[7].toString(), QString::number(ramAddress), bit, dataRam);
+        stage.items(f[1]).Add(text.shared(f[0]), f[2].toString(), text.shared(f[3]), text.shared(f[4]),
+                              text.shared(f[5]), text.shared(f[6]), f[7].toString(), ramAddress, bit, dataRam);
         return true;
     });
 }
 
 bool ParameterSetFiles::ReadSet03e()
 {
-    return readLines(model_, "Set03.e", "ReadSet03e", [&](ParameterStage& stage, QStringView line) {
+    return readLines(model_, "Set03.e", "ReadSet03e", [&](ParameterStage& stage, SetTextFile& text, QStringView line) {
         const auto f = SetTextFile::fields(line, 5);
-        QString description = f[4].toString();
-        description.replace(QLatin1String("<RETURN>"), QLatin1String("\r\n"));
+        const QString description = descriptionOf(f[4]);
         const auto value = SetTextFile::number<int32_t>(f[3]);
-        stage.parameter(f[0].toString(), f[1].toString()).AddSelection(f[2].toString(), value, description);
+        stage.parameter(f[0], f[1]).AddSelection(text.shared(f[2]), value, description);
         return true;
     });
 }
 
 bool ParameterSetFiles::ReadSet10e()
 {
-    return readLines(model_, "Set10.e", "ReadSet10e", [&](ParameterStage& stage, QStringView line) {
+    return readLines(model_, "Set10.e", "ReadSet10e", [&](ParameterStage& stage, SetTextFile&, QStringView line) {
         const QString name = platform::Trim(line);
         if (name.startsWith(QLatin1Char(';')))
             return true;

@@ -7,22 +7,39 @@ namespace Telva27 {
 
 ParameterStage::ParameterStage(colclsFunction& model) : model_(model)
 {
+    groups_.Reserve(model_.Count());
     for (const auto& group : model_) {
         const auto staged = groups_.Add(group->FunctionName(), group->TOPKMK());
         *staged->Items() = *group->Items();
     }
 }
 
-clsDigital& ParameterStage::parameter(const QString& sFunctionName, const QString& sDigital)
+colclsDigital& ParameterStage::items(QStringView sFunctionName)
 {
-    const auto original = groups_.Item(sFunctionName)->Items()->Item(sDigital);
+    // Names are compared exactly here; one that differs only in letter case
+    // finds the same group through the lookup.
+    if (!group_ || group_->FunctionName() != sFunctionName)
+        group_ = groups_.Item(sFunctionName);
+    return *group_->Items();
+}
+
+clsDigital& ParameterStage::parameter(QStringView sFunctionName, QStringView sDigital)
+{
+    if (parameter_ && parameterGroup_ == group_.get() && group_->FunctionName() == sFunctionName &&
+        parameter_->original->Digital() == sDigital)
+        return parameter_->copy;
+    const auto original = items(sFunctionName).Item(sDigital);
     auto it = parameters_.find(original.get());
     if (it == parameters_.end()) {
-        StagedParameter staged{original, *original};
-        staged.copy.setSelections(std::make_shared<colclsSelection>(*original->Selections()));
+        StagedParameter staged{original, {}};
+        staged.copy.setDetailAdvice(original->DetailAdvice());
+        if (original->hasSelections())
+            staged.copy.setSelections(std::make_shared<colclsSelection>(*original->Selections()));
         it = parameters_.emplace(original.get(), std::move(staged)).first;
     }
-    return it->second.copy;
+    parameter_ = &it->second;
+    parameterGroup_ = group_.get();
+    return parameter_->copy;
 }
 
 void ParameterStage::commit()
@@ -38,9 +55,18 @@ void ParameterStage::commit()
     for (auto& entry : parameters_) {
         StagedParameter& staged = entry.second;
         staged.original->setDetailAdvice(staged.copy.DetailAdvice());
-        *staged.original->Selections() = std::move(*staged.copy.Selections());
+        if (!staged.copy.hasSelections())
+            continue;
+        // A parameter without choices so far takes the staged list itself.
+        if (staged.original->hasSelections())
+            *staged.original->Selections() = std::move(*staged.copy.Selections());
+        else
+            staged.original->setSelections(staged.copy.Selections());
     }
     parameters_.clear();
+    parameter_ = nullptr;
+    parameterGroup_ = nullptr;
+    group_.reset();
 }
 
 } // namespace Telva27

@@ -32,6 +32,8 @@ public:
     void setMaxRamAddress(int32_t v) { maxRamAddress_ = v; }
     // Created empty on first use and shared, never copied.
     std::shared_ptr<colclsSelection> Selections();
+    // Whether Selections() was ever asked for (or set), without creating it.
+    bool hasSelections() const { return selections_ != nullptr; }
     void setSelections(std::shared_ptr<colclsSelection> v) { selections_ = std::move(v); }
     const QString& Digital() const { return digital_; }
     void setDigital(const QString& v) { digital_ = v; }

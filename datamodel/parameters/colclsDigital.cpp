@@ -18,6 +18,15 @@ std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QSt
                                                const QString& sMax, const QString& sAdvice,
                                                const QString& lngRamAddress, uint8_t bytBit, uint8_t bytDataRam)
 {
+    return Add(sKinoNo, sDigital, sInputMethod, sUnit, sMin, sMax, sAdvice,
+               platform::toWhole<int32_t>(platform::NumberOf(lngRamAddress)), bytBit, bytDataRam);
+}
+
+std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QString& sDigital,
+                                               const QString& sInputMethod, const QString& sUnit, const QString& sMin,
+                                               const QString& sMax, const QString& sAdvice, int32_t lngRamAddress,
+                                               uint8_t bytBit, uint8_t bytDataRam)
+{
     auto item = std::make_shared<clsDigital>();
     item->setKinoNO(sKinoNo);
     item->setDigital(sDigital);
@@ -35,7 +44,7 @@ std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QSt
     } else {
         item->setAdvice(sAdvice);
     }
-    item->setRamAddress(platform::toWhole<int32_t>(platform::NumberOf(lngRamAddress)));
+    item->setRamAddress(lngRamAddress);
     item->setBit(bytBit);
     item->setDataRam(bytDataRam);
     item->setAllowEdit(true);

@@ -14,6 +14,11 @@ public:
                                     const QString& sUnit, const QString& sMin, const QString& sMax,
                                     const QString& sAdvice, const QString& lngRamAddress, uint8_t bytBit,
                                     uint8_t bytDataRam);
+    // The same with the RAM address already a number, as the Set file reader has it.
+    std::shared_ptr<clsDigital> Add(const QString& sKinoNo, const QString& sDigital, const QString& sInputMethod,
+                                    const QString& sUnit, const QString& sMin, const QString& sMax,
+                                    const QString& sAdvice, int32_t lngRamAddress, uint8_t bytBit,
+                                    uint8_t bytDataRam);
 };
 
 } // namespace Telva27

@@ -1,0 +1,71 @@
+#include "datamodel/io/SetTextFile.h"
+
+#include "platform/Folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using Telva27::SetTextFile;
+
+namespace {
+
+QString fileWith(const QByteArray& bytes)
+{
+    const QString path = QDir(platform::folders::libraryFolder()).filePath("SetText.e");
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    return path;
+}
+
+QStringList linesOf(const QByteArray& bytes)
+{
+    const SetTextFile text(fileWith(bytes));
+    QStringList lines;
+    for (QStringView line : text.lines())
+        lines << line.toString();
+    return lines;
+}
+
+} // namespace
+
+TEST(SetTextFile, EveryLineEndEndsALineAndOnlyOne)
+{
+    const struct {
+        QByteArray bytes;
+        QStringList lines;
+    } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},   // a lone CR, then CR LF
+        {"a\n\rb", {"a", "", "b"}},     // LF, then a lone CR
+        {"\r\n\r\n", {"", ""}},         // empty lines are kept
+        {"a\rb\rc\nd\re", {"a", "b", "c", "d", "e"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        EXPECT_EQ(linesOf(c.bytes), c.lines);
+    }
+}
+
+TEST(SetTextFile, LinesAreDecodedFromTheCodePage)
+{
+    // 0x83 0x5C is a katakana whose second byte is the ASCII backslash;
+    // a lead byte at the end of a line stands alone.
+    EXPECT_EQ(linesOf("\x83\x5C\t\x93\xFC\r\nx\x83\r\n"),
+              (QStringList{QString::fromUtf8("ソ\t入"), "x" + QString(QChar(0xF783))}));
+}
+
+TEST(SetTextFile, SharedFieldsAreOneString)
+{
+    SetTextFile text(fileWith("ms\tms\tMS\r\n"));
+    const auto f = SetTextFile::fields(text.lines().at(0), 3);
+    const QString first = text.shared(f[0]);
+    EXPECT_EQ(first, "ms");
+    EXPECT_TRUE(text.shared(f[1]).isSharedWith(first));
+    EXPECT_EQ(text.shared(f[2]), "MS"); // letter case is text
+}
