@@ -38,6 +38,9 @@ public:
         const uint64_t hash = hashOf(key);
         if (find(key, hash) != npos)
             throw platform::RuntimeError(457);
+        // Most collections hold a few items: room for four from the start.
+        if (items_.size() == items_.capacity())
+            items_.reserve(std::max<size_t>(4, items_.size() * 2));
         items_.push_back({key, std::move(item), hash});
         if (!slots_.empty())
             insertSlot(items_.size() - 1);

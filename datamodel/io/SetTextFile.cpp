@@ -4,6 +4,8 @@
 #include "platform/Cp932.h"
 #include "platform/RegularFile.h"
 
+#include <algorithm>
+
 namespace Telva27 {
 
 SetTextFile::SetTextFile(const QString& path)
@@ -36,11 +38,32 @@ SetTextFile::SetTextFile(const QString& path)
 
 QString SetTextFile::shared(QStringView field)
 {
-    // The views are into text_, so they stay valid as keys while the file lives.
-    auto it = shared_.find(field);
-    if (it == shared_.end())
-        it = shared_.insert(field, field.toString());
-    return *it;
+    // FNV-1a; a field's texts are few and short.
+    uint64_t hash = 14695981039346656037ull;
+    for (QChar c : field)
+        hash = (hash ^ c.unicode()) * 1099511628211ull;
+    if ((sharedCount_ + 1) * 2 > shared_.size()) {
+        std::vector<SharedText> grown(std::max<size_t>(64, shared_.size() * 2));
+        for (SharedText& entry : shared_)
+            if (!entry.text.isNull())
+                grown[slotOf(grown, entry.hash, entry.text)] = std::move(entry);
+        shared_ = std::move(grown);
+    }
+    SharedText& slot = shared_[slotOf(shared_, hash, field)];
+    if (slot.text.isNull()) {
+        // A null string marks a free slot, so an empty field is kept as an empty one.
+        slot = {hash, field.isEmpty() ? QString(QLatin1String("")) : field.toString()};
+        ++sharedCount_;
+    }
+    return slot.text;
+}
+
+size_t SetTextFile::slotOf(const std::vector<SharedText>& table, uint64_t hash, QStringView text)
+{
+    const size_t mask = table.size() - 1;
+    for (size_t s = (hash * 0x9E3779B97F4A7C15ull) >> 32 & mask;; s = (s + 1) & mask)
+        if (table[s].text.isNull() || (table[s].hash == hash && table[s].text == text))
+            return s;
 }
 
 SetTextFile::Fields SetTextFile::fields(QStringView line, int minFields)

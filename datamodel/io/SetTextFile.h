@@ -4,12 +4,12 @@
 // Lines and fields are views into the decoded text, so reading a file costs
 // one decode and no copy per field; they stay valid while the object lives.
 
-#include <QHash>
 #include <QList>
 #include <QVarLengthArray>
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <vector>
 
 #include "platform/Val.h"
 
@@ -48,7 +48,14 @@ public:
 private:
     QString text_;
     QList<QStringView> lines_;
-    QHash<QStringView, QString> shared_;
+    // The shared texts, by hash in a table at most half full.
+    struct SharedText {
+        uint64_t hash = 0;
+        QString text;
+    };
+    static size_t slotOf(const std::vector<SharedText>& table, uint64_t hash, QStringView text);
+    std::vector<SharedText> shared_;
+    size_t sharedCount_ = 0;
 };
 
 } // namespace Telva27

@@ -62,10 +62,19 @@ TEST(SetTextFile, LinesAreDecodedFromTheCodePage)
 
 TEST(SetTextFile, SharedFieldsAreOneString)
 {
-    SetTextFile text(fileWith("ms\tms\tMS\r\n"));
-    const auto f = SetTextFile::fields(text.lines().at(0), 3);
+    SetTextFile text(fileWith("ms\tms\tMS\t\t\r\n"));
+    const auto f = SetTextFile::fields(text.lines().at(0), 5);
     const QString first = text.shared(f[0]);
     EXPECT_EQ(first, "ms");
     EXPECT_TRUE(text.shared(f[1]).isSharedWith(first));
     EXPECT_EQ(text.shared(f[2]), "MS"); // letter case is text
+    EXPECT_TRUE(text.shared(f[3]).isEmpty());
+    EXPECT_TRUE(text.shared(f[4]).isEmpty());
+    // Enough texts to grow the table, each found again afterwards.
+    std::vector<QString> first200;
+    for (int i = 0; i < 200; ++i)
+        first200.push_back(text.shared(QString::number(i)));
+    for (int i = 0; i < 200; ++i)
+        EXPECT_TRUE(text.shared(QString::number(i)).isSharedWith(first200[i])) << i;
+    EXPECT_TRUE(text.shared(f[0]).isSharedWith(first));
 }
