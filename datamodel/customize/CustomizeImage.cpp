@@ -43,30 +43,30 @@ bool inTable(int32_t address) { return address >= 0 && address < CustomizeImage:
 
 } // namespace
 
-std::vector<Field> CustomizeImage::fieldsOf(const clsCustom& pin)
+CustomizeImage::Fields CustomizeImage::fieldsOf(const clsCustom& pin)
 {
-    std::vector<Field> fields = {
+    Fields fields = {
         {"Kino", pin.KinoRamAddress(), kWholeByte, true, &clsCustom::Kino, &clsCustom::setKino},
         {"Logic", pin.LogicRamAddress(), pin.LogicBit(), true, &clsCustom::Logic, &clsCustom::setLogic},
         {"Dosa", pin.DosaRamAddress(), pin.DosaBit(), true, &clsCustom::Dosa, &clsCustom::setDosa},
     };
     if (!pin.isOutputPin())
         return fields;
-    fields.push_back(
+    fields.append(
         {"OnDelay", pin.DosaRamAddress(), pin.DosaOnDelayBit(), true, &clsCustom::OnDelay, &clsCustom::setOnDelay});
-    fields.push_back({"OffDelay", pin.DosaRamAddress(), pin.DosaOffDelayBit(), true, &clsCustom::OffDelay,
+    fields.append({"OffDelay", pin.DosaRamAddress(), pin.DosaOffDelayBit(), true, &clsCustom::OffDelay,
                       &clsCustom::setOffDelay});
-    fields.push_back({"OnDelayTime", pin.OnDelayTimeRamAddress(), kWholeByte, true, &clsCustom::OnDelayTime,
+    fields.append({"OnDelayTime", pin.OnDelayTimeRamAddress(), kWholeByte, true, &clsCustom::OnDelayTime,
                       &clsCustom::setOnDelayTime});
-    fields.push_back({"OffDelayTime", pin.OffDelayTimeRamAddress(), kWholeByte, true, &clsCustom::OffDelayTime,
+    fields.append({"OffDelayTime", pin.OffDelayTimeRamAddress(), kWholeByte, true, &clsCustom::OffDelayTime,
                       &clsCustom::setOffDelayTime});
     if (pin.OutIsLack())
         return fields;
-    fields.push_back({"Chopping", pin.ChoppingRamAddress(), pin.ChoppingBit(), true, &clsCustom::Chopping,
+    fields.append({"Chopping", pin.ChoppingRamAddress(), pin.ChoppingBit(), true, &clsCustom::Chopping,
                       &clsCustom::setChopping});
-    fields.push_back({"ZenpaTime", pin.ZenpaTimeRamAddress(), kWholeByte, true, &clsCustom::ZenpaTime,
+    fields.append({"ZenpaTime", pin.ZenpaTimeRamAddress(), kWholeByte, true, &clsCustom::ZenpaTime,
                       &clsCustom::setZenpaTime});
-    fields.push_back({"Duty", pin.DutyRamAddress(), pin.DutyBit(), false, &clsCustom::Duty, &clsCustom::setDuty});
+    fields.append({"Duty", pin.DutyRamAddress(), pin.DutyBit(), false, &clsCustom::Duty, &clsCustom::setDuty});
     return fields;
 }
 

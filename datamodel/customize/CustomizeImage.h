@@ -7,8 +7,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVarLengthArray>
 #include <cstdint>
-#include <vector>
 
 namespace Telva27 {
 
@@ -33,8 +33,9 @@ public:
 
     // The fields a pin reads and writes: function code, logic and action for
     // every pin; the delays for an output pin; chopping, full-wave time and
-    // duty for an output pin that has them.
-    static std::vector<Field> fieldsOf(const clsCustom& pin);
+    // duty for an output pin that has them. At most ten, held in place.
+    using Fields = QVarLengthArray<Field, 10>;
+    static Fields fieldsOf(const clsCustom& pin);
 
     explicit CustomizeImage(const colclsCustom& pins) : pins_(pins) {}
 

@@ -38,11 +38,20 @@ public:
     QString shared(QStringView field);
 
     // A numeric field: its leading number rounded half to even and narrowed to
-    // T; out of T's range is an error (Overflow).
+    // T; out of T's range is an error (Overflow). A field of a few plain decimal
+    // digits, the usual one, is read directly.
     template <typename T>
     static T number(QStringView field)
     {
-        return platform::ValAs<T>(field);
+        if (field.isEmpty() || field.size() > 9)
+            return platform::ValAs<T>(field);
+        int32_t value = 0;
+        for (QChar c : field) {
+            if (c.unicode() < u'0' || c.unicode() > u'9')
+                return platform::ValAs<T>(field);
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        return platform::narrow<T>(value);
     }
 
 private:
