@@ -57,7 +57,10 @@ QString parameterLine(int i)
         return head + QStringLiteral("NUMBER\tms\t0\t60000\t%1\t%2\t0\t2\r\n").arg(advice).arg(base);
     if (k == 1)
         return head + QStringLiteral("NUMBER\tst\t0\t255\t%1\t&H%2\t0\t1\r\n").arg(advice).arg(base + 2, 0, 16);
-    return head + QStringLiteral("SELECTION\t-\t0\t1\t%1\t%2\t&H%3\t0\r\n").arg(advice).arg(base + 3).arg(1 << (k - 2), 0, 16);
+    return head + QStringLiteral("SELECTION\t-\t0\t1\t%1\t%2\t&H%3\t0\r\n")
+                      .arg(advice)
+                      .arg(base + 3)
+                      .arg(1 << (k - 2), 0, 16);
 }
 
 QString choiceLines(int i)
@@ -82,7 +85,8 @@ void writeParameterFiles(const QString& folder, int count)
     writeText(QDir(folder).filePath("Set01.e"), groups);
     writeText(QDir(folder).filePath("Set02.e"), parameters);
     writeText(QDir(folder).filePath("Set03.e"), choices);
-    writeText(QDir(folder).filePath("Set10.e"), "; hidden\r\n" + digital(count / 2) + "\r\n" + digital(count - 1) + "\r\n");
+    writeText(QDir(folder).filePath("Set10.e"),
+              "; hidden\r\n" + digital(count / 2) + "\r\n" + digital(count - 1) + "\r\n");
 }
 
 // Input pins take two bytes (function, then logic and action bits), output

@@ -122,7 +122,8 @@ SplitFiles splitFiles(const Controller& c)
                                 platform::ValAs<uint8_t>(f[9]),
                                 platform::ValAs<uint8_t>(f[10])});
     for (const auto& f : split(c.setFile("Set03.e")))
-        s.choices.push_back({f[0], f[1], f[2], QString(f[4]).replace("<RETURN>", "\r\n"), platform::ValAs<int32_t>(f[3])});
+        s.choices.push_back(
+            {f[0], f[1], f[2], QString(f[4]).replace("<RETURN>", "\r\n"), platform::ValAs<int32_t>(f[3])});
     for (const auto& f : split(c.setFile("Set10.e")))
         if (const QString name = platform::Trim(f[0]); !name.startsWith(u';'))
             s.hidden.push_back(name);

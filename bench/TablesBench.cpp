@@ -9,10 +9,14 @@
 
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/okuri/colclsOkuri.h"
+#include "platform/Cp932.h"
 #include "platform/Folders.h"
+#include "platform/Val.h"
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace benchsupport;
 
@@ -85,6 +89,44 @@ void PinFiles_model(benchmark::State& state, int size)
         benchmark::DoNotOptimize(readPins());
 }
 
+// The floor: the pins made from numbers already read, as the design asks of
+// any reader.
+struct SplitPin {
+    Telva27::ENUM_INOUT kind;
+    QString location;
+    int32_t values[14];
+};
+
+std::vector<SplitPin> splitPins(const Controller& c)
+{
+    std::vector<SplitPin> pins;
+    for (const auto& [path, kind] : {std::pair{c.set04, Telva27::eINPUT}, std::pair{c.set05, Telva27::eOUTPUT}}) {
+        const QString text = platform::cp932::decode(readRaw(path));
+        for (QStringView line : QStringView(text).split(u"\r\n", Qt::SkipEmptyParts)) {
+            const auto fields = line.split(u'\t');
+            SplitPin pin{kind, fields[0].toString(), {}};
+            for (qsizetype i = 1; i < fields.size() && i <= 14; ++i)
+                pin.values[i - 1] = platform::ValAs<int32_t>(fields[i]);
+            pins.push_back(pin);
+        }
+    }
+    return pins;
+}
+
+void PinFilesFloor(benchmark::State& state, int size)
+{
+    const std::vector<SplitPin> split = splitPins(controller(size));
+    for (auto _ : state) {
+        Telva27::colclsCustom pins;
+        for (const SplitPin& p : split) {
+            const int32_t* v = p.values;
+            pins.Add(p.kind, p.location, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11],
+                     v[12], v[13]);
+        }
+        benchmark::DoNotOptimize(pins.Count());
+    }
+}
+
 void ReadPinsAndPitches_raw(benchmark::State& state, int size)
 {
     const Controller c = controller(size);
@@ -131,20 +173,37 @@ void SavePinsAndPitches_model(benchmark::State& state, int size)
 
 using Run = void (*)(benchmark::State&, int);
 
+std::string taskName(const char* task, int count)
+{
+    return std::string(task) + "/" + (count == 0 ? "demo" : std::to_string(count));
+}
+
+void registerPair(const std::string& task, Run raw, Run model, int count)
+{
+    benchmark::RegisterBenchmark((task + "/raw").c_str(), [raw, count](benchmark::State& s) { raw(s, count); });
+    benchmark::RegisterBenchmark((task + "/model").c_str(), [model, count](benchmark::State& s) { model(s, count); });
+}
+
 // Registers "<task>/<size>/raw" and "<task>/<size>/model" for each size
 // ("demo" for 0), with the goal for each task.
 void sizes(std::initializer_list<int> counts, const char* task, Run raw, Run model)
 {
     for (int count : counts) {
-        const std::string name = std::string(task) + "/" + (count == 0 ? "demo" : std::to_string(count));
-        benchmark::RegisterBenchmark((name + "/raw").c_str(), [raw, count](benchmark::State& s) { raw(s, count); });
-        benchmark::RegisterBenchmark((name + "/model").c_str(), [model, count](benchmark::State& s) { model(s, count); });
-        setGoal(name.c_str(), 10);
+        registerPair(taskName(task, count), raw, model, count);
+        setGoal(taskName(task, count).c_str(), 10);
     }
+}
+
+// "<task>/<size>/floor" measures the floor against raw I/O in the same way.
+void floors(std::initializer_list<int> counts, const char* task, Run raw, Run floor)
+{
+    for (int count : counts)
+        registerPair(taskName(task, count) + "/floor", raw, floor, count);
 }
 
 const bool registered = [] {
     sizes({0, 1000}, "PinFiles", PinFiles_raw, PinFiles_model);
+    floors({0, 1000}, "PinFiles", PinFiles_raw, PinFilesFloor);
     sizes({0, 1000}, "ReadPinsAndPitches", ReadPinsAndPitches_raw, ReadPinsAndPitches_model);
     sizes({0, 1000}, "SavePinsAndPitches", SavePinsAndPitches_raw, SavePinsAndPitches_model);
     return true;

@@ -1,9 +1,9 @@
 #include "datamodel/io/SetTextFile.h"
 
+#include "TestFiles.h"
 #include "platform/Folders.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 using Telva27::SetTextFile;
@@ -13,9 +13,7 @@ namespace {
 QString fileWith(const QByteArray& bytes)
 {
     const QString path = QDir(platform::folders::libraryFolder()).filePath("SetText.e");
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
+    testsupport::writeFile(path, bytes);
     return path;
 }
 
