@@ -28,7 +28,7 @@ public:
         uint8_t mask;  // 0xFF for a whole byte; 0 owns nothing (always reads 0, holds only 0)
         bool shifted;  // held moved down to bit 0; Duty is held as its masked byte
         uint8_t (clsCustom::*get)() const;
-        void (clsCustom::*set)(uint8_t);
+        void (clsCustom::*set)(int64_t);
     };
 
     // The fields a pin reads and writes: function code, logic and action for

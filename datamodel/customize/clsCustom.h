@@ -2,7 +2,10 @@
 // One customizable connector pin: its function code and switches, and where
 // each of them lives in the setting table (byte address and bit mask).
 // Bit-field values are held shifted down to their plain number, except Duty,
-// which holds its masked byte as it stands in the table.
+// which holds its masked byte as it stands in the table. Byte properties take
+// any whole number and raise Overflow outside 0..255.
+
+#include "platform/Val.h"
 
 #include <QString>
 #include <cstdint>
@@ -29,30 +32,30 @@ public:
     void setOnDelayJ(const QString& v);
 
     uint8_t ZenpaTime() const { return zenpaTime_; }
-    void setZenpaTime(uint8_t v) { zenpaTime_ = v; }
+    void setZenpaTime(int64_t v) { zenpaTime_ = platform::narrow<uint8_t>(v); }
     uint8_t Duty() const { return duty_; }
-    void setDuty(uint8_t v) { duty_ = v; }
+    void setDuty(int64_t v) { duty_ = platform::narrow<uint8_t>(v); }
     uint8_t OffDelayTime() const { return offDelayTime_; }
-    void setOffDelayTime(uint8_t v) { offDelayTime_ = v; }
+    void setOffDelayTime(int64_t v) { offDelayTime_ = platform::narrow<uint8_t>(v); }
     uint8_t OnDelayTime() const { return onDelayTime_; }
-    void setOnDelayTime(uint8_t v) { onDelayTime_ = v; }
+    void setOnDelayTime(int64_t v) { onDelayTime_ = platform::narrow<uint8_t>(v); }
     uint8_t OffDelay() const { return offDelay_; }
-    void setOffDelay(uint8_t v) { offDelay_ = v; }
+    void setOffDelay(int64_t v) { offDelay_ = platform::narrow<uint8_t>(v); }
     uint8_t OnDelay() const { return onDelay_; }
-    void setOnDelay(uint8_t v) { onDelay_ = v; }
+    void setOnDelay(int64_t v) { onDelay_ = platform::narrow<uint8_t>(v); }
     uint8_t Dosa() const { return dosa_; }
-    void setDosa(uint8_t v) { dosa_ = v; }
+    void setDosa(int64_t v) { dosa_ = platform::narrow<uint8_t>(v); }
     uint8_t Chopping() const { return chopping_; }
-    void setChopping(uint8_t v) { chopping_ = v; }
+    void setChopping(int64_t v) { chopping_ = platform::narrow<uint8_t>(v); }
     uint8_t Logic() const { return logic_; }
-    void setLogic(uint8_t v) { logic_ = v; }
+    void setLogic(int64_t v) { logic_ = platform::narrow<uint8_t>(v); }
     uint8_t Kino() const { return kino_; }
-    void setKino(uint8_t v) { kino_ = v; }
+    void setKino(int64_t v) { kino_ = platform::narrow<uint8_t>(v); }
     const QString& Location() const { return location_; }
     void setLocation(const QString& v) { location_ = v; }
 
     uint8_t DutyBit() const { return dutyBit_; }
-    void setDutyBit(uint8_t v) { dutyBit_ = v; }
+    void setDutyBit(int64_t v) { dutyBit_ = platform::narrow<uint8_t>(v); }
     int32_t DutyRamAddress() const { return dutyRamAddress_; }
     void setDutyRamAddress(int32_t v) { dutyRamAddress_ = v; }
     int32_t ZenpaTimeRamAddress() const { return zenpaTimeRamAddress_; }
@@ -62,19 +65,19 @@ public:
     int32_t OnDelayTimeRamAddress() const { return onDelayTimeRamAddress_; }
     void setOnDelayTimeRamAddress(int32_t v) { onDelayTimeRamAddress_ = v; }
     uint8_t DosaOffDelayBit() const { return dosaOffDelayBit_; }
-    void setDosaOffDelayBit(uint8_t v) { dosaOffDelayBit_ = v; }
+    void setDosaOffDelayBit(int64_t v) { dosaOffDelayBit_ = platform::narrow<uint8_t>(v); }
     uint8_t DosaOnDelayBit() const { return dosaOnDelayBit_; }
-    void setDosaOnDelayBit(uint8_t v) { dosaOnDelayBit_ = v; }
+    void setDosaOnDelayBit(int64_t v) { dosaOnDelayBit_ = platform::narrow<uint8_t>(v); }
     uint8_t DosaBit() const { return dosaBit_; }
-    void setDosaBit(uint8_t v) { dosaBit_ = v; }
+    void setDosaBit(int64_t v) { dosaBit_ = platform::narrow<uint8_t>(v); }
     int32_t DosaRamAddress() const { return dosaRamAddress_; }
     void setDosaRamAddress(int32_t v) { dosaRamAddress_ = v; }
     uint8_t ChoppingBit() const { return choppingBit_; }
-    void setChoppingBit(uint8_t v) { choppingBit_ = v; }
+    void setChoppingBit(int64_t v) { choppingBit_ = platform::narrow<uint8_t>(v); }
     int32_t ChoppingRamAddress() const { return choppingRamAddress_; }
     void setChoppingRamAddress(int32_t v) { choppingRamAddress_ = v; }
     uint8_t LogicBit() const { return logicBit_; }
-    void setLogicBit(uint8_t v) { logicBit_ = v; }
+    void setLogicBit(int64_t v) { logicBit_ = platform::narrow<uint8_t>(v); }
     int32_t LogicRamAddress() const { return logicRamAddress_; }
     void setLogicRamAddress(int32_t v) { logicRamAddress_ = v; }
     int32_t KinoRamAddress() const { return kinoRamAddress_; }

@@ -5,6 +5,7 @@
 #include "datamodel/reports/CustomizeReport.h"
 #include "platform/Folders.h"
 #include "platform/RuntimeError.h"
+#include "platform/Val.h"
 #include "resource/clsResource.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
@@ -75,14 +76,18 @@ QString colclsCustom::GetDutyInfo2(int32_t LIndex) const
 }
 
 std::shared_ptr<clsCustom> colclsCustom::Add(ENUM_INOUT eINOUT, const QString& sLocation, int32_t lngKinoRamAddress,
-                                             int32_t lngLogicRamAddress, uint8_t bytLogicBit,
-                                             int32_t lngDosaRamAddress, uint8_t bytDosaBit,
-                                             uint8_t bytDosaOnDelayBit, uint8_t bytDosaOffDelayBit,
+                                             int32_t lngLogicRamAddress, int64_t bytLogicBit,
+                                             int32_t lngDosaRamAddress, int64_t bytDosaBit,
+                                             int64_t bytDosaOnDelayBit, int64_t bytDosaOffDelayBit,
                                              int32_t lngOnDelayTimeRamAddress, int32_t lngOffDelayTimeRamAddress,
-                                             int32_t lngChoppingRamAddress, uint8_t bytChoppingBit,
+                                             int32_t lngChoppingRamAddress, int64_t bytChoppingBit,
                                              int32_t lngZenpaTimeRamAddress, int32_t lngDutyRamAddress,
-                                             uint8_t bytDutyBit)
+                                             int64_t bytDutyBit)
 {
+    // Every Byte argument is checked at the call, those an input pin ignores too.
+    for (const int64_t mask :
+         {bytLogicBit, bytDosaBit, bytDosaOnDelayBit, bytDosaOffDelayBit, bytChoppingBit, bytDutyBit})
+        platform::narrow<uint8_t>(mask);
     auto pin = std::make_shared<clsCustom>();
     pin->setLocation(sLocation);
     pin->setKinoRamAddress(lngKinoRamAddress);

@@ -39,14 +39,15 @@ public:
 
     // Adds a pin; the output arguments are kept only for an eOUTPUT pin, which
     // has no chopping, full-wave time and duty when its chopping address is 0.
-    // A name already present throws (457) and adds nothing.
+    // A name already present throws (457), a mask outside 0..255 Overflow (6);
+    // either adds nothing.
     std::shared_ptr<clsCustom> Add(ENUM_INOUT eINOUT, const QString& sLocation, int32_t lngKinoRamAddress,
-                                   int32_t lngLogicRamAddress, uint8_t bytLogicBit, int32_t lngDosaRamAddress,
-                                   uint8_t bytDosaBit, uint8_t bytDosaOnDelayBit = 0, uint8_t bytDosaOffDelayBit = 0,
+                                   int32_t lngLogicRamAddress, int64_t bytLogicBit, int32_t lngDosaRamAddress,
+                                   int64_t bytDosaBit, int64_t bytDosaOnDelayBit = 0, int64_t bytDosaOffDelayBit = 0,
                                    int32_t lngOnDelayTimeRamAddress = 0, int32_t lngOffDelayTimeRamAddress = 0,
-                                   int32_t lngChoppingRamAddress = 0, uint8_t bytChoppingBit = 0,
+                                   int32_t lngChoppingRamAddress = 0, int64_t bytChoppingBit = 0,
                                    int32_t lngZenpaTimeRamAddress = 0, int32_t lngDutyRamAddress = 0,
-                                   uint8_t bytDutyBit = 0);
+                                   int64_t bytDutyBit = 0);
 
     // The next text of a letter cell: "-" <-> "REV", "-" <-> "ALT", "ON" <-> "OFF".
     // Only the exact first text of the pair moves on; anything else gives it.

@@ -1,5 +1,7 @@
 #include "clsOkuri.h"
 
+#include "platform/Val.h"
+
 namespace Telva27 {
 
 int32_t clsOkuri::B() const { return b_; }
@@ -9,8 +11,8 @@ void clsOkuri::setT2(int32_t v) { t2_ = v; }
 int32_t clsOkuri::T1() const { return t1_; }
 void clsOkuri::setT1(int32_t v) { t1_ = v; }
 uint8_t clsOkuri::P2() const { return p2_; }
-void clsOkuri::setP2(uint8_t v) { p2_ = v; }
+void clsOkuri::setP2(int64_t v) { p2_ = platform::narrow<uint8_t>(v); }
 uint8_t clsOkuri::P1() const { return p1_; }
-void clsOkuri::setP1(uint8_t v) { p1_ = v; }
+void clsOkuri::setP1(int64_t v) { p1_ = platform::narrow<uint8_t>(v); }
 
 } // namespace Telva27

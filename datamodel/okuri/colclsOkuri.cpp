@@ -70,7 +70,7 @@ colclsOkuri::~colclsOkuri() = default;
 
 // ---- rows ------------------------------------------------------------------
 
-std::shared_ptr<clsOkuri> colclsOkuri::Add(uint8_t P1, uint8_t P2, int32_t T1, int32_t T2, int32_t B)
+std::shared_ptr<clsOkuri> colclsOkuri::Add(int64_t P1, int64_t P2, int32_t T1, int32_t T2, int32_t B)
 {
     auto row = std::make_shared<clsOkuri>();
     row->setP1(P1);

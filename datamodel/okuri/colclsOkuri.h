@@ -40,8 +40,9 @@ public:
     bool SaveData(ENUM_ETBSTG eCrntETBSTG, const QString& sNewUserFullFname, int32_t lngStarting,
                   ENUM_ETBSTG eNewETBSTG, int32_t lngOffset);
 
-    // Appends a row without key and returns it.
-    std::shared_ptr<clsOkuri> Add(uint8_t P1, uint8_t P2, int32_t T1, int32_t T2, int32_t B);
+    // Appends a row without key and returns it; P1 or P2 outside 0..255 raises
+    // Overflow and appends nothing.
+    std::shared_ptr<clsOkuri> Add(int64_t P1, int64_t P2, int32_t T1, int32_t T2, int32_t B);
     // Rows by 1-based position; a position out of range is runtime error 9.
     std::shared_ptr<clsOkuri> Item(int32_t vntIndexKey) const;
     int32_t Count() const { return static_cast<int32_t>(rows_.size()); }

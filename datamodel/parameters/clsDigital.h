@@ -2,6 +2,8 @@
 // One parameter: where its value lives in the setting table, its limits and
 // texts, and its factory (STD) and user (USR) values.
 
+#include "platform/Val.h"
+
 #include <QString>
 #include <QVariant>
 #include <cstdint>
@@ -11,6 +13,7 @@ namespace Telva27 {
 
 class colclsSelection;
 
+// Byte properties take any whole number and raise Overflow outside 0..255.
 class clsDigital {
 public:
     // Takes an edited value: a number, or the text of one of the choices.
@@ -21,9 +24,9 @@ public:
     const QString& KinoNO() const { return kinoNo_; }
     void setKinoNO(const QString& v) { kinoNo_ = v; }
     uint8_t DataRam() const { return dataRam_; }
-    void setDataRam(uint8_t v) { dataRam_ = v; }
+    void setDataRam(int64_t v) { dataRam_ = platform::narrow<uint8_t>(v); }
     uint8_t Bit() const { return bit_; }
-    void setBit(uint8_t v) { bit_ = v; }
+    void setBit(int64_t v) { bit_ = platform::narrow<uint8_t>(v); }
     int32_t RamAddress() const { return ramAddress_; }
     void setRamAddress(int32_t v) { ramAddress_ = v; }
     int32_t MinRamAddress() const { return minRamAddress_; }

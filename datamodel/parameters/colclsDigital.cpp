@@ -16,17 +16,23 @@ bool limitsFromTable(const QString& min)
 std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QString& sDigital,
                                                const QString& sInputMethod, const QString& sUnit, const QString& sMin,
                                                const QString& sMax, const QString& sAdvice,
-                                               const QString& lngRamAddress, uint8_t bytBit, uint8_t bytDataRam)
+                                               const QString& lngRamAddress, int64_t bytBit, int64_t bytDataRam)
 {
+    // Byte arguments are checked at the call, before anything is made.
+    const auto bit = platform::narrow<uint8_t>(bytBit);
+    const auto dataRam = platform::narrow<uint8_t>(bytDataRam);
     return Add(sKinoNo, sDigital, sInputMethod, sUnit, sMin, sMax, sAdvice,
-               platform::toWhole<int32_t>(platform::NumberOf(lngRamAddress)), bytBit, bytDataRam);
+               platform::toWhole<int32_t>(platform::NumberOf(lngRamAddress)), bit, dataRam);
 }
 
 std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QString& sDigital,
                                                const QString& sInputMethod, const QString& sUnit, const QString& sMin,
                                                const QString& sMax, const QString& sAdvice, int32_t lngRamAddress,
-                                               uint8_t bytBit, uint8_t bytDataRam)
+                                               int64_t bytBit, int64_t bytDataRam)
 {
+    // Byte arguments are checked at the call, before anything is made.
+    const auto bit = platform::narrow<uint8_t>(bytBit);
+    const auto dataRam = platform::narrow<uint8_t>(bytDataRam);
     auto item = std::make_shared<clsDigital>();
     item->setKinoNO(sKinoNo);
     item->setDigital(sDigital);
@@ -45,8 +51,8 @@ std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QSt
         item->setAdvice(sAdvice);
     }
     item->setRamAddress(lngRamAddress);
-    item->setBit(bytBit);
-    item->setDataRam(bytDataRam);
+    item->setBit(bit);
+    item->setDataRam(dataRam);
     item->setAllowEdit(true);
     KeyedCollection::Add(item, sDigital);
     return item;

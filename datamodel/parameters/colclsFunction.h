@@ -6,6 +6,7 @@
 #include "datamodel/common/Enums.h"
 #include "datamodel/common/KeyedCollection.h"
 #include "datamodel/parameters/clsFunction.h"
+#include "platform/Val.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -32,10 +33,12 @@ public:
     QString GetKinoNoByDigital(const QString& sFunctionName, const QString& sDigital);
 
     // Table header: fed by a user-table read, written into every saved table.
+    // A value outside the Byte (0..255) or Integer (-32768..32767) range
+    // raises Overflow.
     uint8_t SettingTableNo() const { return settingTableNo_; }
-    void setSettingTableNo(uint8_t v) { settingTableNo_ = v; }
+    void setSettingTableNo(int64_t v) { settingTableNo_ = platform::narrow<uint8_t>(v); }
     int16_t DataVersion() const { return dataVersion_; }
-    void setDataVersion(int16_t v) { dataVersion_ = v; }
+    void setDataVersion(int64_t v) { dataVersion_ = platform::narrow<int16_t>(v); }
     const QString& KishuName() const { return kishuName_; }
     void setKishuName(const QString& v) { kishuName_ = v; }
 

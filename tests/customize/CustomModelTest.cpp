@@ -153,7 +153,7 @@ TEST(CustomModel, DoesDiffComparesTheTenValuesOnly)
     const auto s = std.Add(eOUTPUT, "OUT9", 200, 201, 2, 202, 4, 8, 16, 203, 204, 0, 2, 206, 207, 0x70);
     EXPECT_FALSE(usr.DoesDiff(u, s)); // names, addresses, masks and OutIsLack differ
 
-    const std::vector<void (clsCustom::*)(uint8_t)> values = {
+    const std::vector<void (clsCustom::*)(int64_t)> values = {
         &clsCustom::setKino,     &clsCustom::setLogic,        &clsCustom::setDosa,     &clsCustom::setOnDelay,
         &clsCustom::setOnDelayTime, &clsCustom::setOffDelay,  &clsCustom::setOffDelayTime, &clsCustom::setChopping,
         &clsCustom::setZenpaTime, &clsCustom::setDuty,

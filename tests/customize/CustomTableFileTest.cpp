@@ -226,7 +226,7 @@ TEST_F(CustomTableTest, AValueWiderThanItsFieldFailsTheSave)
 {
     const struct {
         const char* pin;
-        void (clsCustom::*set)(uint8_t);
+        void (clsCustom::*set)(int64_t);
         uint8_t value;
         const char* mention;
     } cases[] = {
