@@ -174,9 +174,16 @@ void ParameterTableFile::GetBuf1Table_Buf8Table(const QString& sFullFname, ENUM_
         if (QFileInfo::exists(sFullFname))
             file.emplace(sFullFname, filelimits::kTableFile);
         BinaryFile* source = file ? &*file : nullptr;
-        buf1Table = GetOriginalByte(source, 0, lStart);
-        if (eETBSTG == eSTG)
+        if (eETBSTG == eSTG) {
+            // An eight-table file is read once for all its tables; the table
+            // at lStart is taken out of it when it lies among them.
             buf8Table = GetOriginalByte(source, 1, lStart);
+            if (lStart >= 1 && int64_t{lStart} - 1 + kTableSize <= buf8Table.size()) {
+                buf1Table = buf8Table.mid(lStart - 1, kTableSize);
+                return;
+            }
+        }
+        buf1Table = GetOriginalByte(source, 0, lStart);
     });
 }
 
