@@ -6,10 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <map>
 #include <memory>
 #include <stdexcept>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace benchsupport {
 
@@ -171,6 +175,28 @@ void writeRaw(const QString& path, const QByteArray& bytes)
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
+}
+
+void replaceRaw(std::initializer_list<std::pair<QString, QByteArray>> files)
+{
+    const auto written = [](const QByteArray& path, const QByteArray& bytes) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0)
+            throw std::runtime_error("raw replacement failed");
+        bool ok = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+        ok = ::fsync(fd) == 0 && ok;
+        if (::close(fd) != 0 || !ok)
+            throw std::runtime_error("raw replacement failed");
+    };
+    for (const auto& [path, bytes] : files)
+        written(QFile::encodeName(path + ".new"), bytes);
+    for (const auto& [path, bytes] : files)
+        if (::rename(QFile::encodeName(path + ".new").constData(), QFile::encodeName(path).constData()) != 0)
+            throw std::runtime_error("raw replacement failed");
+    const QByteArray folder = QFile::encodeName(QFileInfo(files.begin()->first).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0 || ::close(fd) != 0)
+        throw std::runtime_error("raw replacement failed");
 }
 
 } // namespace benchsupport

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <utility>
 
 namespace benchsupport {
 
@@ -43,5 +44,9 @@ private:
 QByteArray readRaw(const QString& path);
 // A new file with these bytes, made afresh as the model makes its files.
 void writeRaw(const QString& path, const QByteArray& bytes);
+// The files replaced whole by these bytes as durably as the suite replaces a
+// user's files: each new content written beside its target and synced, then
+// renamed over it, then the folder synced. A save is measured against this.
+void replaceRaw(std::initializer_list<std::pair<QString, QByteArray>> files);
 
 } // namespace benchsupport
