@@ -7,10 +7,8 @@
 
 #include <QStringView>
 #include <cmath>
-#include <concepts>
 #include <cstdint>
 #include <limits>
-#include <utility>
 
 namespace platform {
 
@@ -30,17 +28,6 @@ double NumberOf(QStringView text);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 double roundHalfEven(double value);
-
-// A whole number narrowed to T, as the runtime passed a number to a Byte or
-// Integer argument or property. Throws RuntimeError(Overflow) when it does not
-// fit (a Byte holds 0..255, an Integer -32768..32767), never wraps.
-template <std::integral T, std::integral From>
-T narrow(From value)
-{
-    if (!std::in_range<T>(value))
-        throw RuntimeError(errOverflow);
-    return static_cast<T>(value);
-}
 
 // A whole number of type T from a double, rounded half to even.
 // Throws RuntimeError(Overflow) when it does not fit.

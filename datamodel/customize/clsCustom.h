@@ -5,7 +5,7 @@
 // which holds its masked byte as it stands in the table. Byte properties take
 // any whole number and raise Overflow outside 0..255.
 
-#include "platform/Val.h"
+#include "datamodel/common/NarrowOrOverflow.h"
 
 #include <QString>
 #include <cstdint>
@@ -32,30 +32,30 @@ public:
     void setOnDelayJ(const QString& v);
 
     uint8_t ZenpaTime() const { return zenpaTime_; }
-    void setZenpaTime(int64_t v) { zenpaTime_ = platform::narrow<uint8_t>(v); }
+    void setZenpaTime(int64_t v) { zenpaTime_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t Duty() const { return duty_; }
-    void setDuty(int64_t v) { duty_ = platform::narrow<uint8_t>(v); }
+    void setDuty(int64_t v) { duty_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t OffDelayTime() const { return offDelayTime_; }
-    void setOffDelayTime(int64_t v) { offDelayTime_ = platform::narrow<uint8_t>(v); }
+    void setOffDelayTime(int64_t v) { offDelayTime_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t OnDelayTime() const { return onDelayTime_; }
-    void setOnDelayTime(int64_t v) { onDelayTime_ = platform::narrow<uint8_t>(v); }
+    void setOnDelayTime(int64_t v) { onDelayTime_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t OffDelay() const { return offDelay_; }
-    void setOffDelay(int64_t v) { offDelay_ = platform::narrow<uint8_t>(v); }
+    void setOffDelay(int64_t v) { offDelay_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t OnDelay() const { return onDelay_; }
-    void setOnDelay(int64_t v) { onDelay_ = platform::narrow<uint8_t>(v); }
+    void setOnDelay(int64_t v) { onDelay_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t Dosa() const { return dosa_; }
-    void setDosa(int64_t v) { dosa_ = platform::narrow<uint8_t>(v); }
+    void setDosa(int64_t v) { dosa_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t Chopping() const { return chopping_; }
-    void setChopping(int64_t v) { chopping_ = platform::narrow<uint8_t>(v); }
+    void setChopping(int64_t v) { chopping_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t Logic() const { return logic_; }
-    void setLogic(int64_t v) { logic_ = platform::narrow<uint8_t>(v); }
+    void setLogic(int64_t v) { logic_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t Kino() const { return kino_; }
-    void setKino(int64_t v) { kino_ = platform::narrow<uint8_t>(v); }
+    void setKino(int64_t v) { kino_ = narrowOrOverflow<uint8_t>(v); }
     const QString& Location() const { return location_; }
     void setLocation(const QString& v) { location_ = v; }
 
     uint8_t DutyBit() const { return dutyBit_; }
-    void setDutyBit(int64_t v) { dutyBit_ = platform::narrow<uint8_t>(v); }
+    void setDutyBit(int64_t v) { dutyBit_ = narrowOrOverflow<uint8_t>(v); }
     int32_t DutyRamAddress() const { return dutyRamAddress_; }
     void setDutyRamAddress(int32_t v) { dutyRamAddress_ = v; }
     int32_t ZenpaTimeRamAddress() const { return zenpaTimeRamAddress_; }
@@ -65,19 +65,19 @@ public:
     int32_t OnDelayTimeRamAddress() const { return onDelayTimeRamAddress_; }
     void setOnDelayTimeRamAddress(int32_t v) { onDelayTimeRamAddress_ = v; }
     uint8_t DosaOffDelayBit() const { return dosaOffDelayBit_; }
-    void setDosaOffDelayBit(int64_t v) { dosaOffDelayBit_ = platform::narrow<uint8_t>(v); }
+    void setDosaOffDelayBit(int64_t v) { dosaOffDelayBit_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t DosaOnDelayBit() const { return dosaOnDelayBit_; }
-    void setDosaOnDelayBit(int64_t v) { dosaOnDelayBit_ = platform::narrow<uint8_t>(v); }
+    void setDosaOnDelayBit(int64_t v) { dosaOnDelayBit_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t DosaBit() const { return dosaBit_; }
-    void setDosaBit(int64_t v) { dosaBit_ = platform::narrow<uint8_t>(v); }
+    void setDosaBit(int64_t v) { dosaBit_ = narrowOrOverflow<uint8_t>(v); }
     int32_t DosaRamAddress() const { return dosaRamAddress_; }
     void setDosaRamAddress(int32_t v) { dosaRamAddress_ = v; }
     uint8_t ChoppingBit() const { return choppingBit_; }
-    void setChoppingBit(int64_t v) { choppingBit_ = platform::narrow<uint8_t>(v); }
+    void setChoppingBit(int64_t v) { choppingBit_ = narrowOrOverflow<uint8_t>(v); }
     int32_t ChoppingRamAddress() const { return choppingRamAddress_; }
     void setChoppingRamAddress(int32_t v) { choppingRamAddress_ = v; }
     uint8_t LogicBit() const { return logicBit_; }
-    void setLogicBit(int64_t v) { logicBit_ = platform::narrow<uint8_t>(v); }
+    void setLogicBit(int64_t v) { logicBit_ = narrowOrOverflow<uint8_t>(v); }
     int32_t LogicRamAddress() const { return logicRamAddress_; }
     void setLogicRamAddress(int32_t v) { logicRamAddress_ = v; }
     int32_t KinoRamAddress() const { return kinoRamAddress_; }

@@ -1,11 +1,11 @@
 #include "colclsCustom.h"
 
+#include "datamodel/common/NarrowOrOverflow.h"
 #include "datamodel/customize/CustomizeSetFiles.h"
 #include "datamodel/customize/CustomizeTableFile.h"
 #include "datamodel/reports/CustomizeReport.h"
 #include "platform/Folders.h"
 #include "platform/RuntimeError.h"
-#include "platform/Val.h"
 #include "resource/clsResource.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
@@ -87,7 +87,7 @@ std::shared_ptr<clsCustom> colclsCustom::Add(ENUM_INOUT eINOUT, const QString& s
     // Every Byte argument is checked at the call, those an input pin ignores too.
     for (const int64_t mask :
          {bytLogicBit, bytDosaBit, bytDosaOnDelayBit, bytDosaOffDelayBit, bytChoppingBit, bytDutyBit})
-        platform::narrow<uint8_t>(mask);
+        narrowOrOverflow<uint8_t>(mask);
     auto pin = std::make_shared<clsCustom>();
     pin->setLocation(sLocation);
     pin->setKinoRamAddress(lngKinoRamAddress);

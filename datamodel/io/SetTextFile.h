@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "datamodel/common/NarrowOrOverflow.h"
 #include "platform/Val.h"
 
 namespace Telva27 {
@@ -51,7 +52,7 @@ public:
                 return platform::ValAs<T>(field);
             value = value * 10 + (c.unicode() - u'0');
         }
-        return platform::narrow<T>(value);
+        return narrowOrOverflow<T>(value);
     }
 
 private:

@@ -1,6 +1,6 @@
 #include "clsOkuri.h"
 
-#include "platform/Val.h"
+#include "datamodel/common/NarrowOrOverflow.h"
 
 namespace Telva27 {
 
@@ -11,8 +11,8 @@ void clsOkuri::setT2(int32_t v) { t2_ = v; }
 int32_t clsOkuri::T1() const { return t1_; }
 void clsOkuri::setT1(int32_t v) { t1_ = v; }
 uint8_t clsOkuri::P2() const { return p2_; }
-void clsOkuri::setP2(int64_t v) { p2_ = platform::narrow<uint8_t>(v); }
+void clsOkuri::setP2(int64_t v) { p2_ = narrowOrOverflow<uint8_t>(v); }
 uint8_t clsOkuri::P1() const { return p1_; }
-void clsOkuri::setP1(int64_t v) { p1_ = platform::narrow<uint8_t>(v); }
+void clsOkuri::setP1(int64_t v) { p1_ = narrowOrOverflow<uint8_t>(v); }
 
 } // namespace Telva27

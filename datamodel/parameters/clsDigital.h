@@ -2,7 +2,7 @@
 // One parameter: where its value lives in the setting table, its limits and
 // texts, and its factory (STD) and user (USR) values.
 
-#include "platform/Val.h"
+#include "datamodel/common/NarrowOrOverflow.h"
 
 #include <QString>
 #include <QVariant>
@@ -24,9 +24,9 @@ public:
     const QString& KinoNO() const { return kinoNo_; }
     void setKinoNO(const QString& v) { kinoNo_ = v; }
     uint8_t DataRam() const { return dataRam_; }
-    void setDataRam(int64_t v) { dataRam_ = platform::narrow<uint8_t>(v); }
+    void setDataRam(int64_t v) { dataRam_ = narrowOrOverflow<uint8_t>(v); }
     uint8_t Bit() const { return bit_; }
-    void setBit(int64_t v) { bit_ = platform::narrow<uint8_t>(v); }
+    void setBit(int64_t v) { bit_ = narrowOrOverflow<uint8_t>(v); }
     int32_t RamAddress() const { return ramAddress_; }
     void setRamAddress(int32_t v) { ramAddress_ = v; }
     int32_t MinRamAddress() const { return minRamAddress_; }

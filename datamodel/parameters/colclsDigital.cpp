@@ -1,5 +1,6 @@
 #include "colclsDigital.h"
 
+#include "datamodel/common/NarrowOrOverflow.h"
 #include "platform/Val.h"
 
 namespace Telva27 {
@@ -19,8 +20,8 @@ std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QSt
                                                const QString& lngRamAddress, int64_t bytBit, int64_t bytDataRam)
 {
     // Byte arguments are checked at the call, before anything is made.
-    const auto bit = platform::narrow<uint8_t>(bytBit);
-    const auto dataRam = platform::narrow<uint8_t>(bytDataRam);
+    const auto bit = narrowOrOverflow<uint8_t>(bytBit);
+    const auto dataRam = narrowOrOverflow<uint8_t>(bytDataRam);
     return Add(sKinoNo, sDigital, sInputMethod, sUnit, sMin, sMax, sAdvice,
                platform::toWhole<int32_t>(platform::NumberOf(lngRamAddress)), bit, dataRam);
 }
@@ -31,8 +32,8 @@ std::shared_ptr<clsDigital> colclsDigital::Add(const QString& sKinoNo, const QSt
                                                int64_t bytBit, int64_t bytDataRam)
 {
     // Byte arguments are checked at the call, before anything is made.
-    const auto bit = platform::narrow<uint8_t>(bytBit);
-    const auto dataRam = platform::narrow<uint8_t>(bytDataRam);
+    const auto bit = narrowOrOverflow<uint8_t>(bytBit);
+    const auto dataRam = narrowOrOverflow<uint8_t>(bytDataRam);
     auto item = std::make_shared<clsDigital>();
     item->setKinoNO(sKinoNo);
     item->setDigital(sDigital);

@@ -5,8 +5,8 @@
 
 #include "datamodel/common/Enums.h"
 #include "datamodel/common/KeyedCollection.h"
+#include "datamodel/common/NarrowOrOverflow.h"
 #include "datamodel/parameters/clsFunction.h"
-#include "platform/Val.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -36,9 +36,9 @@ public:
     // A value outside the Byte (0..255) or Integer (-32768..32767) range
     // raises Overflow.
     uint8_t SettingTableNo() const { return settingTableNo_; }
-    void setSettingTableNo(int64_t v) { settingTableNo_ = platform::narrow<uint8_t>(v); }
+    void setSettingTableNo(int64_t v) { settingTableNo_ = narrowOrOverflow<uint8_t>(v); }
     int16_t DataVersion() const { return dataVersion_; }
-    void setDataVersion(int64_t v) { dataVersion_ = platform::narrow<int16_t>(v); }
+    void setDataVersion(int64_t v) { dataVersion_ = narrowOrOverflow<int16_t>(v); }
     const QString& KishuName() const { return kishuName_; }
     void setKishuName(const QString& v) { kishuName_ = v; }
 
