@@ -1,26 +1,14 @@
 #include "datamodel/customize/colclsCustom.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
 using namespace Telva27;
+using testsupport::errorOf;
 using testsupport::scriptedUi;
-
-namespace {
-
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-} // namespace
 
 TEST(CustomModel, AddKeepsOutputFieldsOfOutputPinsOnly)
 {

@@ -1,22 +1,11 @@
 #include "datamodel/common/KeyedCollection.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 using Telva27::KeyedCollection;
-
-namespace {
-
-int errorOf(auto&& f)
-{
-    try {
-        f();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-} // namespace
+using testsupport::errorOf;
 
 TEST(KeyedCollection, KeepsOrderAndIgnoresAsciiCaseOfKeys)
 {
