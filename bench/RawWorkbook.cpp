@@ -4,6 +4,7 @@
 #include "platform/workbook/SheetGeometry.h"
 #include "platform/workbook/Worksheet.h"
 #include "platform/workbook/XlConstants.h"
+#include "platform/workbook/XlsxStyleCodes.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,10 @@
 namespace benchsupport {
 
 namespace wb = platform::workbook;
+using wb::borderStyle;
+using wb::fillPattern;
+using wb::horizontalAlign;
+using wb::verticalAlign;
 
 namespace {
 
@@ -46,55 +51,6 @@ int64_t rgb(int32_t colorIndex)
     if (!c)
         return -1;
     return *c == 0 ? int64_t(LXW_COLOR_BLACK) : int64_t(*c);
-}
-
-uint8_t borderStyle(int32_t weight)
-{
-    switch (weight) {
-    case wb::xlHairline: return LXW_BORDER_HAIR;
-    case wb::xlThin: return LXW_BORDER_THIN;
-    case wb::xlMedium: return LXW_BORDER_MEDIUM;
-    case wb::xlThick: return LXW_BORDER_THICK;
-    default: return LXW_BORDER_NONE;
-    }
-}
-
-uint8_t fillPattern(int32_t pattern)
-{
-    switch (pattern) {
-    case wb::xlPatternSolid: return LXW_PATTERN_SOLID;
-    case wb::xlPatternGray50: return LXW_PATTERN_MEDIUM_GRAY;
-    case wb::xlPatternGray25: return LXW_PATTERN_LIGHT_GRAY;
-    case wb::xlPatternGray75: return LXW_PATTERN_DARK_GRAY;
-    case wb::xlPatternGray16: return LXW_PATTERN_GRAY_125;
-    case wb::xlPatternGray8: return LXW_PATTERN_GRAY_0625;
-    default: return LXW_PATTERN_NONE;
-    }
-}
-
-uint8_t horizontalAlign(int32_t alignment)
-{
-    switch (alignment) {
-    case -4131: return LXW_ALIGN_LEFT;
-    case -4108: return LXW_ALIGN_CENTER;
-    case -4152: return LXW_ALIGN_RIGHT;
-    case 5: return LXW_ALIGN_FILL;
-    case -4130: return LXW_ALIGN_JUSTIFY;
-    case 7: return LXW_ALIGN_CENTER_ACROSS;
-    case -4117: return LXW_ALIGN_DISTRIBUTED;
-    default: return LXW_ALIGN_NONE;
-    }
-}
-
-uint8_t verticalAlign(int32_t alignment)
-{
-    switch (alignment) {
-    case -4160: return LXW_ALIGN_VERTICAL_TOP;
-    case -4108: return LXW_ALIGN_VERTICAL_CENTER;
-    case -4130: return LXW_ALIGN_VERTICAL_JUSTIFY;
-    case -4117: return LXW_ALIGN_VERTICAL_DISTRIBUTED;
-    default: return LXW_ALIGN_NONE;
-    }
 }
 
 // Tells resolved styles apart (setup only, so a text will do).
