@@ -10,6 +10,7 @@
 #include "datamodel/steps/colclsStep.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 
@@ -23,12 +24,6 @@ using namespace Telva27;
 namespace {
 
 QString demo(const char* name) { return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(QLatin1String(name)); }
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class DemoController : public testing::Test {
 protected:
@@ -82,14 +77,14 @@ TEST_F(DemoController, SavingUnchangedValuesGivesBackTheSameFiles)
     // One table into one table.
     ASSERT_TRUE(model.ReadData(eUSR, demo("DEMO_USR.etb"), 1, QString()));
     ASSERT_TRUE(model.SaveData(eETB, scratch("eusr2.tmp"), 1, eETB, demo("DEMO_USR.etb")));
-    EXPECT_EQ(bytesOf(scratch("eusr2.tmp")), bytesOf(demo("DEMO_USR.etb")));
+    EXPECT_EQ(testsupport::readFile(scratch("eusr2.tmp")), testsupport::readFile(demo("DEMO_USR.etb")));
 
     // Table 5 of the eight-table file back into its place, with the SEK beside it.
     const int32_t table5 = 5 * 8192 + 1;
     ASSERT_TRUE(model.ReadData(eUSR, demo("DEMO.stg"), table5, demo("DEMO.SEK")));
     ASSERT_TRUE(model.SaveData(eSTG, scratch("eusr2.tmp"), table5, eSTG, demo("DEMO.stg")));
-    EXPECT_EQ(bytesOf(scratch("eusr2.tmp")), bytesOf(demo("DEMO.stg")));
-    EXPECT_EQ(bytesOf(scratch("sek.tmp")), bytesOf(demo("DEMO.SEK")));
+    EXPECT_EQ(testsupport::readFile(scratch("eusr2.tmp")), testsupport::readFile(demo("DEMO.stg")));
+    EXPECT_EQ(testsupport::readFile(scratch("sek.tmp")), testsupport::readFile(demo("DEMO.SEK")));
 }
 
 TEST_F(DemoController, AnEditedValueChangesOnlyItsOwnBytes)
@@ -100,8 +95,8 @@ TEST_F(DemoController, AnEditedValueChangesOnlyItsOwnBytes)
     digital("SPEED", "S01")->UpdateUserValue("2500");
     ASSERT_TRUE(model.SaveData(eETB, scratch("eusr2.tmp"), 1, eETB, demo("DEMO_USR.etb")));
 
-    const QByteArray before = bytesOf(demo("DEMO_USR.etb"));
-    const QByteArray after = bytesOf(scratch("eusr2.tmp"));
+    const QByteArray before = testsupport::readFile(demo("DEMO_USR.etb"));
+    const QByteArray after = testsupport::readFile(scratch("eusr2.tmp"));
     ASSERT_EQ(after.size(), 8192);
     for (int offset = 0; offset < 8192; ++offset) {
         if (offset == 32 || offset == 33 || offset == 100)
@@ -170,12 +165,12 @@ TEST_F(DemoController, TheWholeSaveSequenceGivesBackTheFilesItRead)
 
     ASSERT_TRUE(table.read(demo("DEMO_USR.etb"), 1));
     ASSERT_TRUE(table.save(eETB, scratch("eusr2.tmp"), 1, eETB, demo("DEMO_USR.etb")));
-    EXPECT_EQ(bytesOf(scratch("eusr2.tmp")), bytesOf(demo("DEMO_USR.etb")));
+    EXPECT_EQ(testsupport::readFile(scratch("eusr2.tmp")), testsupport::readFile(demo("DEMO_USR.etb")));
 
     const int32_t table3 = 3 * 8192 + 1;
     ASSERT_TRUE(table.read(demo("DEMO.stg"), table3));
     ASSERT_TRUE(table.save(eSTG, scratch("eusr2.tmp"), table3, eSTG, demo("DEMO.stg")));
-    EXPECT_EQ(bytesOf(scratch("eusr2.tmp")), bytesOf(demo("DEMO.stg")));
+    EXPECT_EQ(testsupport::readFile(scratch("eusr2.tmp")), testsupport::readFile(demo("DEMO.stg")));
 }
 
 TEST_F(DemoController, OneTableSavedAsEightCopiesItIntoEveryTable)
@@ -185,8 +180,8 @@ TEST_F(DemoController, OneTableSavedAsEightCopiesItIntoEveryTable)
     ASSERT_TRUE(table.read(demo("DEMO_USR.etb"), 1));
     ASSERT_TRUE(table.save(eETB, scratch("eusr2.tmp"), 1, eSTG, demo("DEMO_USR.etb")));
 
-    const QByteArray usr = bytesOf(demo("DEMO_USR.etb"));
-    const QByteArray eight = bytesOf(scratch("eusr2.tmp"));
+    const QByteArray usr = testsupport::readFile(demo("DEMO_USR.etb"));
+    const QByteArray eight = testsupport::readFile(scratch("eusr2.tmp"));
     ASSERT_EQ(eight.size(), 65536);
     const char headers[] = {0x00, char(0x81), 0x02, 0x03, 0x04, 0x05, 0x06, 0x07};
     for (int t = 0; t < 8; ++t) {
@@ -243,6 +238,6 @@ TEST_F(DemoSteps, SavingTheProgramUnchangedGivesBackBothFiles)
     colclsStep program;
     ASSERT_TRUE(program.ReadData(work("DEMO.stp"), work("DEMO.BIN"), kTable1, outputs, inputs));
     ASSERT_TRUE(program.SaveData(work("DEMO.BIN"), work("DEMO.stp"), work("DEMO.BIN"), kTable1, false, outputs, inputs));
-    EXPECT_EQ(bytesOf(work("DEMO.stp")), bytesOf(demo("DEMO.stp")));
-    EXPECT_EQ(bytesOf(work("DEMO.BIN")), bytesOf(demo("DEMO.BIN")));
+    EXPECT_EQ(testsupport::readFile(work("DEMO.stp")), testsupport::readFile(demo("DEMO.stp")));
+    EXPECT_EQ(testsupport::readFile(work("DEMO.BIN")), testsupport::readFile(demo("DEMO.BIN")));
 }

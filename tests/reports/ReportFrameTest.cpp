@@ -1,6 +1,7 @@
 #include "datamodel/reports/ReportFrame.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "SheetReading.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
@@ -16,7 +17,9 @@
 
 using namespace Telva27;
 namespace wb = platform::workbook;
+using testsupport::readFile;
 using testsupport::scriptedUi;
+using testsupport::writeFile;
 using testsupport::UiCall;
 
 namespace {
@@ -29,19 +32,6 @@ QStringList texts(std::initializer_list<int> numbers)
     for (const int n : numbers)
         out << res(n);
     return out;
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Exactly one error report, under that label and with that error number.
