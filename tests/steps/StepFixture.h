@@ -6,15 +6,17 @@
 #include "datamodel/steps/colclsStep.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/Clock.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace steptest {
 
 using namespace Telva27;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 constexpr int32_t kTable1 = 8193;
 constexpr int32_t kTable3 = 3 * 8192 + 1;
@@ -45,17 +47,6 @@ protected:
     QString stp() const { return path("P.stp"); }
     QString bin() const { return path("P.BIN"); }
 
-    static QByteArray readAll(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void writeAll(const QString& file, const QByteArray& bytes)
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
     static uint16_t word(const QByteArray& b, qsizetype at)
     {
         return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8);
