@@ -2,9 +2,9 @@
 #include "datamodel/customize/colclsStyle.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/Cp932.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,9 +20,7 @@ protected:
     QString listFile(const QString& text)
     {
         const QString path = dir.filePath("Set08.e");
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(platform::cp932::encode(text));
+        testsupport::writeFile(path, platform::cp932::encode(text));
         return path;
     }
     QTemporaryDir dir;
