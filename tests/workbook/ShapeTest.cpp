@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/Worksheet.h"
 #include "platform/workbook/XlConstants.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform::workbook;
+using testsupport::errorOf;
 
 namespace {
 
@@ -51,12 +53,8 @@ TEST(ShapeTest, PictureStandsAtTheActiveCellAndMovesByPoints)
     EXPECT_FALSE(s.pictureData.isEmpty());
     EXPECT_THROW(picture.setCharacters(QStringLiteral("x")), platform::RuntimeError);
 
-    try {
-        sheet.PicturesInsert(dir.filePath(QStringLiteral("missing.bmp")));
-        ADD_FAILURE() << "a missing picture was accepted";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), 1004);
-    }
+    EXPECT_EQ(errorOf([&] { sheet.PicturesInsert(dir.filePath(QStringLiteral("missing.bmp"))); }), 1004)
+        << "a missing picture";
 }
 
 TEST(ShapeTest, APictureFileIsReadOncePerSheet)

@@ -1,13 +1,12 @@
 // Writes real workbooks and reads them back with openpyxl, the reader the
 // checks of the suite rely on.
 
+#include "TestFiles.h"
 #include "platform/Folders.h"
-#include "platform/RuntimeError.h"
 #include "platform/workbook/Application.h"
 #include "platform/workbook/XlConstants.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
@@ -18,6 +17,9 @@
 #include <gtest/gtest.h>
 
 using namespace platform::workbook;
+using testsupport::errorOf;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
@@ -208,20 +210,10 @@ TEST_F(XlsxRoundTripTest, SaveAsNeverReplacesAndReportsFailures)
     Workbook book;
     book.Worksheets(1).Cells(1, 1).setValue(1);
     const QString existing = dir.filePath(QStringLiteral("old.xlsx"));
-    QFile old(existing);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("keep");
-    old.close();
-    for (const QString& path : {existing, dir.filePath(QStringLiteral("no/such/folder/x.xlsx"))}) {
-        try {
-            book.SaveAs(path);
-            ADD_FAILURE() << "saved as " << path.toStdString();
-        } catch (const platform::RuntimeError& e) {
-            EXPECT_EQ(e.number(), 1004);
-        }
-    }
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "keep");
+    writeFile(existing, "keep");
+    for (const QString& path : {existing, dir.filePath(QStringLiteral("no/such/folder/x.xlsx"))})
+        EXPECT_EQ(errorOf([&] { book.SaveAs(path); }), 1004) << "saved as " << path.toStdString();
+    EXPECT_EQ(readFile(existing), "keep");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
