@@ -4,6 +4,7 @@
 #include "util/property/clsProperty.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/Folders.h"
@@ -26,11 +27,8 @@ QString logPath() { return QDir(platform::folders::libraryFolder()).filePath("Er
 
 QStringList logLines()
 {
-    QFile f(logPath());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = platform::cp932::decode(f.readAll());
-    EXPECT_TRUE(text.endsWith("\r\n"));
+    const QString text = platform::cp932::decode(testsupport::readFile(logPath()));
+    EXPECT_TRUE(text.endsWith("\r\n")) << text.toStdString();
     QStringList lines = text.split("\r\n");
     lines.removeLast();
     return lines;

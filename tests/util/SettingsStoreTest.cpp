@@ -2,6 +2,7 @@
 #include "util/property/clsProperty.h"
 
 #include "ScriptedUi.h"
+#include "TestFiles.h"
 #include "platform/Settings.h"
 
 #include <QDate>
@@ -10,7 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using testsupport::readFile;
 using testsupport::scriptedUi;
+using testsupport::writeFile;
 namespace settings = platform::settings;
 
 namespace {
@@ -78,17 +81,6 @@ namespace {
 class IniTest : public testing::Test {
 protected:
     QString ini() const { return dir.filePath("qel.ini"); }
-    void writeIni(const QByteArray& text)
-    {
-        QFile f(ini());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
-    QByteArray iniText() const
-    {
-        QFile f(ini());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     QTemporaryDir dir;
     Ostrel7::clsProperty property;
     Ostrel7::clsMethod method;
@@ -100,7 +92,7 @@ TEST_F(IniTest, MissingKeysReadAsTheSentinels)
 {
     EXPECT_EQ(property.GetProfileValueInt("S", "K", ini()), 582931);
     EXPECT_EQ(property.GetProfileValueString("S", "K", ini()), QStringLiteral("????????"));
-    writeIni("[S]\r\nK=42abc\r\nW=word\r\nLong=" + QByteArray(3000, 'a') + "\r\n");
+    writeFile(ini(), "[S]\r\nK=42abc\r\nW=word\r\nLong=" + QByteArray(3000, 'a') + "\r\n");
     EXPECT_EQ(property.GetProfileValueInt("S", "K", ini()), 42);
     EXPECT_EQ(property.GetProfileValueInt("S", "W", ini()), 0);
     EXPECT_EQ(property.GetProfileValueString("S", "Long", ini()).size(), 2559);
@@ -115,13 +107,13 @@ TEST_F(IniTest, WriteProfileValueAnswersWhatTheWriteDid)
 
 TEST_F(IniTest, DefaultWriterTellsMissingKeysBySentinel)
 {
-    writeIni("[S]\r\nWord=abc\r\nNum=582931\r\nEmpty=\r\nMark=qorvatle\r\n");
+    writeFile(ini(), "[S]\r\nWord=abc\r\nNum=582931\r\nEmpty=\r\nMark=qorvatle\r\n");
     method.RegIniDefaultKey("S", "Word", 7, ini());            // reads 0: present
     method.RegIniDefaultKey("S", "Num", 7, ini());             // the sentinel: rewritten
     method.RegIniDefaultKey("S", "New", 2.5, ini());           // missing: written
     method.RegIniDefaultKey("S", "Empty", QString("d"), ini()); // present though empty
     method.RegIniDefaultKey("S", "Mark", QString("d"), ini()); // the sentinel: rewritten
-    EXPECT_EQ(iniText(), QByteArray("[S]\r\nWord=abc\r\nNum=7\r\nEmpty=\r\nMark=d\r\nNew=2.5\r\n"));
+    EXPECT_EQ(readFile(ini()), QByteArray("[S]\r\nWord=abc\r\nNum=7\r\nEmpty=\r\nMark=d\r\nNew=2.5\r\n"));
 }
 
 TEST_F(IniTest, DefaultWriterRefusesOtherTypes)
