@@ -21,12 +21,20 @@ QString& libraryOverride()
     return folder;
 }
 
+QString& programOverride()
+{
+    static QString folder;
+    return folder;
+}
+
 bool isWritableFolder(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
 
 } // namespace
 
 QString programFolder()
 {
+    if (!programOverride().isEmpty())
+        return programOverride();
     const QFileInfo exe(QStringLiteral("/proc/self/exe"));
     return QFileInfo(exe.symLinkTarget()).absolutePath();
 }
@@ -66,5 +74,7 @@ QString workingFolder()
 }
 
 void setLibraryFolderForTesting(const QString& folder) { libraryOverride() = folder; }
+
+void setProgramFolderForTesting(const QString& folder) { programOverride() = folder; }
 
 } // namespace platform::folders

@@ -5,7 +5,9 @@
 
 namespace platform::folders {
 
-// The running executable's folder (the archive QEL.e is looked for there).
+// The running executable's folder: the program checks for the setting archive
+// QEL.e there, and the dialog library extracts it from there (all deliverables
+// are installed in one folder).
 QString programFolder();
 
 // The folder of the suite's installed libraries.
@@ -21,5 +23,9 @@ QString workingFolder();
 
 // Tests point the library folder at a folder of their own; "" restores the default.
 void setLibraryFolderForTesting(const QString& folder);
+
+// Tests point the program folder at a folder of their own (with or without a
+// QEL.e); "" restores the default.
+void setProgramFolderForTesting(const QString& folder);
 
 } // namespace platform::folders

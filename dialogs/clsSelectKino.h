@@ -1,0 +1,67 @@
+#pragma once
+// The setting archive and the function-selection lists of the dialog library.
+// Each program creates one object at start (after clsSelectTable, before
+// clsPrint) and holds it for the run. Creating it sets up the library-wide
+// state every class and dialog of the library uses (utility objects, library
+// folder, the library's settings), extracts the setting archive QEL.e into
+// Set01.e .. Set10.e on request, reads the four selection lists and deletes
+// the extracted files again.
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace Telva27 {
+class colclsCusSelection;
+}
+
+namespace Sorvi27 {
+
+class LibraryState;
+
+class clsSelectKino {
+public:
+    clsSelectKino();
+    ~clsSelectKino();
+    clsSelectKino(const clsSelectKino&) = delete;
+    clsSelectKino& operator=(const clsSelectKino&) = delete;
+
+    // The shared lists themselves: callers may change them (SwitchHidden).
+    Telva27::colclsCusSelection& cusinp();
+    Telva27::colclsCusSelection& cusout();
+    Telva27::colclsCusSelection& stpinp();
+    Telva27::colclsCusSelection& stpout();
+
+    // Whether the step selection dialog asks before it enters editing mode.
+    bool DoesAskInEditingMode() const;
+    void setDoesAskInEditingMode(bool v);
+
+    // Step editor start: extracts the archive, reads the step input (Set09.e)
+    // and output (Set08.e) lists, deletes the extracted files. False after a
+    // message.
+    bool ReadStepSelection();
+    // Reads the customize input (Set06.e) and output (Set07.e) lists from the
+    // files a DoneMelt extracted. False after message 21 or 22.
+    bool ReadCustomSelection();
+    // Deletes the ten extracted files when the ILoveTide setting is True.
+    // Always True; a file that cannot be deleted raises RuntimeError.
+    bool DeleteSettingFiles();
+    // Extracts QEL.e from the program folder into the library folder and
+    // checks that Set01.e .. Set10.e are there. False after a report.
+    bool DoneMelt();
+
+    // The setting-file paths: index 0 empty, 1 to 10 Set01.e .. Set10.e in the
+    // library folder.
+    const QStringList& SettingFilePaths() const { return paths_; }
+
+private:
+    void SetLibraryFolder();
+    void BuildSettingFilePaths();
+    bool MeltSettingFiles();
+    bool ExistAllSettingFiles();
+
+    std::shared_ptr<LibraryState> state_;
+    QStringList paths_;
+};
+
+} // namespace Sorvi27
