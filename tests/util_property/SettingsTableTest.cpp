@@ -80,14 +80,19 @@ TEST_F(SettingsTableTest, ReadsFallBackToTheDefaultWhereTheValueDoesNotConvert)
         const char* key;
         const char* stored; // nullptr: missing
         QVariant expected;
+        bool converts; // what storedValueConverts tells
     } cases[] = {
-        {"DoesAsk", nullptr, true},       {"DoesAsk", "", true},           {"DoesAsk", "False", false},
-        {"DoesAsk", " false ", false},    {"DoesAsk", "0", false},         {"DoesAsk", "yes", true},
-        {"DoesExpand", "-1", true},       {"DoesExpand", "TRUE", true},    {"DoesExpand", "maybe", false},
-        {"Width", nullptr, 1900},         {"Width", "2400", 2400},         {"Width", " -15 ", -15},
-        {"Width", "12.5", 12},            {"Width", "abc", 1900},          {"Width", "2147483648", 1900},
-        {"Width", "1,200", 1900},         {"Zoom", "0.25", 0.25},          {"Zoom", "0,25", 1.5},
-        {"Zoom", "1e400", 1.5},           {"InitialPath", "/home/u/", "/home/u/"}, {"InitialPath", "", "/opt/qel/"},
+        {"DoesAsk", nullptr, true, true},          {"DoesAsk", "", true, true},
+        {"DoesAsk", "False", false, true},         {"DoesAsk", " false ", false, true},
+        {"DoesAsk", "0", false, true},             {"DoesAsk", "yes", true, false},
+        {"DoesExpand", "-1", true, true},          {"DoesExpand", "TRUE", true, true},
+        {"DoesExpand", "maybe", false, false},     {"Width", nullptr, 1900, true},
+        {"Width", "2400", 2400, true},             {"Width", " -15 ", -15, true},
+        {"Width", "12.5", 12, true},               {"Width", "abc", 1900, false},
+        {"Width", "2147483648", 1900, false},      {"Width", "1,200", 1900, false},
+        {"Zoom", "0.25", 0.25, true},              {"Zoom", "0,25", 1.5, false},
+        {"Zoom", "1e400", 1.5, false},             {"InitialPath", "/home/u/", "/home/u/", true},
+        {"InitialPath", "", "/opt/qel/", true},
     };
     for (const auto& c : cases) {
         const SettingDecl& decl = *std::find_if(table.settings().begin(), table.settings().end(),
@@ -104,6 +109,8 @@ TEST_F(SettingsTableTest, ReadsFallBackToTheDefaultWhereTheValueDoesNotConvert)
         case SettingType::Double: read = table.readDouble(decl.section, decl.key); break;
         }
         EXPECT_EQ(read, c.expected) << c.key << " stored as '" << (c.stored ? c.stored : "<missing>") << "'";
+        EXPECT_EQ(table.storedValueConverts(decl.section, decl.key), c.converts)
+            << c.key << " stored as '" << (c.stored ? c.stored : "<missing>") << "'";
     }
 }
 

@@ -134,14 +134,26 @@ const SettingDecl& SettingsTable::declaration(const QString& section, const QStr
 QVariant SettingsTable::read(const QString& section, const QString& key, SettingType type) const
 {
     const SettingDecl& decl = declaration(section, key, type);
-    if (const std::optional<QString> stored = platform::settings::read(app_, decl.section, decl.key)) {
-        try {
-            return converted(*stored, type);
-        } catch (const platform::RuntimeError&) {
-            // A value that is no longer of its type reads as the default.
-        }
-    }
+    if (const std::optional<QString> stored = platform::settings::read(app_, decl.section, decl.key))
+        // A value that is no longer of its type reads as the default.
+        return convertedStored(*stored, type).value_or(decl.defaultValue);
     return decl.defaultValue;
+}
+
+bool SettingsTable::storedValueConverts(const QString& section, const QString& key) const
+{
+    const SettingDecl& decl = declaration(section, key, std::nullopt);
+    const std::optional<QString> stored = platform::settings::read(app_, decl.section, decl.key);
+    return !stored || convertedStored(*stored, decl.type).has_value();
+}
+
+std::optional<QVariant> SettingsTable::convertedStored(const QString& stored, SettingType type)
+{
+    try {
+        return converted(stored, type);
+    } catch (const platform::RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace Ostrel7

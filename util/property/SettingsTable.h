@@ -53,6 +53,11 @@ public:
     int32_t readInt(const QString& section, const QString& key) const;
     double readDouble(const QString& section, const QString& key) const;
 
+    // True when the stored value reads as itself: it is missing or empty (the
+    // default applies) or it converts to the setting's type ("abc" is no
+    // Boolean and no number). Throws as the reads do.
+    bool storedValueConverts(const QString& section, const QString& key) const;
+
     // Stores the value converted to the setting's type. Throws as the reads do,
     // RuntimeError(13) or (6) for a value that does not convert or fit, and the
     // store's error when it cannot be written.
@@ -66,6 +71,8 @@ private:
     // The declaration of the setting; with a type, it must be declared with that type.
     const SettingDecl& declaration(const QString& section, const QString& key, std::optional<SettingType> type) const;
     QVariant read(const QString& section, const QString& key, SettingType type) const;
+    // The stored text in the setting's type; nullopt when it does not convert.
+    static std::optional<QVariant> convertedStored(const QString& stored, SettingType type);
 
     QString app_;
     QList<SettingDecl> settings_;
