@@ -1,8 +1,12 @@
 #include "clsSelectTable.h"
 
+#include "LibraryState.h"
 #include "fSelTable.h"
 #include "fSelTableMulti.h"
+#include "datamodel/common/Enums.h"
 #include "platform/Ui.h"
+#include "resource/clsResource.h"
+#include "util/method/clsMethod.h"
 
 namespace Sorvi27 {
 
@@ -14,11 +18,21 @@ int32_t startingLocation(int32_t index) { return index * 8192 + 1; }
 
 } // namespace
 
+clsSelectTable::clsSelectTable() : state_(LibraryState::acquire())
+{
+    // clsSelectKino, created next, replaces both with its own.
+    state_->method = std::make_shared<Ostrel7::clsMethod>();
+    state_->resource = std::make_shared<Resource::clsResource>();
+}
+
+clsSelectTable::~clsSelectTable() = default;
+
 int32_t clsSelectTable::SelectStartingLocation(bool booViewZero, int32_t eSTDUSR)
 {
+    int32_t& remembered = eSTDUSR == Telva27::eSTD ? prevStdTableIndex_ : prevTableIndex_;
     // The dialog has no owner window; it places itself on the screen.
     fSelTable dialog;
-    dialog.setTableIndex(prevTableIndex_);
+    dialog.setTableIndex(remembered);
     dialog.setViewZero(booViewZero);
     dialog.setSTDUSR(eSTDUSR);
     dialog.Form_Load();
@@ -27,7 +41,7 @@ int32_t clsSelectTable::SelectStartingLocation(bool booViewZero, int32_t eSTDUSR
     const int32_t index = dialog.TableIndex();
     if (index == -1)
         return -1;
-    prevTableIndex_ = index;
+    remembered = index;
     return startingLocation(index);
 }
 

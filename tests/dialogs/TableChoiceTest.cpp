@@ -64,6 +64,45 @@ TEST(TableChoice, SingleChoiceRemembersTheLastTable)
     EXPECT_EQ(seen, 3);
 }
 
+TEST(TableChoice, ReadingAnStdTableKeepsTheTableTheUserFileIsSavedInto)
+{
+    // The USR choice is the table a later save writes into; the STD choice is
+    // remembered apart, each preselected by its own kind of question.
+    clsSelectTable tables;
+    const struct {
+        int32_t kind;
+        const char* choose;
+        int preselected;
+        int32_t answer;
+        int32_t prev;
+    } steps[] = {
+        {Telva27::eUSR, "op3", 1, 24577, 3},
+        {Telva27::eSTD, "op5", 1, 40961, 3},
+        {Telva27::eSTD, "op6", 5, 49153, 3},
+        {Telva27::eUSR, "op2", 3, 16385, 2},
+        {-1, "op4", 2, 32769, 4},
+        {Telva27::eSTD, nullptr, 6, -1, 4}, // a cancelled STD question changes nothing
+        {Telva27::eSTD, "op7", 6, 57345, 4},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(testing::Message() << s.kind << " " << (s.choose ? s.choose : "cancel"));
+        int seen = -1;
+        scriptedUi().answerDialog([&](QDialog& d) {
+            const WindowDriver w(d);
+            seen = preselected(w);
+            if (!s.choose) {
+                w.cancel();
+                return;
+            }
+            w.click(s.choose);
+            w.ok();
+        });
+        EXPECT_EQ(tables.SelectStartingLocation(false, s.kind), s.answer);
+        EXPECT_EQ(seen, s.preselected);
+        EXPECT_EQ(tables.prevTableIndex(), s.prev);
+    }
+}
+
 TEST(TableChoice, CancelEscapeAndCloseBox)
 {
     clsSelectTable tables;
