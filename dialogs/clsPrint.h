@@ -10,6 +10,7 @@ class LibraryState;
 
 class clsPrint {
 public:
+    // Takes its part of the library-wide state: a clsString.
     clsPrint();
     ~clsPrint();
     clsPrint(const clsPrint&) = delete;

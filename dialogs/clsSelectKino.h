@@ -55,10 +55,20 @@ public:
     const QStringList& SettingFilePaths() const { return paths_; }
 
 private:
+    // Start-up, in this order.
+    void CreateActiveX();
     void SetLibraryFolder();
     void BuildSettingFilePaths();
+    bool ReadRegData();
+    bool CheckRegData();
+
     bool MeltSettingFiles();
     bool ExistAllSettingFiles();
+    // Empties the slots of the library-wide state this object filled.
+    void ReleaseActiveX();
+
+    // A shared list; RuntimeError(91) when it could not be created.
+    Telva27::colclsCusSelection& list(const std::shared_ptr<Telva27::colclsCusSelection>& slot) const;
 
     std::shared_ptr<LibraryState> state_;
     QStringList paths_;
