@@ -36,19 +36,6 @@ int32_t decodeDelay(uint16_t word, bool pulseOutput)
     return word;
 }
 
-QString existingCompanion(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.exists())
-        return path;
-    const QDir dir = info.absoluteDir();
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& name : names)
-        if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
-            return dir.filePath(name);
-    return path;
-}
-
 namespace {
 
 // Whether two existing paths are one file: the same device and file number,

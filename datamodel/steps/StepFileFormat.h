@@ -5,6 +5,8 @@
 // the function lists, remarks and memo of step table i.
 // Offsets here are 0-based within a table or field.
 
+#include "platform/CompanionFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -60,9 +62,7 @@ uint16_t encodeDelay(int32_t value);
 // the word is the unsigned delay or constant itself (up to 65535).
 int32_t decodeDelay(uint16_t word, bool pulseOutput);
 
-// The existing file that path names, found without regard to letter case in
-// its folder; path itself when there is none.
-QString existingCompanion(const QString& path);
+using platform::existingCompanion;
 
 // The note file of a step file is found by giving its name the extension BIN,
 // so a step file named *.BIN (in any letter case) would be its own note file:
