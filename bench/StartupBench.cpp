@@ -1,0 +1,81 @@
+// The setting program's start: creating its main window with everything the
+// start-up does (the library objects, the settings, the extraction of the
+// setting archive and the reading of its ten Set files, the connector tables)
+// until the window is shown, against creating and showing an empty
+// QMainWindow in the same run. Goal: at most twice the empty window.
+
+#include "DemoFiles.h"
+#include "RatioMain.h"
+
+#include "platform/Folders.h"
+#include "setting/fMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+
+#include <cstdlib>
+
+using namespace benchsupport;
+
+namespace {
+
+// Widgets need an application; settings and working files go to private folders.
+void ensureApplication()
+{
+    if (QApplication::instance())
+        return;
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
+        const QString dir = QDir(scratchFolder()).filePath(QLatin1String(name));
+        QDir().mkpath(dir);
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setenv(name, QFile::encodeName(dir).constData(), 1);
+    }
+    static int argc = 1;
+    static char name[] = "startup_bench";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+
+    // The program folder holds the setting archive; the library folder receives its files.
+    const QString program = QDir(scratchFolder()).filePath(QStringLiteral("program"));
+    const QString library = QDir(scratchFolder()).filePath(QStringLiteral("library"));
+    QDir().mkpath(program);
+    QDir().mkpath(library);
+    QFile::copy(demo("QEL.e"), QDir(program).filePath(QStringLiteral("QEL.e")));
+    platform::folders::setProgramFolderForTesting(program);
+    platform::folders::setLibraryFolderForTesting(library);
+}
+
+void startup_raw(benchmark::State& state)
+{
+    ensureApplication();
+    for (auto _ : state) {
+        QMainWindow window;
+        window.show();
+        QApplication::processEvents();
+    }
+}
+
+void startup_model(benchmark::State& state)
+{
+    ensureApplication();
+    for (auto _ : state) {
+        QelmSet::fMain window;
+        if (!window.MDIForm_Load(QString())) {
+            state.SkipWithError("the start-up failed");
+            break;
+        }
+        window.show();
+        QApplication::processEvents();
+    }
+}
+
+BENCHMARK(startup_raw)->Name("startup/raw")->Unit(benchmark::kMicrosecond);
+BENCHMARK(startup_model)->Name("startup/model")->Unit(benchmark::kMicrosecond);
+
+const bool goal = (setGoal("startup", 2.0), true);
+
+} // namespace

@@ -1,0 +1,28 @@
+#pragma once
+// One running copy per program and user: a lock file named after the program
+// in the user's runtime folder, held for the life of this object. A lock left
+// by a copy that crashed is taken over, since its process no longer runs.
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+namespace platform {
+
+class SingleInstance {
+public:
+    explicit SingleInstance(const QString& programName);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    // False when another copy of the program holds the lock.
+    bool isFirst() const { return first_; }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool first_ = false;
+};
+
+} // namespace platform

@@ -1,0 +1,271 @@
+#include "fMain.h"
+
+#include "ConnectorTables.h"
+#include "ProgramSettings.h"
+#include "ProgramState.h"
+#include "mMOD.h"
+
+#include "datamodel/common/Enums.h"
+#include "datamodel/customize/colclsCustom.h"
+#include "datamodel/customize/colclsStyle.h"
+#include "datamodel/okuri/colclsOkuri.h"
+#include "datamodel/parameters/colclsFunction.h"
+#include "dialogs/clsPrint.h"
+#include "dialogs/clsSelectKino.h"
+#include "dialogs/clsSelectTable.h"
+#include "platform/Folders.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemColors.h"
+#include "resource/clsResource.h"
+#include "stepeditor/common/mMODCOMMON.h"
+#include "util/file/clsFILE.h"
+#include "util/method/Trap.h"
+#include "util/method/clsMethod.h"
+#include "util/property/SettingsTable.h"
+#include "util/property/clsProperty.h"
+#include "util/string/clsString.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenu>
+#include <QToolBar>
+
+namespace QelmSet {
+
+namespace {
+
+const QString kFileInfo = QStringLiteral("FileInfo");
+const QString kGeneral = QStringLiteral("General");
+const QString kLocation = QStringLiteral("Location");
+
+// Catalogue texts of the customize menu items 1 and 3 to 7.
+constexpr int32_t kCustomizeCaptions[] = {310, 0, 311, 312, 313, 314, 315};
+
+} // namespace
+
+fMain::fMain() : state_(std::make_unique<ProgramState>()), mdi_(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("fMain"));
+    mdi_->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(mdi_);
+    // The hosts of the two toolbars.
+    pictBar_ = addToolBar(QString());
+    pictBar_->setObjectName(QStringLiteral("pictBar"));
+    pictBar2_ = addToolBar(QString());
+    pictBar2_->setObjectName(QStringLiteral("pictBar2"));
+    buildCustomizeMenu();
+}
+
+fMain::~fMain()
+{
+    MDIForm_Unload();
+}
+
+bool fMain::MDIForm_Initialize(const platform::SingleInstance& instance)
+{
+    if (instance.isFirst())
+        return true;
+    mMOD::ShowMessage(46, 2);
+    return false;
+}
+
+// ---- start-up ------------------------------------------------------------
+
+bool fMain::MDIForm_Load(const QString& commandLine)
+{
+    if (!CreateActiveX())
+        return false;
+    InitGlobals();
+    if (!QelmCommon::mMODCOMMON::CheckNeedFiles(state_->AppPath))
+        return false;
+    LoadRegSettings();
+    if (!ReadSettingTables()) {
+        mMOD::ShowMessage(19, 1);
+        return false;
+    }
+    QelmCommon::mMODCOMMON::FitToWorkArea(*this);
+    EnableToolButtons();
+    SetCustomizeMenuTags();
+    SetCaption();
+    CreateConStyles();
+    OpenCommandLineFile(commandLine);
+    return true;
+}
+
+bool fMain::CreateActiveX()
+{
+    ProgramState& s = *state_;
+    Ostrel7::clsMethod fallback; // reports an error before the program's own reporter exists
+    try {
+        s.file = std::make_unique<Ostrel7::clsFILE>();
+        s.method = std::make_unique<Ostrel7::clsMethod>();
+        s.property = std::make_unique<Ostrel7::clsProperty>();
+        s.string = std::make_unique<Ostrel7::clsString>();
+        s.resource = std::make_unique<Resource::clsResource>();
+        s.functions = std::make_unique<Telva27::colclsFunction>();
+        s.customUsr = std::make_unique<Telva27::colclsCustom>();
+        s.customUsr->setUsrOrStd(Telva27::eUSR);
+        s.customStd = std::make_unique<Telva27::colclsCustom>();
+        s.customStd->setUsrOrStd(Telva27::eSTD);
+        conStyles_ = std::make_unique<ConnectorTables>();
+        for (auto& table : s.okuri)
+            table = std::make_unique<Telva27::colclsOkuri>();
+        s.selectTable = std::make_unique<Sorvi27::clsSelectTable>();
+        s.selectKino = std::make_unique<Sorvi27::clsSelectKino>();
+        s.print = std::make_unique<Sorvi27::clsPrint>();
+        return true;
+    } catch (...) {
+        // Nothing later may use an object that does not exist: the start ends here.
+        const auto error = platform::currentErrorInfo();
+        (s.method ? *s.method : fallback).ErrReg(error.number, error.description, QStringLiteral("CreateActiveX"));
+        return false;
+    }
+}
+
+void fMain::ReleaseActiveX()
+{
+    ProgramState& s = *state_;
+    s.file.reset();
+    s.method.reset();
+    s.property.reset();
+    s.string.reset();
+    s.resource.reset();
+    s.functions.reset();
+    s.customUsr.reset();
+    s.customStd.reset();
+    conStyles_.reset();
+    for (auto& table : s.okuri)
+        table.reset();
+    s.selectTable.reset();
+    s.selectKino.reset();
+    s.print.reset();
+}
+
+void fMain::InitGlobals()
+{
+    ProgramState& s = *state_;
+    s.AppPath = s.file->YenCheck(Ostrel7::eAddYen, platform::folders::programFolder());
+    s.RegAppName = mMOD::ProgramName();
+    s.EtbFileSize = kEtbFileSize;
+    s.StgFileSize = kStgFileSize;
+    for (QToolBar* bar : {pictBar_, pictBar2_}) {
+        QPalette palette = bar->palette();
+        palette.setColor(QPalette::Window, platform::oleColor(0x8000000F)); // button face
+        bar->setPalette(palette);
+    }
+    s.IsSmallScreen = s.property->CrtResolution() < 1024;
+    for (int i = 1; i <= 7; ++i)
+        if (kCustomizeCaptions[i - 1] != 0)
+            mnuCustomizeContent_[i]->setText(s.resource->Res(kCustomizeCaptions[i - 1]));
+    s.settings = makeProgramSettings(s.RegAppName, s.AppPath);
+}
+
+bool fMain::LoadRegSettings()
+{
+    if (!CheckRegData())
+        mMOD::ShowMessage(2, 1);
+    writeMyPath(state_->file->YenCheck(Ostrel7::eRemoveYen, platform::folders::programFolder()));
+    ReadRegValues();
+    return true;
+}
+
+bool fMain::CheckRegData()
+{
+    return Ostrel7::trapped(*state_->method, QStringLiteral("CheckRegData"),
+                            [&] { return state_->settings->writeMissingDefaults(*state_->property); });
+}
+
+void fMain::ReadRegValues()
+{
+    ProgramState& s = *state_;
+    const Ostrel7::SettingsTable& table = *s.settings;
+    // A value that no longer converts reads as its default; the user hears of it once.
+    bool allConverted = true;
+    for (const Ostrel7::SettingDecl& decl : table.settings())
+        allConverted = table.storedValueConverts(decl.section, decl.key) && allConverted;
+    if (!allConverted)
+        mMOD::ShowMessage(2, 1);
+    s.StdReadingPath = table.readText(kFileInfo, QStringLiteral("StdReadingPath"));
+    s.PrevStd_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevStd_ExtFilterIndex"));
+    s.PrevUsr_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevUsr_ExtFilterIndex"));
+    s.PassWordSpecial = table.readText(kGeneral, QStringLiteral("PassWordSpecial"));
+    s.DoesNeedPassWord = table.readBool(kGeneral, QStringLiteral("DoesNeedPassWord"));
+    s.wdt_Custom_StdKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_StdKino"));
+    s.wdt_Custom_UsrKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_UsrKino"));
+}
+
+void fMain::OpenCommandLineFile(const QString& commandLine)
+{
+    // The same checks as a file chosen in the dialog: the file is read twice,
+    // so a wrong one is refused once, before either reading.
+    if (commandLine.isEmpty() || !QFileInfo(commandLine).isFile() || !ExactFile(commandLine))
+        return;
+    ReadQELMData(Telva27::eSTD, commandLine);
+    ReadQELMData(Telva27::eUSR, commandLine);
+}
+
+// ---- shut-down -----------------------------------------------------------
+
+void fMain::closeEvent(QCloseEvent* event)
+{
+    MDIForm_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+void fMain::MDIForm_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (state_->method)
+        DeleteTempFiles();
+    ReleaseActiveX();
+}
+
+// ---- caption, buttons and menus --------------------------------------------
+
+void fMain::SetCaption()
+{
+    Ostrel7::trapped(*state_->method, QStringLiteral("SetCaption"),
+                     [&] { setWindowTitle(state_->RegAppName + QStringLiteral(" Ver1.28")); });
+}
+
+void fMain::EnableToolButtons() {}
+
+void fMain::buildCustomizeMenu()
+{
+    mnuCustomize_ = new QMenu(this);
+    mnuCustomize_->setObjectName(QStringLiteral("mnuCustomize"));
+    for (int i = 1; i <= 7; ++i) {
+        QAction* item = mnuCustomize_->addAction(QString());
+        item->setObjectName(QStringLiteral("mnuCustomizeContent%1").arg(i));
+        item->setSeparator(i == 2);
+        mnuCustomizeContent_[i] = item;
+    }
+}
+
+void fMain::CreateConStyles() { conStyles_->CreateConStyles(*state_->customUsr); }
+
+void fMain::SetCustomizeMenuTags()
+{
+    // Each item carries the connector id of its table.
+    const std::pair<int, int> tags[] = {{1, 0}, {3, 1}, {4, 2}, {5, 3}, {6, 4}, {7, 5}};
+    for (const auto& [item, id] : tags)
+        mnuCustomizeContent_[item]->setData(QString::number(id));
+}
+
+Telva27::colclsStyle* fMain::FindColConStyle(const QString& tag)
+{
+    return Ostrel7::trapped(*state_->method, QStringLiteral("FindColConStyle"),
+                            [&] { return conStyles_->Find(tag); });
+}
+
+Telva27::colclsCustom& fMain::customOf(int32_t kind)
+{
+    return kind == Telva27::eSTD ? *state_->customStd : *state_->customUsr;
+}
+
+} // namespace QelmSet

@@ -1,0 +1,35 @@
+// QELM_SET, the setting program.
+
+#include "fMain.h"
+
+#include "platform/EventGuard.h"
+#include "platform/QtUi.h"
+#include "platform/SingleInstance.h"
+#include "util/method/clsMethod.h"
+
+#include <QApplication>
+#include <QStringList>
+
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    platform::installUi(std::make_shared<platform::QtUi>());
+    Ostrel7::clsMethod reporter;
+    platform::installErrorReporter([&reporter](int32_t number, const QString& description, const QString& label) {
+        reporter.ErrReg(number, description, label);
+    });
+
+    const platform::SingleInstance instance(QStringLiteral("QELM_SET"));
+    if (!QelmSet::fMain::MDIForm_Initialize(instance))
+        return 1;
+
+    // The whole command line names one file, as typed.
+    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    QelmSet::fMain window;
+    if (!window.MDIForm_Load(commandLine))
+        return 1;
+    window.show();
+    return QApplication::exec();
+}
