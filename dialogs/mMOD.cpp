@@ -1,11 +1,11 @@
 #include "mMOD.h"
 
+#include "platform/MessageKinds.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "platform/VariantText.h"
 #include "resource/clsResource.h"
 
-#include <array>
 #include <initializer_list>
 #include <map>
 
@@ -41,20 +41,6 @@ const std::map<int16_t, int32_t>& singleTexts()
 
 bool appendsExtra(int16_t number) { return number == 6 || number == 56 || number == 62 || number == 63 || number == 64; }
 
-// Message styles by kind 1 to 8.
-constexpr std::array<int32_t, 8> kStyles = {
-    platform::vbCritical | platform::vbOKOnly,
-    platform::vbExclamation | platform::vbOKOnly,
-    platform::vbQuestion | platform::vbYesNo,
-    platform::vbInformation | platform::vbOKOnly,
-    platform::vbCritical | platform::vbYesNo,
-    platform::vbQuestion | platform::vbYesNoCancel,
-    platform::vbQuestion | platform::vbYesNo | platform::vbDefaultButton2,
-    platform::vbExclamation | platform::vbYesNo,
-};
-
-bool answers(int16_t kind) { return kind == 3 || kind == 5 || kind == 6 || kind == 7 || kind == 8; }
-
 } // namespace
 
 QString LibraryTitle() { return QStringLiteral("Sorvi27"); }
@@ -81,11 +67,11 @@ QString MessageText(int16_t number, const std::optional<QVariant>& x1)
 QVariant ShowMessage(int16_t number, int16_t kind, const std::optional<QVariant>& x1,
                      const std::optional<QVariant>& /*x2*/, const std::optional<QVariant>& /*x3*/)
 {
-    if (kind < 1 || kind > 8)
+    if (!platform::isMessageKind(kind))
         return {};
     const QString text = MessageText(number, x1);
-    const int32_t answer = platform::ui().messageBox(text, kStyles[static_cast<size_t>(kind - 1)], LibraryTitle());
-    return answers(kind) ? QVariant(answer) : QVariant();
+    const int32_t answer = platform::ui().messageBox(text, platform::messageKindStyle(kind), LibraryTitle());
+    return platform::messageKindAnswers(kind) ? QVariant(answer) : QVariant();
 }
 
 } // namespace Sorvi27::mMOD

@@ -210,8 +210,10 @@ QMap<QString, QByteArray> readSettingFiles(const QByteArray& archive)
 void extractSettingFiles(const QString& archivePath, const QString& targetFolder)
 {
     const QMap<QString, QByteArray> files = readSettingFiles(readArchiveFile(archivePath));
-    // Every file is written out completely before the first one replaces its target.
-    FileReplacement replacement;
+    // Every file is written out completely before the first one replaces its
+    // target. They are rebuilt from the archive at every start, so they need
+    // not be forced to the disk.
+    FileReplacement replacement(Durability::Scratch);
     const QDir folder(targetFolder);
     for (auto it = files.cbegin(); it != files.cend(); ++it)
         replacement.stage(folder.filePath(it.key()), it.value());

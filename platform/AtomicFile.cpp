@@ -52,7 +52,7 @@ mode_t modeFor(const QString& target)
 
 // Writes the bytes into a new hidden file beside the target and forces them to
 // the disk; answers its name. Nothing is left behind on failure.
-QString writeBeside(const QString& target, const QByteArray& content, const char* suffix)
+QString writeBeside(const QString& target, const QByteArray& content, const char* suffix, bool durable = true)
 {
     const QFileInfo info(target);
     const mode_t mode = modeFor(target);
@@ -65,7 +65,7 @@ QString writeBeside(const QString& target, const QByteArray& content, const char
             failWithErrno(errno, target);
         }
         ::fchmod(fd, mode); // the creation mask must not narrow an old file's bits
-        if (!writeAll(fd, content.constData(), content.size(), name) || !flush(fd, name)) {
+        if (!writeAll(fd, content.constData(), content.size(), name) || (durable && !flush(fd, name))) {
             const int cause = errno;
             ::close(fd);
             removeQuietly(name);
@@ -112,6 +112,13 @@ void replaceFile(const QString& path, const QByteArray& content)
     replacement.commit();
 }
 
+void replaceScratchFile(const QString& path, const QByteArray& content)
+{
+    FileReplacement replacement(Durability::Scratch);
+    replacement.stage(path, content);
+    replacement.commit();
+}
+
 FileReplacement::~FileReplacement() { discard(); }
 
 void FileReplacement::discard()
@@ -139,14 +146,15 @@ void FileReplacement::stage(const QString& path, const QByteArray& content)
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
         fail(errPermissionDenied, path);
     staged_.push_back({target, QString(), QString()});
-    staged_.back().written = writeBeside(target, content, ".new");
+    staged_.back().written = writeBeside(target, content, ".new", durability_ == Durability::Synced);
 }
 
 void FileReplacement::commit()
 {
     keepOldFiles();
     placeNewFiles();
-    syncFolders();
+    if (durability_ == Durability::Synced)
+        syncFolders();
     for (Staged& file : staged_)
         if (!file.kept.isEmpty())
             removeQuietly(file.kept);

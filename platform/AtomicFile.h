@@ -17,6 +17,15 @@ namespace platform {
 // Throws RuntimeError when any step fails; the target is then unchanged.
 void replaceFile(const QString& path, const QByteArray& content);
 
+// As replaceFile, for files the suite makes for itself and makes again at the
+// next start (a working copy, the setting files taken from the archive): the
+// replacement is just as whole, but nothing is forced to the disk, which a
+// crash only costs a file that is rebuilt anyway.
+void replaceScratchFile(const QString& path, const QByteArray& content);
+
+// Whether a replacement forces its files and folders to the disk.
+enum class Durability { Synced, Scratch };
+
 // Several files that belong together (a table and its SEK, a step file and its
 // note file, the ten setting files of the archive) are replaced all or nothing:
 // every new content is written out completely first, the old files are kept
@@ -24,7 +33,7 @@ void replaceFile(const QString& path, const QByteArray& content);
 // the ones already replaced. The error then says what happened.
 class FileReplacement {
 public:
-    FileReplacement() = default;
+    explicit FileReplacement(Durability durability = Durability::Synced) : durability_(durability) {}
     ~FileReplacement(); // discards what was not committed
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
@@ -49,6 +58,7 @@ private:
     void syncFolders();
     [[noreturn]] void rollBack(size_t placed, int cause, const QString& where);
 
+    Durability durability_;
     std::vector<Staged> staged_;
 };
 

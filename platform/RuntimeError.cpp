@@ -46,6 +46,7 @@ QString RuntimeError::standardText(int32_t number)
         {321, "Invalid file format"},
         {326, "Resource with identifier not found"},
         {380, "Invalid property value"},
+        {438, "Object doesn't support this property or method"},
         {381, "Invalid property array index"},
         {424, "Object required"},
         {429, "ActiveX component can't create object"},

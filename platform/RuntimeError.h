@@ -39,6 +39,7 @@ enum RuntimeErrorNumber : int32_t {
     errInvalidFileFormat = 321,
     errResourceNotFound = 326,
     errInvalidPropertyValue = 380,
+    errMethodNotSupported = 438,
     errDuplicateKey = 457,
     errApplicationDefined = 1004,
 };

@@ -4,13 +4,24 @@
 
 #include <QSettings>
 
+#include <map>
+#include <memory>
+
 namespace platform::settings {
 
 namespace {
 
-QSettings storeFor(const QString& app)
+// One store per application for the life of the process: opening a store
+// looks for its file in several folders, which a start-up reading some forty
+// values would otherwise do forty times. Every change is synced at once, which
+// also takes in what another program wrote meanwhile.
+QSettings& storeFor(const QString& app)
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QELM"), app);
+    static std::map<QString, std::unique_ptr<QSettings>> stores;
+    std::unique_ptr<QSettings>& store = stores[app];
+    if (!store)
+        store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QELM"), app);
+    return *store;
 }
 
 QString path(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
@@ -28,7 +39,7 @@ void checkStatus(const QSettings& store)
 
 std::optional<QString> read(const QString& app, const QString& section, const QString& key)
 {
-    QSettings store = storeFor(app);
+    QSettings& store = storeFor(app);
     checkStatus(store);
     const QString value = store.value(path(section, key)).toString();
     if (value.isEmpty())
@@ -38,7 +49,7 @@ std::optional<QString> read(const QString& app, const QString& section, const QS
 
 void write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
-    QSettings store = storeFor(app);
+    QSettings& store = storeFor(app);
     store.setValue(path(section, key), value);
     store.sync();
     checkStatus(store);
@@ -46,7 +57,7 @@ void write(const QString& app, const QString& section, const QString& key, const
 
 void remove(const QString& app, const QString& section, const QString& key)
 {
-    QSettings store = storeFor(app);
+    QSettings& store = storeFor(app);
     store.remove(path(section, key));
     store.sync();
     checkStatus(store);
@@ -54,7 +65,7 @@ void remove(const QString& app, const QString& section, const QString& key)
 
 void clear(const QString& app)
 {
-    QSettings store = storeFor(app);
+    QSettings& store = storeFor(app);
     store.clear();
     store.sync();
     checkStatus(store);

@@ -13,6 +13,7 @@
 #include "datamodel/parameters/clsFunction.h"
 #include "datamodel/parameters/colclsFunction.h"
 #include "dialogs/clsSelectTable.h"
+#include "platform/Settings.h"
 #include "setting/ModelSnapshot.h"
 #include "setting/mMOD.h"
 
