@@ -165,10 +165,12 @@ void fMain::InitGlobals()
 
 bool fMain::LoadRegSettings()
 {
-    if (!CheckRegData())
-        mMOD::ShowMessage(2, 1);
+    const bool defaultsWritten = CheckRegData();
     writeMyPath(state_->file->YenCheck(Ostrel7::eRemoveYen, platform::folders::programFolder()));
-    ReadRegValues();
+    // A default that could not be written and a value that no longer converts
+    // are told once.
+    if (!ReadRegValues() || !defaultsWritten)
+        mMOD::ShowMessage(2, 1);
     return true;
 }
 
@@ -178,16 +180,14 @@ bool fMain::CheckRegData()
                             [&] { return state_->settings->writeMissingDefaults(*state_->property); });
 }
 
-void fMain::ReadRegValues()
+bool fMain::ReadRegValues()
 {
     ProgramState& s = *state_;
     const Ostrel7::SettingsTable& table = *s.settings;
-    // A value that no longer converts reads as its default; the user hears of it once.
+    // A value that no longer converts reads as its default.
     bool allConverted = true;
     for (const Ostrel7::SettingDecl& decl : table.settings())
         allConverted = table.storedValueConverts(decl.section, decl.key) && allConverted;
-    if (!allConverted)
-        mMOD::ShowMessage(2, 1);
     s.StdReadingPath = table.readText(kFileInfo, QStringLiteral("StdReadingPath"));
     s.PrevStd_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevStd_ExtFilterIndex"));
     s.PrevUsr_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevUsr_ExtFilterIndex"));
@@ -195,6 +195,7 @@ void fMain::ReadRegValues()
     s.DoesNeedPassWord = table.readBool(kGeneral, QStringLiteral("DoesNeedPassWord"));
     s.wdt_Custom_StdKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_StdKino"));
     s.wdt_Custom_UsrKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_UsrKino"));
+    return allConverted;
 }
 
 void fMain::OpenCommandLineFile(const QString& commandLine)

@@ -82,7 +82,7 @@ private:
     void InitGlobals();
     bool LoadRegSettings();
     bool CheckRegData();
-    void ReadRegValues();
+    bool ReadRegValues(); // False when a stored value did not convert
     void OpenCommandLineFile(const QString& commandLine);
 
     void buildCustomizeMenu();

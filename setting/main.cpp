@@ -28,7 +28,8 @@ int main(int argc, char** argv)
     // The whole command line names one file, as typed.
     const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     QelmSet::fMain window;
-    if (!window.MDIForm_Load(commandLine))
+    // An error the start-up does not trap itself ends the program after its report.
+    if (!platform::guarded(QStringLiteral("MDIForm_Load"), [&] { return window.MDIForm_Load(commandLine); }, false))
         return 1;
     window.show();
     return QApplication::exec();
