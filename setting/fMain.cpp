@@ -3,6 +3,7 @@
 #include "ConnectorTables.h"
 #include "ProgramSettings.h"
 #include "ProgramState.h"
+#include "mFormTiledBitmap.h"
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
@@ -91,6 +92,8 @@ bool fMain::MDIForm_Load(const QString& commandLine)
     SetCustomizeMenuTags();
     SetCaption();
     CreateConStyles();
+    if (const auto background = state_->resource->PicRes(110))
+        mFormTiledBitmap::SetTiledBackground(*background, *mdi_);
     OpenCommandLineFile(commandLine);
     return true;
 }
@@ -224,6 +227,7 @@ void fMain::MDIForm_Unload()
     if (state_->method)
         DeleteTempFiles();
     ReleaseActiveX();
+    mFormTiledBitmap::RemoveTiledBackground();
 }
 
 // ---- caption, buttons and menus --------------------------------------------
