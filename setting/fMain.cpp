@@ -242,6 +242,13 @@ void fMain::EnableToolButtons() {}
 
 void fMain::buildCustomizeMenu()
 {
+    mnuParam_ = new QMenu(this);
+    mnuParam_->setObjectName(QStringLiteral("mnuParam"));
+    QAction* first = mnuParam_->addAction(QString());
+    first->setObjectName(QStringLiteral("mnuParamContent0"));
+    first->setVisible(false); // the designed item the loaded ones are copies of
+    mnuParamContent_ << first;
+
     mnuCustomize_ = new QMenu(this);
     mnuCustomize_->setObjectName(QStringLiteral("mnuCustomize"));
     for (int i = 1; i <= 7; ++i) {

@@ -28,6 +28,7 @@ namespace QelmSet {
 
 struct ProgramState;
 class ConnectorTables;
+class EditingWindow;
 
 class fMain : public QMainWindow {
     Q_OBJECT
@@ -73,6 +74,20 @@ public:
     void SetCaption();
     void EnableToolButtons();
 
+    // The editing windows among the MDI children, found by form name and tag.
+    static bool IsInputForm(const QString& formName);
+    bool ExistForm(const QString& tag);
+    void SetFocusToForm(const QString& tag);
+    bool IsExistChanged();
+    bool QueryChanged();
+    void CancelAllUpdate();
+    void CloseAllForm();
+    EditingWindow* IsLoadedFormByTag(const QString& tag);
+    // Adds an item to the parameter menu and answers its index (0 after a report).
+    int32_t Load_mnuParamCotentn();
+    QMenu& mnuParam() { return *mnuParam_; }
+    QAction* mnuParamContent(int32_t index) const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -93,7 +108,13 @@ private:
     QMdiArea* mdi_ = nullptr;
     QToolBar* pictBar_ = nullptr;
     QToolBar* pictBar2_ = nullptr;
+    QList<EditingWindow*> editingWindows() const;
+    QList<QWidget*> loadedForms() const;
+    bool anyChanged(const QString& label);
+
     QMenu* mnuCustomize_ = nullptr;
+    QMenu* mnuParam_ = nullptr;
+    QList<QAction*> mnuParamContent_; // index 0 is the designed item
     std::array<QAction*, 8> mnuCustomizeContent_{}; // 1 to 7; 2 is the separator
     QString stdFilePath_;
     QString usrFilePath_;

@@ -1,0 +1,48 @@
+#pragma once
+// What every editing window of the setting program (the parameter, customize
+// and feed-pitch windows) offers the main window, which finds them among its
+// MDI children by their form name and tag and talks to them only through
+// these members: whether they hold unsaved edits, resetting that state,
+// writing their grids back into the data model, and their button bar.
+
+#include <QString>
+#include <QWidget>
+
+class QCloseEvent;
+
+namespace QelmSet {
+
+class EditingWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // formName is the design's form name ("fParam", "fCusData", "fOkuriParam"),
+    // by which the main window recognises an editing window.
+    explicit EditingWindow(const QString& formName, QWidget* parent = nullptr);
+
+    // The window's tag: the function it shows, or its connector id. One tag
+    // stands for at most one open window.
+    const QString& Tag() const { return tag_; }
+    void setTag(const QString& tag) { tag_ = tag; }
+
+    // True while the window holds edits not yet written back and saved.
+    bool IsChanged() const { return changed_; }
+    // Sets the changed state; the Save button (BTN1) is enabled exactly while changed.
+    virtual void ControlChange(bool changed);
+    // Writes what the grids show back into the data model, so that a save writes it.
+    virtual void Update_Variable() = 0;
+
+public slots:
+    // A button of the button bar; 1 is Save.
+    virtual void BTN_Click(int index) = 0;
+
+protected:
+    // The close question for unsaved edits.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString tag_;
+    bool changed_ = false;
+};
+
+} // namespace QelmSet
