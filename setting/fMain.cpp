@@ -53,10 +53,16 @@ fMain::fMain() : state_(std::make_unique<ProgramState>()), mdi_(new QMdiArea(thi
     mdi_->setObjectName(QStringLiteral("MDIClient"));
     setCentralWidget(mdi_);
     // The hosts of the two toolbars.
-    pictBar_ = addToolBar(QString());
-    pictBar_->setObjectName(QStringLiteral("pictBar"));
+    // Two bands, one below the other, each spanning the window: tBar2 above tBar.
     pictBar2_ = addToolBar(QString());
     pictBar2_->setObjectName(QStringLiteral("pictBar2"));
+    addToolBarBreak();
+    pictBar_ = addToolBar(QString());
+    pictBar_->setObjectName(QStringLiteral("pictBar"));
+    for (QToolBar* band : {pictBar_, pictBar2_}) {
+        band->setMovable(false);
+        band->setFloatable(false);
+    }
     buildCustomizeMenu();
 }
 
@@ -88,7 +94,11 @@ bool fMain::MDIForm_Load(const QString& commandLine)
         return false;
     }
     QelmCommon::mMODCOMMON::FitToWorkArea(*this);
+    SetImageList();
+    CreateToolBars();
+    SetCoolBarBandWidth();
     EnableToolButtons();
+    Create_mnuParam();
     SetCustomizeMenuTags();
     SetCaption();
     CreateConStyles();
@@ -231,14 +241,6 @@ void fMain::MDIForm_Unload()
 }
 
 // ---- caption, buttons and menus --------------------------------------------
-
-void fMain::SetCaption()
-{
-    Ostrel7::trapped(*state_->method, QStringLiteral("SetCaption"),
-                     [&] { setWindowTitle(state_->RegAppName + QStringLiteral(" Ver1.28")); });
-}
-
-void fMain::EnableToolButtons() {}
 
 void fMain::buildCustomizeMenu()
 {

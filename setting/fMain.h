@@ -5,8 +5,11 @@
 // at start, opens STD and USR table files into the data model through private
 // working copies, and cleans up when it closes.
 
+#include <QIcon>
 #include <QMainWindow>
+#include <QMap>
 #include <QString>
+#include <functional>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -71,8 +74,41 @@ public:
     Telva27::colclsStyle* FindColConStyle(const QString& tag);
     QMenu& mnuCustomize() { return *mnuCustomize_; }
 
+    // The windows, dialogs and saving that are built on top of the main
+    // window plug in here; a command whose part is missing does nothing.
+    struct Extensions {
+        std::function<EditingWindow*(fMain&, const QString& tag)> newParameterWindow;
+        std::function<EditingWindow*(fMain&, Telva27::colclsStyle& table)> newCustomizeWindow;
+        std::function<EditingWindow*(fMain&)> okuriWindow; // the one shared instance
+        std::function<void(fMain&)> headerDialog;
+        std::function<bool(fMain&, const QString& key)> saveAllFiles;
+        std::function<void(fMain&, const QString& source, bool changed)> copyData;
+    };
+    Extensions& extensions() { return extensions_; }
+    // The modifier keys held at the moment of a click (tests replace it).
+    std::function<Qt::KeyboardModifiers()> heldModifiers;
+
+    // Saves the USR data with one of the save keys; True when it was saved.
+    bool SaveAllFiles(const QString& key);
+
+    // Command handlers, by the key of the button or item.
+    void tBar_ButtonClick(const QString& key);
+    void tBar_ButtonDropDown(const QString& key);
+    void tBar_ButtonMenuClick(const QString& key);
+    void tBar2_ButtonClick(const QString& key);
+    void mnuParamContent_Click(int32_t index);
+    void mnuCustomizeContent_Click(int32_t index);
+    void SetReadingPath(QWidget* owner, const QString& folder);
+
+    // The toolbars, their images and the parameter menu.
+    void SetImageList();
+    void CreateToolBars();
+    void SetCoolBarBandWidth();
+    void Create_mnuParam();
     void SetCaption();
     void EnableToolButtons();
+    // A toolbar button or button-menu item by its key ("keyOPEN", "keyOVERWRITE" ...).
+    QAction* toolKey(const QString& key) const;
 
     // The editing windows among the MDI children, found by form name and tag.
     static bool IsInputForm(const QString& formName);
@@ -81,7 +117,8 @@ public:
     bool IsExistChanged();
     bool QueryChanged();
     void CancelAllUpdate();
-    void CloseAllForm();
+    // False when a window stayed open (its user cancelled its close question).
+    bool CloseAllForm();
     EditingWindow* IsLoadedFormByTag(const QString& tag);
     // Adds an item to the parameter menu and answers its index (0 after a report).
     int32_t Load_mnuParamCotentn();
@@ -101,11 +138,25 @@ private:
     void OpenCommandLineFile(const QString& commandLine);
 
     void buildCustomizeMenu();
+    void connectCommands();
+    bool OpenSequence();
+    void OpenEditingWindow(EditingWindow* window, QAction* item);
+    void OpenOkuriWindow();
+    void StartStepEditor();
+    void DataCopy();
+    void popUnder(QMenu& menu, const QString& buttonKey);
     Telva27::colclsCustom& customOf(int32_t kind);
 
     std::unique_ptr<ProgramState> state_;
     std::unique_ptr<ConnectorTables> conStyles_;
     QMdiArea* mdi_ = nullptr;
+    QAction* addToolButton(QToolBar& bar, const QString& key, int32_t caption, const QString& image);
+    QMenu* addButtonMenu(QAction& button, const QList<std::pair<QString, int32_t>>& items);
+    QIcon image(const QString& key) const;
+
+    QMap<QString, QIcon> imgListToolBar_;
+    QToolBar* tBar_ = nullptr;
+    QToolBar* tBar2_ = nullptr;
     QToolBar* pictBar_ = nullptr;
     QToolBar* pictBar2_ = nullptr;
     QList<EditingWindow*> editingWindows() const;
@@ -116,6 +167,7 @@ private:
     QMenu* mnuParam_ = nullptr;
     QList<QAction*> mnuParamContent_; // index 0 is the designed item
     std::array<QAction*, 8> mnuCustomizeContent_{}; // 1 to 7; 2 is the separator
+    Extensions extensions_;
     QString stdFilePath_;
     QString usrFilePath_;
     QString sekFilePath_;

@@ -95,14 +95,16 @@ void fMain::CancelAllUpdate()
     });
 }
 
-void fMain::CloseAllForm()
+bool fMain::CloseAllForm()
 {
-    Ostrel7::trapped(*state_->method, QStringLiteral("CloseAllForm"), [&] {
+    return Ostrel7::trapped(*state_->method, QStringLiteral("CloseAllForm"), [&] {
         // Each window asks its own question about unsaved edits as it closes.
+        bool allClosed = true;
         for (EditingWindow* window : editingWindows()) {
             auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-            frame ? frame->close() : window->close();
+            allClosed = (frame ? frame->close() : window->close()) && allClosed;
         }
+        return allClosed;
     });
 }
 

@@ -100,8 +100,9 @@ TEST_F(EditingWindows, ClosingAllAsksOnlyForChangedWindows)
 
 TEST_F(EditingWindows, ParameterMenuGrowsByOneItemAtATime)
 {
-    EXPECT_EQ(window().Load_mnuParamCotentn(), 1);
-    EXPECT_EQ(window().Load_mnuParamCotentn(), 2);
-    EXPECT_EQ(window().mnuParamContent(2)->objectName(), QStringLiteral("mnuParamContent2"));
-    EXPECT_EQ(window().mnuParamContent(3), nullptr);
+    // Start-up loaded items 1 to 9: All, Difference, a line and the six groups.
+    EXPECT_EQ(window().Load_mnuParamCotentn(), 10);
+    EXPECT_EQ(window().Load_mnuParamCotentn(), 11);
+    EXPECT_EQ(window().mnuParamContent(11)->objectName(), QStringLiteral("mnuParamContent11"));
+    EXPECT_EQ(window().mnuParamContent(12), nullptr);
 }
