@@ -141,6 +141,7 @@ private:
     void connectCommands();
     bool OpenSequence();
     void OpenEditingWindow(EditingWindow* window, QAction* item);
+    void keepCheckMark(QAction& item, const QString& tag);
     void OpenOkuriWindow();
     void StartStepEditor();
     void DataCopy();

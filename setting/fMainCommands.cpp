@@ -193,6 +193,7 @@ void fMain::mnuParamContent_Click(int32_t index)
         SetFocusToForm(tag);
     else if (extensions_.newParameterWindow)
         OpenEditingWindow(extensions_.newParameterWindow(*this, tag), item);
+    keepCheckMark(*item, tag);
     mdi_->tileSubWindows();
 }
 
@@ -207,7 +208,14 @@ void fMain::mnuCustomizeContent_Click(int32_t index)
     } else if (Telva27::colclsStyle* table = FindColConStyle(tag); table && extensions_.newCustomizeWindow) {
         OpenEditingWindow(extensions_.newCustomizeWindow(*this, *table), item);
     }
+    keepCheckMark(*item, tag);
     mdi_->tileSubWindows();
+}
+
+void fMain::keepCheckMark(QAction& item, const QString& tag)
+{
+    // A click toggles a checkable item; its mark says whether its window is open.
+    item.setChecked(item.isCheckable() && ExistForm(tag));
 }
 
 void fMain::OpenEditingWindow(EditingWindow* window, QAction* item)

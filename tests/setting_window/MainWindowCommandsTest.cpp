@@ -7,6 +7,7 @@
 
 #include "datamodel/common/Enums.h"
 #include "platform/Settings.h"
+#include "datamodel/customize/colclsStyle.h"
 #include "setting/EditingWindow.h"
 
 #include <QAction>
@@ -228,4 +229,43 @@ TEST_F(MainWindowCommands, SpecialGroupNeedsThePassword)
     window().mnuParamContent(4)->trigger();
     window().mnuParamContent(4)->trigger();
     EXPECT_EQ(opened, (QStringList{QStringLiteral("SPECIAL"), QStringLiteral("SPEED")}));
+    EXPECT_TRUE(window().mnuParamContent(4)->isChecked());
+}
+
+TEST_F(MainWindowCommands, CustomizeMenuOpensOneWindowPerConnector)
+{
+    QList<int> opened;
+    window().extensions().newCustomizeWindow = [&](QelmSet::fMain&,
+                                                   Telva27::colclsStyle& table) -> QelmSet::EditingWindow* {
+        opened << table.ConId();
+        auto* pins = new TestWindow(QString::number(table.ConId()));
+        pins->setObjectName(QStringLiteral("fCusData"));
+        return pins;
+    };
+    QAction* terminal1 = window().mnuCustomize().actions()[4]; // item 5, connector id 3
+    terminal1->trigger();
+    terminal1->trigger();
+    EXPECT_EQ(opened, QList<int>{3});
+    EXPECT_TRUE(terminal1->isChecked());
+    EXPECT_TRUE(enabled("keyWARRANGE"));
+}
+
+TEST_F(MainWindowCommands, FileButtonShowsTheFilesPathAndDate)
+{
+    const QString usr = dataCopy("DEMO_USR.etb");
+    window().ReadQELMData(Telva27::eSTD, usr);
+    window().ReadQELMData(Telva27::eUSR, usr);
+    scriptedUi().answerMessageBox(platform::vbOK);
+    click("keyUSR");
+    const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("[Full path] ") + usr + QStringLiteral("\r\n\r\n[Date update] ")))
+        << boxes[0].text.toStdString();
+    EXPECT_EQ(platform::msgIcon(boxes[0].style), platform::vbInformation);
+}
+
+TEST_F(MainWindowCommands, CloseEndsTheProgram)
+{
+    click("keyCLOSE");
+    EXPECT_FALSE(window().isVisible());
 }
