@@ -90,6 +90,14 @@ TEST_F(MainWindowCommands, FileButtonsNeedBothFilesAndShowThem)
     EXPECT_FALSE(enabled("keySAVEASOTHERTB"));
 }
 
+TEST_F(MainWindowCommands, UsrFileAloneEnablesNothing)
+{
+    window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
+    EXPECT_EQ(key("keyUSR").text(), QStringLiteral("DEMO_USR.etb"));
+    for (const char* name : {"keySAVE", "keyUSR", "keyPARAM", "keyCUSTOMIZE"})
+        EXPECT_FALSE(enabled(name)) << name;
+}
+
 TEST_F(MainWindowCommands, ParameterMenuHoldsTheGroups)
 {
     const struct {
