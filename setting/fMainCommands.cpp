@@ -5,6 +5,7 @@
 
 #include "EditingWindow.h"
 #include "ProgramState.h"
+#include "fCusData.h"
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
@@ -205,8 +206,10 @@ void fMain::mnuCustomizeContent_Click(int32_t index)
     const QString tag = item->data().toString();
     if (ExistForm(tag)) {
         SetFocusToForm(tag);
-    } else if (Telva27::colclsStyle* table = FindColConStyle(tag); table && extensions_.newCustomizeWindow) {
-        OpenEditingWindow(extensions_.newCustomizeWindow(*this, *table), item);
+    } else if (Telva27::colclsStyle* table = FindColConStyle(tag)) {
+        auto* window = new fCusData(*this);
+        window->setColConStyle(*table);
+        OpenEditingWindow(window, item);
     }
     keepCheckMark(*item, tag);
     mdi_->tileSubWindows();

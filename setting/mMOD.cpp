@@ -1,5 +1,6 @@
 #include "mMOD.h"
 
+#include "EditingWindow.h"
 #include "ProgramState.h"
 
 #include "platform/MessageKinds.h"
@@ -200,6 +201,9 @@ void Form_Unload(QWidget& form, bool changed, bool& cancel)
         } else if (answer.toInt() == platform::vbYes) {
             if (!QMetaObject::invokeMethod(&form, "BTN_Click", Q_ARG(int, 1)))
                 throw platform::RuntimeError(platform::errMethodNotSupported);
+            // A save that failed leaves the edits unsaved: the window stays open with them.
+            if (auto* window = qobject_cast<EditingWindow*>(&form); window && window->IsChanged())
+                cancel = true;
         }
     });
 }

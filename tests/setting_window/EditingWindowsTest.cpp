@@ -25,8 +25,13 @@ public:
         setWindowTitle(formName + QLatin1Char(' ') + tag);
         (new QPushButton(QStringLiteral("Save"), this))->setObjectName(QStringLiteral("BTN1"));
     }
-    void Update_Variable() override {}
-    void BTN_Click(int index) override { clicks << index; }
+    bool Update_Variable() override { return true; }
+    void BTN_Click(int index) override
+    {
+        clicks << index;
+        if (index == 1) // a save that succeeds
+            ControlChange(false);
+    }
     QList<int> clicks;
 };
 

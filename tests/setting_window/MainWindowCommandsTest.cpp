@@ -24,7 +24,7 @@ namespace {
 class TestWindow final : public QelmSet::EditingWindow {
 public:
     explicit TestWindow(const QString& tag) : EditingWindow(QStringLiteral("fParam")) { setTag(tag); }
-    void Update_Variable() override {}
+    bool Update_Variable() override { return true; }
     void BTN_Click(int) override {}
 };
 
@@ -242,18 +242,14 @@ TEST_F(MainWindowCommands, SpecialGroupNeedsThePassword)
 
 TEST_F(MainWindowCommands, CustomizeMenuOpensOneWindowPerConnector)
 {
-    QList<int> opened;
-    window().extensions().newCustomizeWindow = [&](QelmSet::fMain&,
-                                                   Telva27::colclsStyle& table) -> QelmSet::EditingWindow* {
-        opened << table.ConId();
-        auto* pins = new TestWindow(QString::number(table.ConId()));
-        pins->setObjectName(QStringLiteral("fCusData"));
-        return pins;
-    };
     QAction* terminal1 = window().mnuCustomize().actions()[4]; // item 5, connector id 3
     terminal1->trigger();
     terminal1->trigger();
-    EXPECT_EQ(opened, QList<int>{3});
+    QStringList opened;
+    for (QMdiSubWindow* frame : window().mdiArea().subWindowList())
+        opened << frame->widget()->objectName() + QLatin1Char(' ') +
+                      static_cast<QelmSet::EditingWindow*>(frame->widget())->Tag();
+    EXPECT_EQ(opened, QStringList{QStringLiteral("fCusData 3")});
     EXPECT_TRUE(terminal1->isChecked());
     EXPECT_TRUE(enabled("keyWARRANGE"));
 }
