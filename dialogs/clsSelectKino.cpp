@@ -1,8 +1,10 @@
 #include "clsSelectKino.h"
 
 #include "LibraryState.h"
+#include "fSelCus.h"
 #include "mMOD.h"
 
+#include "datamodel/common/InOut.h"
 #include "datamodel/customize/colclsCusSelection.h"
 #include "platform/Archive.h"
 #include "platform/FileOps.h"
@@ -58,6 +60,15 @@ WindowPlace readPlace(const Ostrel7::SettingsTable& table, SelectionDialog dialo
     return place;
 }
 
+// A dialog the start could not make: "object variable not set".
+template <typename Dialog>
+Dialog& made(const std::unique_ptr<Dialog>& dialog)
+{
+    if (!dialog)
+        throw platform::RuntimeError(platform::errObjectNotSet);
+    return *dialog;
+}
+
 } // namespace
 
 clsSelectKino::clsSelectKino() : state_(LibraryState::acquire())
@@ -98,6 +109,8 @@ void clsSelectKino::CreateActiveX()
         state_->stpout = std::make_shared<Telva27::colclsCusSelection>();
         state_->cusinp = std::make_shared<Telva27::colclsCusSelection>();
         state_->cusout = std::make_shared<Telva27::colclsCusSelection>();
+        cusInDialog_ = std::make_unique<fSelCus>();
+        cusOutDialog_ = std::make_unique<fSelCus>();
     });
 }
 
@@ -215,6 +228,47 @@ void clsSelectKino::ReleaseActiveX()
     state_->stpout.reset();
     state_->cusinp.reset();
     state_->cusout.reset();
+    cusInDialog_.reset();
+    cusOutDialog_.reset();
+}
+
+void clsSelectKino::LoadCustomForms()
+{
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("LoadCustomForms"), [&] {
+        fSelCus& input = made(cusInDialog_);
+        input.setIn_or_Out(1);
+        input.setColSel(state_->cusinp);
+        input.Load();
+        fSelCus& output = made(cusOutDialog_);
+        output.setIn_or_Out(2);
+        output.setColSel(state_->cusout);
+        output.Load();
+    });
+}
+
+void clsSelectKino::UnloadCustomForms()
+{
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("UnloadCustomForms"), [&] {
+        made(cusInDialog_).Unload();
+        made(cusOutDialog_).Unload();
+    });
+}
+
+uint8_t clsSelectKino::GetCustomValue(int32_t eINOUT, uint8_t bytOrg)
+{
+    return Ostrel7::trapped(
+        state_->reporter(), QStringLiteral("GetCustomValue"),
+        [&] {
+            if (eINOUT != Telva27::eINPUT && eINOUT != Telva27::eOUTPUT)
+                return bytOrg;
+            fSelCus& dialog = made(eINOUT == Telva27::eINPUT ? cusInDialog_ : cusOutDialog_);
+            dialog.setOrgValue(bytOrg);
+            // The dialog has no owner window; shown without a load it loads itself.
+            dialog.Load();
+            platform::ui().runDialog(dialog);
+            return dialog.retValue();
+        },
+        bytOrg);
 }
 
 } // namespace Sorvi27
