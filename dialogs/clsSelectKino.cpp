@@ -2,6 +2,7 @@
 
 #include "LibraryState.h"
 #include "fSelCus.h"
+#include "fSelStepKino.h"
 #include "mMOD.h"
 
 #include "datamodel/common/InOut.h"
@@ -111,6 +112,8 @@ void clsSelectKino::CreateActiveX()
         state_->cusout = std::make_shared<Telva27::colclsCusSelection>();
         cusInDialog_ = std::make_unique<fSelCus>();
         cusOutDialog_ = std::make_unique<fSelCus>();
+        stepInDialog_ = std::make_unique<fSelStepKino>();
+        stepOutDialog_ = std::make_unique<fSelStepKino>();
     });
 }
 
@@ -230,6 +233,8 @@ void clsSelectKino::ReleaseActiveX()
     state_->cusout.reset();
     cusInDialog_.reset();
     cusOutDialog_.reset();
+    stepInDialog_.reset();
+    stepOutDialog_.reset();
 }
 
 void clsSelectKino::LoadCustomForms()
@@ -269,6 +274,46 @@ uint8_t clsSelectKino::GetCustomValue(int32_t eINOUT, uint8_t bytOrg)
             return dialog.retValue();
         },
         bytOrg);
+}
+
+void clsSelectKino::LoadStepForms()
+{
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("LoadStepForms"), [&] {
+        fSelStepKino& output = made(stepOutDialog_);
+        output.setIn_or_Out(2);
+        output.setColSel(state_->stpout);
+        output.Load();
+        fSelStepKino& input = made(stepInDialog_);
+        input.setIn_or_Out(1);
+        input.setColSel(state_->stpinp);
+        input.Load();
+    });
+}
+
+void clsSelectKino::UnLoadStepForms()
+{
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("UnLoadStepForms"), [&] {
+        made(stepOutDialog_).Unload();
+        made(stepInDialog_).Unload();
+    });
+}
+
+int16_t clsSelectKino::GetKinoValue(int32_t eINOUT, int16_t intOrg, int32_t /*Col*/, bool /*IsLastColGroup*/)
+{
+    return Ostrel7::trapped(
+        state_->reporter(), QStringLiteral("GetKinoValue"),
+        [&] {
+            fSelStepKino& dialog = made(eINOUT == Telva27::eOUTPUT ? stepOutDialog_ : stepInDialog_);
+            // A dialog asked before it was loaded loads itself first.
+            dialog.Load();
+            dialog.setOrgValue(intOrg);
+            dialog.ClearStepTagVariant();
+            dialog.setChangeTodEditMode(dialog.DoesChangeEditMode());
+            dialog.Form_Load();
+            platform::ui().runDialog(dialog);
+            return dialog.retValue();
+        },
+        intOrg);
 }
 
 } // namespace Sorvi27

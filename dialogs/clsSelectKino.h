@@ -20,6 +20,7 @@ namespace Sorvi27 {
 
 class LibraryState;
 class fSelCus;
+class fSelStepKino;
 
 class clsSelectKino {
 public:
@@ -61,6 +62,15 @@ public:
     // any other eINOUT answers bytOrg at once.
     uint8_t GetCustomValue(int32_t eINOUT, uint8_t bytOrg);
 
+    // The step grid's function choice. Load builds the output dialog's tree
+    // from stpout, then the input dialog's from stpinp; Unload drops both.
+    void LoadStepForms();
+    void UnLoadStepForms();
+    // Shows the output (eINOUT 2) or else the input list's dialog, and answers
+    // the code chosen, intOrg when the user cancels or on an error
+    // (reported). Col and IsLastColGroup are not used.
+    int16_t GetKinoValue(int32_t eINOUT, int16_t intOrg, int32_t Col, bool IsLastColGroup);
+
     // The setting-file paths: index 0 empty, 1 to 10 Set01.e .. Set10.e in the
     // library folder.
     const QStringList& SettingFilePaths() const { return paths_; }
@@ -86,6 +96,9 @@ private:
     // The customize input and output dialogs, made at start, loaded on request.
     std::unique_ptr<fSelCus> cusInDialog_;
     std::unique_ptr<fSelCus> cusOutDialog_;
+    // The step input and output dialogs, likewise.
+    std::unique_ptr<fSelStepKino> stepInDialog_;
+    std::unique_ptr<fSelStepKino> stepOutDialog_;
 };
 
 } // namespace Sorvi27
