@@ -10,6 +10,7 @@
 #include "datamodel/customize/colclsCusSelection.h"
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/customize/colclsStyle.h"
+#include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
 #include "platform/EventGuard.h"
 #include "platform/MessageKinds.h"
@@ -132,6 +133,7 @@ void fCusData::Form_Load()
     Sorvi27::clsSelectKino& selectKino = *state().selectKino;
     selectKino.cusinp().SwitchHidden(false);
     selectKino.cusout().SwitchHidden(false);
+    selectKino.LoadCustomForms();
     // The current cell decides what the grid lets the user edit.
     fg_AfterRowColChange(grid().Row(), grid().Col());
 }
@@ -223,6 +225,8 @@ void fCusData::BTN_Click(int index)
     case 2:
         if (IsChanged() && mMOD::ShowMessage(29, 3).toInt() == platform::vbYes)
             return;
+        state().print->PrintCustomize(this, usrPins(), stdPins(), state().selectKino->cusinp(),
+                                      state().selectKino->cusout());
         break;
     case 3:
         if (mMOD::ShowMessage(11, 7).toInt() == platform::vbNo)
@@ -254,7 +258,11 @@ void fCusData::closeEvent(QCloseEvent* event)
     EditingWindow::closeEvent(event);
     if (!event->isAccepted())
         return;
-    platform::guarded(QStringLiteral("Form_Unload"), [&] { RemoveMenuCeck(Tag()); });
+    platform::guarded(QStringLiteral("Form_Unload"), [&] {
+        // The selection dialogs serve every customize window; the next one to open loads them again.
+        state().selectKino->UnloadCustomForms();
+        RemoveMenuCeck(Tag());
+    });
 }
 
 void fCusData::RemoveMenuCeck(const QString& tag)

@@ -262,7 +262,7 @@ void fCusData::ChooseFunction(int32_t row)
 {
     const ENUM_INOUT kind = RowKind(row);
     const auto oldCode = static_cast<uint8_t>(grid().CellData(row, colUsrKino).toInt());
-    const uint8_t newCode = oldCode;
+    const uint8_t newCode = state().selectKino->GetCustomValue(kind, oldCode);
     UpdateUserValue(kind, row, newCode, oldCode);
 }
 

@@ -9,7 +9,10 @@
 #include "setting/mMOD.h"
 #include "util/property/SettingsTable.h"
 
+#include "platform/tree/SelectionTree.h"
+
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -252,4 +255,67 @@ TEST_F(CusEdit, FunctionColumnWidthsAreKeptInTheSettings)
     Cus& other = open(3);
     EXPECT_EQ(grid(other).data().ColWidth(2), wider);
     EXPECT_EQ(grid(other).data().ColWidth(13), narrower);
+}
+
+namespace {
+
+// Plays the function selection: picks the function of that code, or cancels (-1).
+void chooseFunction(int code, int* shown = nullptr)
+{
+    scriptedUi().answerDialog([code, shown](QDialog& d) {
+        if (shown)
+            ++*shown;
+        const WindowDriver w(d);
+        if (code < 0) {
+            w.cancel();
+            return;
+        }
+        auto* tree = w.child<platform::tree::SelectionTree>(QStringLiteral("tv"));
+        platform::tree::SelectionNode* node = tree->Nodes().Find(QStringLiteral("%1key").arg(code));
+        ASSERT_NE(node, nullptr) << code;
+        tree->scrollToItem(node->item());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node->item()).center());
+        w.ok();
+    });
+}
+
+} // namespace
+
+TEST_F(CusEdit, TheFunctionIsChosenInTheSelectionDialog)
+{
+    Cus& cus = open(0);
+    const int i1 = rowOf(cus, QStringLiteral("I1"));
+    const int ok = rowOf(cus, QStringLiteral("OK"));
+
+    // The cell's button opens the input functions, preselected on the code.
+    clickCell(cus, i1, 13);
+    chooseFunction(2);
+    const QRect cell = cus.fg().cellRect(i1, 13);
+    QTest::mouseClick(cus.fg().viewport(), Qt::LeftButton, {}, QPoint(cell.right() - 4, cell.center().y()));
+    EXPECT_EQ(code(cus, i1, 13), 2);
+    EXPECT_EQ(text(cus, i1, 13), QStringLiteral("WIPE_SW:Wiper switch"));
+    EXPECT_EQ(code(cus, i1, 2), 7); // the factory side stays
+    EXPECT_TRUE(cus.IsChanged());
+
+    // A double click opens the output functions on an output row; the same
+    // code, or Cancel, changes nothing.
+    cus.ControlChange(false);
+    chooseFunction(0);
+    doubleClickCell(cus, ok, 13);
+    chooseFunction(-1);
+    doubleClickCell(cus, ok, 13);
+    EXPECT_EQ(code(cus, ok, 13), 0);
+    EXPECT_FALSE(cus.IsChanged());
+    chooseFunction(200);
+    doubleClickCell(cus, ok, 13);
+    EXPECT_EQ(text(cus, ok, 13), QStringLiteral("TEST_OUT:Service test output"));
+    EXPECT_TRUE(cus.IsChanged());
+    ASSERT_TRUE(cus.Update_Variable());
+    EXPECT_EQ(usrPin("I1").Kino(), 2);
+    EXPECT_EQ(usrPin("OK").Kino(), 200);
+
+    // An other pin has no function to choose.
+    Cus& coni = open(1);
+    doubleClickCell(coni, rowOf(coni, QStringLiteral("GND")), 13);
+    EXPECT_TRUE(scriptedUi().callsOf(UiCall::Dialog).size() == 4u);
 }
