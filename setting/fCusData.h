@@ -194,7 +194,6 @@ private:
     int32_t prevRow_ = 0;
     QString textBeforeEdit_;
     std::vector<TigaiCell> tigaiCells_;
-    bool tigaiShown_ = false;
 };
 
 } // namespace QelmSet

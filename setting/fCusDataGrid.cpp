@@ -17,6 +17,7 @@
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -224,6 +225,14 @@ void fCusData::SetColWidth()
             widest = std::max(widest, metrics.horizontalAdvance(line));
         g.setColWidth(col, std::max(g.ColWidth(col), platform::pixelsToTwips(widest + kTitleMargin)));
     }
+    // A duty cell opens a drop-down list in place: wide enough to show each
+    // duty's code beside the list's arrow.
+    QComboBox probe;
+    probe.setFont(g.Font());
+    for (int32_t i = 0; i <= 7; ++i)
+        probe.addItem(usrPins().GetDutyInfo1(i));
+    for (int32_t col : {int32_t(colStdDuty), int32_t(colDuty)})
+        g.setColWidth(col, std::max(g.ColWidth(col), platform::pixelsToTwips(probe.sizeHint().width())));
 }
 
 // The title row holds two lines of the title font.

@@ -8,12 +8,16 @@
 #include "datamodel/common/Enums.h"
 #include "datamodel/customize/clsCustom.h"
 #include "datamodel/customize/colclsCustom.h"
+#include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "platform/grid/FlexGrid.h"
 #include "setting/fCusData.h"
+#include "setting/mMOD.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -29,6 +33,8 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
+        // Each test starts from the default column widths.
+        platform::settings::clear(QelmSet::mMOD::ProgramName());
         ASSERT_TRUE(start());
         window().resize(1280, 900);
         window().show();
@@ -89,6 +95,16 @@ protected:
 
     static void key(Cus& cus, Qt::Key k) { QTest::keyClick(&cus.fg(), k); }
     static void typeKeys(Cus& cus, const QString& keys) { QTest::keyClicks(&cus.fg(), keys); }
+
+    // Saves a picture of the window where QEL_GRAB_DIR names a folder, for a person to look at.
+    static void keepPicture(QWidget& window, const QString& name)
+    {
+        const QString folder = QString::fromLocal8Bit(qgetenv("QEL_GRAB_DIR"));
+        const QImage picture = window.grab().toImage();
+        EXPECT_FALSE(picture.isNull());
+        if (!folder.isEmpty())
+            picture.save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    }
 
     Telva27::clsCustom& usrPin(const char* location) { return *state().customUsr->Item(QLatin1String(location)); }
     Telva27::clsCustom& stdPin(const char* location) { return *state().customStd->Item(QLatin1String(location)); }

@@ -181,6 +181,7 @@ TEST_F(CusDif, ViewDifPaintsEachDifferingCellWhileHeld)
 
     QTest::mousePress(viewDif, Qt::LeftButton);
     EXPECT_EQ(redCells(cus), differing);
+    keepPicture(*cus.parentWidget(), QStringLiteral("fCusData0-viewdif"));
     QTest::mouseRelease(viewDif, Qt::LeftButton);
     EXPECT_EQ(colours(cus), before);
     EXPECT_FALSE(cus.IsChanged());

@@ -98,6 +98,7 @@ TEST_F(CusEdit, TimesAreTypedWithinTheirRange)
     typeKeys(cus, QStringLiteral("2a5-6"));
     ASSERT_NE(lineEditor(cus), nullptr);
     EXPECT_EQ(lineEditor(cus)->text(), QStringLiteral("256"));
+    keepPicture(*cus.parentWidget(), QStringLiteral("fCusData0-time"));
 
     // 256 is refused with message 28 and the editor stays; 255 is taken.
     scriptedUi().answerMessageBox(platform::vbOK);
@@ -173,6 +174,7 @@ TEST_F(CusEdit, DutyIsChosenFromItsList)
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count(), 8);
     EXPECT_EQ(list->itemText(0), QStringLiteral("ALL  100%all wave output"));
+    keepPicture(*cus.parentWidget(), QStringLiteral("fCusData0-duty"));
     list->setCurrentIndex(6);
     key(cus, Qt::Key_Return);
     EXPECT_EQ(text(cus, o1, 22), QStringLiteral("6"));

@@ -7,7 +7,6 @@
 
 #include "datamodel/customize/colclsStyle.h"
 
-#include <QDir>
 #include <QPushButton>
 
 using namespace testsupport;
@@ -18,16 +17,6 @@ namespace {
 constexpr uint32_t kNotApplicable = 0xC0FFFF;
 constexpr uint32_t kDisabledBack = 0x808080;
 constexpr uint32_t kWhite = 0xFFFFFF;
-
-// Saves a picture of the window where QEL_GRAB_DIR names a folder (to look at it).
-void keepPicture(QWidget& window, const QString& name)
-{
-    const QString folder = QString::fromLocal8Bit(qgetenv("QEL_GRAB_DIR"));
-    const QImage picture = window.grab().toImage();
-    EXPECT_FALSE(picture.isNull());
-    if (!folder.isEmpty())
-        picture.save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
 
 } // namespace
 
