@@ -4,6 +4,8 @@
 // opened from the customize menu as a user opens it.
 
 #include "MainWindowFixture.h"
+#include "ScriptedUi.h"
+#include "WindowDriver.h"
 
 #include "datamodel/common/Enums.h"
 #include "datamodel/customize/clsCustom.h"
@@ -11,11 +13,13 @@
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "platform/grid/FlexGrid.h"
+#include "platform/tree/SelectionTree.h"
 #include "setting/fCusData.h"
 #include "setting/mMOD.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QMdiArea>
@@ -95,6 +99,24 @@ protected:
 
     static void key(Cus& cus, Qt::Key k) { QTest::keyClick(&cus.fg(), k); }
     static void typeKeys(Cus& cus, const QString& keys) { QTest::keyClicks(&cus.fg(), keys); }
+
+    // Plays the function selection dialog: picks the function of that code, or cancels (-1).
+    static void chooseFunction(int code)
+    {
+        testsupport::scriptedUi().answerDialog([code](QDialog& d) {
+            const testsupport::WindowDriver w(d);
+            if (code < 0) {
+                w.cancel();
+                return;
+            }
+            auto* tree = w.child<platform::tree::SelectionTree>(QStringLiteral("tv"));
+            platform::tree::SelectionNode* node = tree->Nodes().Find(QStringLiteral("%1key").arg(code));
+            ASSERT_NE(node, nullptr) << code;
+            tree->scrollToItem(node->item());
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node->item()).center());
+            w.ok();
+        });
+    }
 
     // Saves a picture of the window where QEL_GRAB_DIR names a folder, for a person to look at.
     static void keepPicture(QWidget& window, const QString& name)

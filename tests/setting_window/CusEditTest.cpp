@@ -9,10 +9,7 @@
 #include "setting/mMOD.h"
 #include "util/property/SettingsTable.h"
 
-#include "platform/tree/SelectionTree.h"
-
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -259,29 +256,6 @@ TEST_F(CusEdit, FunctionColumnWidthsAreKeptInTheSettings)
     EXPECT_EQ(grid(other).data().ColWidth(13), narrower);
 }
 
-namespace {
-
-// Plays the function selection: picks the function of that code, or cancels (-1).
-void chooseFunction(int code, int* shown = nullptr)
-{
-    scriptedUi().answerDialog([code, shown](QDialog& d) {
-        if (shown)
-            ++*shown;
-        const WindowDriver w(d);
-        if (code < 0) {
-            w.cancel();
-            return;
-        }
-        auto* tree = w.child<platform::tree::SelectionTree>(QStringLiteral("tv"));
-        platform::tree::SelectionNode* node = tree->Nodes().Find(QStringLiteral("%1key").arg(code));
-        ASSERT_NE(node, nullptr) << code;
-        tree->scrollToItem(node->item());
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node->item()).center());
-        w.ok();
-    });
-}
-
-} // namespace
 
 TEST_F(CusEdit, TheFunctionIsChosenInTheSelectionDialog)
 {

@@ -5,7 +5,10 @@
 #include "CusDataFixture.h"
 #include "FormLayoutCheck.h"
 
+#include "datamodel/customize/clsCusSelection.h"
+#include "datamodel/customize/colclsCusSelection.h"
 #include "datamodel/customize/colclsStyle.h"
+#include "dialogs/clsSelectKino.h"
 
 #include <QPushButton>
 
@@ -59,6 +62,10 @@ TEST_F(CusGrid, EveryConnectorOpensItsPinsOnTheDemoData)
         EXPECT_FALSE(cus.IsChanged());
         EXPECT_FALSE(cus.findChild<QPushButton*>(QStringLiteral("BTN1"))->isEnabled());
         EXPECT_TRUE(menuItem(c.conId)->isChecked());
+        // Every function of both lists is offered in the selection dialogs.
+        for (const auto* list : {&state().selectKino->cusinp(), &state().selectKino->cusout()})
+            for (const auto& entry : *list)
+                EXPECT_FALSE(entry->Hidden()) << entry->Ditigal().toStdString();
         keepPicture(*cus.parentWidget(), QStringLiteral("fCusData%1").arg(c.conId));
     }
     EXPECT_EQ(window().mdiArea().subWindowList().size(), 6);
@@ -152,8 +159,10 @@ TEST_F(CusGrid, APinMissingFromTheCustomizeTablesIsShownAsAnOtherPin)
     auto& table = *window().FindColConStyle(QStringLiteral("5"));
     table.Add(QStringLiteral("X1"), QStringLiteral("OZ"));
     table.Add(QStringLiteral("X2"), QStringLiteral("i1"));
+    // And one the factory table lacks (CON3-1 is I4).
+    state().customStd->Remove(QStringLiteral("I4"));
     Cus& cus = open(5);
-    for (const char* location : {"OZ", "i1"}) {
+    for (const char* location : {"OZ", "i1", "I4"}) {
         const int row = rowOf(cus, QLatin1String(location));
         ASSERT_GT(row, 0) << location;
         EXPECT_EQ(text(cus, row, 13), QString()) << location;

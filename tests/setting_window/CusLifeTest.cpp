@@ -146,9 +146,18 @@ TEST_F(CusLife, TheCloseQuestionDecidesWhatHappensToTheChanges)
 
 TEST_F(CusLife, AnUnchangedWindowClosesWithoutAQuestion)
 {
+    Cus& stays = open(0);
     Cus& cus = open(5);
     WindowDriver(cus).click(QStringLiteral("BTN4"));
     EXPECT_TRUE(scriptedUi().calls().empty());
     EXPECT_FALSE(isOpen(&cus));
     EXPECT_FALSE(menuItem(5)->isChecked());
+    EXPECT_TRUE(menuItem(0)->isChecked());
+
+    // The selection dialogs went with it; the window still open can choose functions.
+    const int i2 = rowOf(stays, QStringLiteral("I2"));
+    clickCell(stays, i2, Cus::colUsrKino);
+    chooseFunction(4);
+    doubleClickCell(stays, i2, Cus::colUsrKino);
+    EXPECT_EQ(code(stays, i2, Cus::colUsrKino), 4);
 }
