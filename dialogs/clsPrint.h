@@ -17,11 +17,14 @@ class colclsStep;
 
 namespace Sorvi27 {
 
+class ExportSettings;
 class LibraryState;
+class fPrint;
 
 class clsPrint {
 public:
-    // Takes its part of the library-wide state: a clsString.
+    // Takes its part of the library-wide state: a clsString. Reads the export
+    // settings, writing their defaults where they are missing.
     clsPrint();
     ~clsPrint();
     clsPrint(const clsPrint&) = delete;
@@ -40,7 +43,16 @@ public:
     void PrintStep(QWidget* hwnd, Telva27::colclsStep& step);
 
 private:
+    // The export settings: defaults written, values read (message 2 when that fails).
+    bool ReadRegData();
+    bool CheckRegData();
+    // Shows the export dialog as prepared and opens the saved workbook when asked.
+    void ShowPrintDialog(QWidget* hwnd);
+    fPrint& printDialog();
+
     std::shared_ptr<LibraryState> state_;
+    std::shared_ptr<ExportSettings> exportSettings_;
+    std::shared_ptr<fPrint> fPrint_;
 };
 
 } // namespace Sorvi27
