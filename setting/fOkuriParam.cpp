@@ -6,6 +6,7 @@
 
 #include "datamodel/okuri/clsOkuri.h"
 #include "datamodel/okuri/colclsOkuri.h"
+#include "dialogs/clsPrint.h"
 #include "platform/EventGuard.h"
 #include "platform/MessageKinds.h"
 #include "platform/RuntimeError.h"
@@ -427,7 +428,7 @@ void fOkuriParam::Print()
     // The export writes the tables as saved; unsaved edits are not in them.
     if (IsChanged() && mMOD::ShowMessage(29, 3).toInt() == platform::vbYes)
         return;
-    // PENDING-EXPORT: state_.print->PrintOkuriParameter(this, table(1), table(2));
+    state_.print->PrintOkuriParameter(this, table(1), table(2));
 }
 
 void fOkuriParam::Reset()
