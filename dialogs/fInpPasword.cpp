@@ -106,12 +106,14 @@ bool fInpPasword::ExactInput(const QString& password, const QString& author)
 
 bool fInpPasword::ExactPassword(const QString& s)
 {
-    return Ostrel7::trapped(state_->reporter(), QStringLiteral("ExactPassword"), [&] { return isAlphanumeric(s, kPasswordLength); });
+    return Ostrel7::trapped(state_->reporter(), QStringLiteral("ExactPassword"),
+                            [&] { return isAlphanumeric(s, kPasswordLength); });
 }
 
 bool fInpPasword::ExactAuthor(const QString& s)
 {
-    return Ostrel7::trapped(state_->reporter(), QStringLiteral("ExactAuthor"), [&] { return isAlphanumeric(s, kAuthorLength); });
+    return Ostrel7::trapped(state_->reporter(), QStringLiteral("ExactAuthor"),
+                            [&] { return isAlphanumeric(s, kAuthorLength); });
 }
 
 // Letters A-Z, a-z and digits only, each one byte in the ANSI code page: a

@@ -83,20 +83,23 @@ fHeader::fHeader(fMain& main, QWidget* parent) : QDialog(parent), main_(main), s
     txtKishuName_->setMaxLength(kNameLength);
     txtKishuName_->installEventFilter(this);
 
-    connect(cboSettingTableNo_, &QComboBox::activated, this,
-            [this] { platform::guarded(QStringLiteral("cboSettingTableNo_Click"), [&] { cboSettingTableNo_Click(); }); });
+    connect(cboSettingTableNo_, &QComboBox::activated, this, [this] {
+        platform::guarded(QStringLiteral("cboSettingTableNo_Click"), [&] { cboSettingTableNo_Click(); });
+    });
     connect(cboDataVersion_, &QComboBox::activated, this,
             [this] { platform::guarded(QStringLiteral("cboDataVersion_Click"), [&] { cboDataVersion_Click(); }); });
     connect(txtKishuName_, &QLineEdit::textChanged, this,
             [this] { platform::guarded(QStringLiteral("txtKishuName_Change"), [&] { txtKishuName_Change(); }); });
     // A pasted name gets its capitals as typed letters do.
     connect(txtKishuName_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString upper = withAsciiCapitals(text);
-        if (upper != text) {
+        platform::guarded(QStringLiteral("txtKishuName_Change"), [&] {
+            const QString upper = withAsciiCapitals(text);
+            if (upper == text)
+                return;
             const int cursor = txtKishuName_->cursorPosition();
             txtKishuName_->setText(upper);
             txtKishuName_->setCursorPosition(cursor);
-        }
+        });
     });
     for (int i = 1; i <= 2; ++i)
         connect(&control<QPushButton>(*this, QStringLiteral("BTN%1").arg(i)), &QPushButton::clicked, this,
