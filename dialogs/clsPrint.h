@@ -2,6 +2,9 @@
 // Export to workbooks and the table copy of the dialog library. Created by each
 // program after clsSelectKino, whose library-wide state it uses.
 
+#include "datamodel/common/Enums.h"
+
+#include <QString>
 #include <QVariant>
 #include <memory>
 
@@ -41,6 +44,11 @@ public:
                         const QVariant& doesPrintTokushu);
     void PrintOkuriParameter(QWidget* hwnd, Telva27::colclsOkuri& colOkuriX, Telva27::colclsOkuri& colOkuriY);
     void PrintStep(QWidget* hwnd, Telva27::colclsStep& step);
+
+    // The password and author of a step table in their dialog: editable for
+    // eUSR, shown only for eSTD. Answers password, TAB, author as the dialog
+    // holds them when it closes (the values given when it was cancelled).
+    QString InputPassword(Telva27::ENUM_USRSTD eSTDUSR, const QString& sPassword, const QString& sAuthor);
 
 private:
     // The export settings: defaults written, values read (message 2 when that fails).

@@ -30,7 +30,8 @@ public:
     // Sets the changed state; the Save button (BTN1) is enabled exactly while changed.
     virtual void ControlChange(bool changed);
     // Writes what the grids show back into the data model, so that a save writes it.
-    virtual void Update_Variable() = 0;
+    // False (after its report) when it could not: the save must then stop.
+    virtual bool Update_Variable() = 0;
 
 public slots:
     // A button of the button bar; 1 is Save.

@@ -79,8 +79,6 @@ public:
     struct Extensions {
         std::function<EditingWindow*(fMain&, const QString& tag)> newParameterWindow;
         std::function<EditingWindow*(fMain&, Telva27::colclsStyle& table)> newCustomizeWindow;
-        std::function<EditingWindow*(fMain&)> okuriWindow; // the one shared instance
-        std::function<void(fMain&)> headerDialog;
         std::function<bool(fMain&, const QString& key)> saveAllFiles;
         std::function<void(fMain&, const QString& source, bool changed)> copyData;
     };
