@@ -2,7 +2,18 @@
 // Export to workbooks and the table copy of the dialog library. Created by each
 // program after clsSelectKino, whose library-wide state it uses.
 
+#include <QVariant>
 #include <memory>
+
+class QWidget;
+
+namespace Telva27 {
+class colclsFunction;
+class colclsCustom;
+class colclsCusSelection;
+class colclsOkuri;
+class colclsStep;
+}
 
 namespace Sorvi27 {
 
@@ -15,6 +26,18 @@ public:
     ~clsPrint();
     clsPrint(const clsPrint&) = delete;
     clsPrint& operator=(const clsPrint&) = delete;
+
+    // Export to a workbook: each opens the export dialog on its data and,
+    // when the user asked for it, opens the saved workbook with the
+    // desktop's program for it; hwnd owns that program.
+    void PrintCustomize(QWidget* hwnd, Telva27::colclsCustom& cusUsr, Telva27::colclsCustom& cusStd,
+                        Telva27::colclsCusSelection& cusinp, Telva27::colclsCusSelection& cusout);
+    // sFunctionName is the parameter window's view ("AllFunctions",
+    // "ViewDif" or one group); doesPrintTokushu whether special groups may be listed.
+    void PrintParameter(QWidget* hwnd, Telva27::colclsFunction& prms, const QString& sFunctionName,
+                        const QVariant& doesPrintTokushu);
+    void PrintOkuriParameter(QWidget* hwnd, Telva27::colclsOkuri& colOkuriX, Telva27::colclsOkuri& colOkuriY);
+    void PrintStep(QWidget* hwnd, Telva27::colclsStep& step);
 
 private:
     std::shared_ptr<LibraryState> state_;
