@@ -12,6 +12,7 @@
 #include "datamodel/parameters/colclsDigital.h"
 #include "datamodel/parameters/colclsFunction.h"
 #include "datamodel/parameters/colclsSelection.h"
+#include "dialogs/clsPrint.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "platform/Val.h"
@@ -206,6 +207,7 @@ void fParam::printParameters()
 {
     if (IsChanged() && mMOD::ShowMessage(29, 3).toInt() == platform::vbYes)
         return;
+    state().print->PrintParameter(this, *state().functions, functionName_, ExistTokushu());
 }
 
 void fParam::resetValues()
