@@ -202,6 +202,8 @@ TEST_F(ParamWindowTest, HelpTipsFollowTheCellUnderTheMouse)
     moveMouse(*w, onMark);
     EXPECT_TRUE(tip->isVisible());
     EXPECT_EQ(tip->text(), helpOf(rowOf(*w, "S04")));
+    if (const QByteArray folder = qgetenv("QEL_GRAB_DIR"); !folder.isEmpty())
+        tip->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/fParam_tip.png"));
 
     moveMouse(*w, w->grid().cellRect(rowOf(*w, "S04"), fParam::colUser).center());
     EXPECT_FALSE(tip->isVisible());
