@@ -286,10 +286,10 @@ TEST_F(ParamWindowTest, TheDifferencesListIsReadOnlyOpensFunctionsAndRefills)
     ASSERT_NE(trim, nullptr);
     EXPECT_TRUE(window().mnuParamContent(itemTrim)->isChecked());
 
-    // After a save the main window has the list filled anew.
+    // After a save the main window has the list filled anew, calling it by name.
     digital("SPEED", "S03").setUserValue(500);
     digital("TRIM", "T02").setUserValue(95);
-    w->PasteDifs();
+    EXPECT_TRUE(QMetaObject::invokeMethod(window().IsLoadedFormByTag(QStringLiteral("ViewDif")), "PasteDifs"));
     EXPECT_EQ(digitals(*w), (QStringList{"S01", "S03", "S04", "S05", "T01", "T05", "T08", "F01", "F04", "M04", "P01",
                                          "X04"}));
     EXPECT_EQ(text(*w, "S03", fParam::colDif), QStringLiteral("DIF"));
