@@ -3,6 +3,8 @@
 #include "mMOD.h"
 #include "mMODTree.h"
 
+#include "datamodel/customize/colclsCusSelection.h"
+
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "platform/Val.h"
@@ -11,9 +13,11 @@
 #include "platform/tree/ImageList.h"
 #include "platform/tree/NodeKeys.h"
 #include "platform/tree/SelectionTree.h"
+#include "platform/tree/TreeErrors.h"
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -82,6 +86,15 @@ constexpr int32_t kJumpBase = -32769; // &H8000 - 1
 constexpr int kLongestAnswer = 4;
 
 const QString kCall = QStringLiteral("CALL");
+
+// Button-edit mode: the marks (node background) and the tree's background.
+constexpr int32_t kNotOffered = 255;        // red
+constexpr int32_t kOffered = 0xFFFFFF;      // white
+constexpr int32_t kButtonFace = static_cast<int32_t>(0x80000000u + 15);
+constexpr int32_t kResEditTitle = 357;
+constexpr int32_t kResNormalTitle = 358;
+constexpr int32_t kResUpdate = 99;
+constexpr int32_t kResSelectAgain = 100;
 
 // What a step-number answer is.
 enum class StepAnswer { Number, NotNumeric, TooLong, OutOfRange };
@@ -262,7 +275,9 @@ void fSelStepKino::setDoesKillCUNT(bool kill)
 void fSelStepKino::BTN_Click(int index)
 {
     SaveRegData();
-    if (index == 1)
+    if (mode_ == 0)
+        ChangeModeOp(1, index == 1);
+    else if (index == 1)
         OKOp1();
     else
         Cancel();
@@ -296,12 +311,21 @@ void fSelStepKino::Cancel()
     QDialog::done(QDialog::Rejected);
 }
 
-void fSelStepKino::CloseBox() { BTN_Click(2); }
+void fSelStepKino::CloseBox()
+{
+    // The marks are dropped and the window closes as Cancel.
+    SaveRegData();
+    if (mode_ == 0)
+        ChangeModeOp(1, false);
+    Cancel();
+}
 
-void fSelStepKino::tv_NodeClick(SelectionNode*)
+void fSelStepKino::tv_NodeClick(SelectionNode* node)
 {
     if (mode_ == 1)
         NodeClick_NotEditOp();
+    else
+        NodeClick_EditOp(node);
 }
 
 // A mouse click on a prompt node asks for the step number and answers its
@@ -347,7 +371,169 @@ void fSelStepKino::tBar_ButtonClick(const QString& key)
     } else if (key == QLatin1String("keyOption")) {
         const QWidget* button = tBar_->widgetForAction(tBar_->actions().at(1));
         ShowOptionMenu(tBar_->pos() + button->geometry().bottomLeft() + QPoint(0, 1));
+    } else if (key == QLatin1String("keyCHANGEMODE")) {
+        tool("keyCHANGEMODE")->setChecked(true);
+        ChangeModeOp(0, false);
+    } else if (key == QLatin1String("keyHAND1")) {
+        ChangeAllSelctions(isAllSelected_);
+        isAllSelected_ = !isAllSelected_;
     }
+}
+
+QAction* fSelStepKino::tool(const char* key) const
+{
+    auto* action = tBar_->findChild<QAction*>(QString::fromLatin1(key));
+    if (!action)
+        throw platform::tree::treeError(platform::tree::errElementNotFound);
+    return action;
+}
+
+// ---- button-edit mode ----------------------------------------------------------
+
+void fSelStepKino::ChangeModeOp(int32_t mode, bool apply)
+{
+    guarded("ChangeModeOp", [&] {
+        auto& select = control<QPushButton>(*this, QStringLiteral("BTN1"));
+        if (mode == 0) {
+            mode_ = 0;
+            setWindowTitle(catalogueText(kResEditTitle));
+            tv().setBackColor(kButtonFace);
+            select.setText(catalogueText(kResUpdate));
+            if (state().AskInEditingMode)
+                mMOD::ShowMessage(58, 4);
+            EnabledAllButton(false);
+            tool("keyHAND1")->setEnabled(true);
+            ReMakeTreeToEdit();
+        } else {
+            mode_ = 1;
+            setWindowTitle(catalogueText(kResNormalTitle));
+            tv().setBackColor(kOffered);
+            select.setText(catalogueText(kResSelectAgain));
+            EnabledAllButton(true);
+            tool("keyHAND1")->setEnabled(false);
+            tool("keyCHANGEMODE")->setChecked(false);
+            if (apply)
+                OKOp2();
+            BuildTree(In_or_Out(), false);
+            changeTodEditMode_ = false;
+        }
+    });
+}
+
+// Shows every function of the list (but those of "CALL", "JMP" and "STEP"),
+// the ones not offered marked red. The list's flags end as they were: the
+// entries un-hidden to build the tree are hidden again whatever fails on the
+// way, so entering the mode never changes what a step file offers.
+void fSelStepKino::ReMakeTreeToEdit()
+{
+    guarded("ReMakeTreeToEdit", [&] {
+        const std::optional<HiddenDic> dic = CreaeHidedDic();
+        if (!dic)
+            return;
+        const auto restore = qScopeGuard([&] { RestoreToHidden(*dic); });
+        colSel().SwitchHidden(false);
+        BuildTree(In_or_Out(), true);
+        for (SelectionNode* node : tv().Nodes())
+            if (node->Level() != 1)
+                node->setBackColor(kOffered);
+        CheckUnUsedNode(*dic);
+    });
+}
+
+std::optional<fSelStepKino::HiddenDic> fSelStepKino::CreaeHidedDic()
+{
+    return guarded("CreaeHidedDic", [&]() -> std::optional<HiddenDic> {
+        HiddenDic dic;
+        for (const auto& entry : colSel())
+            if (entry->Hidden() && mMOD::IsSelectableText(entry->Category()))
+                dic.append({platform::tree::itemKey(entry->Value()), entry->Value()});
+        return dic;
+    });
+}
+
+void fSelStepKino::CheckUnUsedNode(const HiddenDic& dic)
+{
+    guarded("CheckUnUsedNode", [&] {
+        // Every node there is gets its mark; a missing one (a tree that could
+        // not be built whole) is reported once.
+        bool missing = false;
+        for (const auto& [key, value] : dic) {
+            SelectionNode* node = tv().Nodes().Find(key);
+            if (node && node->Level() == 2)
+                node->setBackColor(kNotOffered);
+            else
+                missing = true;
+        }
+        if (missing)
+            throw platform::tree::treeError(platform::tree::errElementNotFound);
+    });
+}
+
+void fSelStepKino::RestoreToHidden(const HiddenDic& dic)
+{
+    guarded("RestoreToHidden", [&] {
+        Telva27::colclsCusSelection& list = colSel();
+        for (const auto& [key, value] : dic) {
+            const QString code = QString::number(value);
+            if (list.Contains(code))
+                list.Item(code)->setHidden(true);
+        }
+    });
+}
+
+void fSelStepKino::NodeClick_EditOp(SelectionNode* node)
+{
+    guarded("NodeClick_EditOp", [&] {
+        if (!node || node->Level() == 1)
+            return;
+        node->setSelected(false);
+        const int32_t mark = node->BackColor();
+        if (mark == kNotOffered)
+            node->setBackColor(kOffered);
+        else if (mark == kOffered || mark == platform::tree::kDefaultColor)
+            node->setBackColor(kNotOffered);
+    });
+}
+
+void fSelStepKino::ChangeAllSelctions(bool flag)
+{
+    guarded("ChangeAllSelctions", [&] {
+        tv().setRedraw(false);
+        const auto redraw = qScopeGuard([&] { tv().setRedraw(true); });
+        for (SelectionNode* node : tv().Nodes())
+            if (node->Level() != 1)
+                SetNodeColor(*node, flag ? 0 : 1);
+    });
+}
+
+void fSelStepKino::SetNodeColor(SelectionNode& node, int32_t colour)
+{
+    if (colour == 0)
+        node.setBackColor(kNotOffered);
+    else if (colour == 1)
+        node.setBackColor(kOffered);
+}
+
+void fSelStepKino::EnabledAllButton(bool flag)
+{
+    guarded("EnabledAllButton", [&] {
+        for (QAction* action : tBar_->actions())
+            action->setEnabled(flag);
+    });
+}
+
+// Writes the marks into the list: a function is offered unless it is red.
+// The prompt nodes carry no code and are skipped.
+void fSelStepKino::OKOp2()
+{
+    guarded("OKOp2", [&] {
+        Telva27::colclsCusSelection& list = colSel();
+        for (const SelectionNode* node : tv().Nodes()) {
+            if (node->Level() == 1 || !node->TagVariant().isValid())
+                continue;
+            list.Item(QString::number(node->TagVariant().toInt()))->setHidden(node->BackColor() == kNotOffered);
+        }
+    });
 }
 
 void fSelStepKino::tv_KeyPress(int32_t& keyAscii)

@@ -10,9 +10,17 @@
 //
 // Besides, a toolbar with Find (also Ctrl+F), the option menu, and the
 // button-edit mode in which the user marks which functions the normal tree
-// offers.
+// offers: every function of the list is shown, those not offered in red, a
+// click toggles one, "keyHAND1" marks all or none. Update (or Enter) writes
+// the marks into the entries' Hidden flags, which the step editor saves with
+// the step file; Cancel drops them. Either way the dialog stays open in
+// normal mode; the close box drops the marks and closes as Cancel.
 
 #include "SelectionForm.h"
+
+#include <QList>
+#include <optional>
+#include <utility>
 
 class QToolBar;
 
@@ -60,6 +68,22 @@ private:
     // The step number typed at the prompt; 0 when the user gave none.
     int32_t AskStepNumber();
     void tBar_ButtonClick(const QString& key);
+    QAction* tool(const char* key) const;
+
+    // Button-edit mode.
+    void ChangeModeOp(int32_t mode, bool apply);
+    void ReMakeTreeToEdit();
+    // The list codes of the entries hidden when the mode began, by node key.
+    using HiddenDic = QList<std::pair<QString, int16_t>>;
+    // Nothing (after a report) when it cannot be made.
+    std::optional<HiddenDic> CreaeHidedDic();
+    void CheckUnUsedNode(const HiddenDic& dic);
+    void RestoreToHidden(const HiddenDic& dic);
+    void NodeClick_EditOp(platform::tree::SelectionNode* node);
+    void ChangeAllSelctions(bool flag);
+    static void SetNodeColor(platform::tree::SelectionNode& node, int32_t colour);
+    void EnabledAllButton(bool flag);
+    void OKOp2();
     void tv_NodeClick(platform::tree::SelectionNode* node);
     void tv_KeyPress(int32_t& keyAscii);
     void tv_Confirm();
@@ -79,6 +103,8 @@ private:
     int32_t mode_ = 1;
     bool changeTodEditMode_ = false;
     bool isMouseClick_ = false;
+    // Which way the next "mark all" goes; kept for the dialog's life.
+    bool isAllSelected_ = false;
 };
 
 } // namespace Sorvi27

@@ -29,8 +29,8 @@ public:
     bool IsChanged() const { return changed_; }
     // Sets the changed state; the Save button (BTN1) is enabled exactly while changed.
     virtual void ControlChange(bool changed);
-    // Writes what the grids show back into the data model, so that a save writes it;
-    // False when it could not, so that nothing is saved.
+    // Writes what the grids show back into the data model, so that a save writes it.
+    // False (after its report) when it could not: the save must then stop.
     virtual bool Update_Variable() = 0;
 
 public slots:

@@ -77,9 +77,6 @@ public:
     // The windows, dialogs and saving that are built on top of the main
     // window plug in here; a command whose part is missing does nothing.
     struct Extensions {
-        std::function<EditingWindow*(fMain&, const QString& tag)> newParameterWindow;
-        std::function<EditingWindow*(fMain&)> okuriWindow; // the one shared instance
-        std::function<void(fMain&)> headerDialog;
         std::function<bool(fMain&, const QString& key)> saveAllFiles;
         std::function<void(fMain&, const QString& source, bool changed)> copyData;
     };

@@ -6,6 +6,8 @@
 
 #include "setting/mMOD.h"
 
+#include <QDialog>
+#include <QListWidget>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -85,15 +87,33 @@ TEST_F(CusLife, SaveKeepsTheChangedMarkUntilTheSaveSucceeded)
     EXPECT_EQ(usrPin("I1").LogicJ(), QStringLiteral("REV"));
 }
 
-TEST_F(CusLife, PrintWithUnsavedChangesAsksFirst)
+TEST_F(CusLife, PrintOpensTheCustomizeExportAfterAskingAboutUnsavedChanges)
 {
     Cus& cus = open(0);
+    QStringList exported;
+    const auto exportDialog = [&] {
+        scriptedUi().answerDialog([&](QDialog& d) {
+            const WindowDriver w(d);
+            for (int i = 0; i < w.child<QListWidget>(QStringLiteral("lst"))->count(); ++i)
+                exported << w.child<QListWidget>(QStringLiteral("lst"))->item(i)->text();
+            w.cancel();
+        });
+    };
+    exportDialog();
+    WindowDriver(cus).click(QStringLiteral("BTN2"));
+    EXPECT_EQ(exported, QStringList{QStringLiteral("Customize")});
+    EXPECT_TRUE(scriptedUi().callsOf(UiCall::MessageBox).empty());
+
     change(cus);
     scriptedUi().answerMessageBox(platform::vbYes); // abort printing
     WindowDriver(cus).click(QStringLiteral("BTN2"));
     const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, QelmSet::mMOD::MessageText(29));
+    scriptedUi().answerMessageBox(platform::vbNo);
+    exportDialog();
+    WindowDriver(cus).click(QStringLiteral("BTN2"));
+    EXPECT_EQ(exported.size(), 2);
 }
 
 TEST_F(CusLife, TheCloseQuestionDecidesWhatHappensToTheChanges)

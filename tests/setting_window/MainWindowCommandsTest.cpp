@@ -189,10 +189,11 @@ TEST_F(MainWindowCommands, PitchWindowOpensOnlyWithShiftAndCtrlHeld)
 {
     window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
     window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
-    int opened = 0;
-    window().extensions().okuriWindow = [&](QelmSet::fMain&) -> QelmSet::EditingWindow* {
-        ++opened;
-        return nullptr;
+    auto pitchWindows = [&] {
+        int count = 0;
+        for (QMdiSubWindow* frame : window().mdiArea().subWindowList())
+            count += frame->widget()->objectName() == QLatin1String("fOkuriParam");
+        return count;
     };
     const struct {
         Qt::KeyboardModifiers held;
@@ -204,39 +205,41 @@ TEST_F(MainWindowCommands, PitchWindowOpensOnlyWithShiftAndCtrlHeld)
         {Qt::ControlModifier, 0, 0, "You have not right to use this function."},
         {Qt::ShiftModifier | Qt::ControlModifier, platform::vbNo, 0, "Great risk to edit this mode."},
         {Qt::ShiftModifier | Qt::ControlModifier, platform::vbYes, 1, "Great risk to edit this mode."},
+        // A second opening shows the open window again.
+        {Qt::ShiftModifier | Qt::ControlModifier, platform::vbYes, 1, "Great risk to edit this mode."},
     };
     for (const auto& c : cases) {
-        opened = 0;
         window().heldModifiers = [&] { return c.held; };
         scriptedUi().answerMessageBox(c.answer ? c.answer : platform::vbOK);
         click("keyOKURIPARAM");
-        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(pitchWindows(), c.opened);
         EXPECT_TRUE(scriptedUi().callsOf(UiCall::MessageBox).back().text.startsWith(QLatin1String(c.message)));
     }
 }
 
 TEST_F(MainWindowCommands, SpecialGroupNeedsThePassword)
 {
-    QStringList opened;
-    window().extensions().newParameterWindow = [&](QelmSet::fMain&, const QString& tag) -> QelmSet::EditingWindow* {
-        opened << tag;
-        return new TestWindow(tag);
+    const auto openTags = [&] {
+        QStringList tags;
+        for (QMdiSubWindow* frame : window().mdiArea().subWindowList())
+            tags << static_cast<QelmSet::EditingWindow*>(frame->widget())->Tag();
+        return tags;
     };
     scriptedUi().answerInput(QStringLiteral("0000"));
     scriptedUi().answerMessageBox(platform::vbOK);
     window().mnuParamContent(9)->trigger();
-    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(openTags().isEmpty());
     EXPECT_EQ(scriptedUi().callsOf(UiCall::MessageBox).back().text, QStringLiteral("You missed password."));
 
     scriptedUi().answerInput(QStringLiteral("4829"));
     window().mnuParamContent(9)->trigger();
-    EXPECT_EQ(opened, QStringList{QStringLiteral("SPECIAL")});
+    EXPECT_EQ(openTags(), QStringList{QStringLiteral("SPECIAL")});
     EXPECT_TRUE(window().mnuParamContent(9)->isChecked());
 
     // A second choice of an open group brings it forward instead of opening another.
     window().mnuParamContent(4)->trigger();
     window().mnuParamContent(4)->trigger();
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("SPECIAL"), QStringLiteral("SPEED")}));
+    EXPECT_EQ(openTags(), (QStringList{QStringLiteral("SPECIAL"), QStringLiteral("SPEED")}));
     EXPECT_TRUE(window().mnuParamContent(4)->isChecked());
 }
 
