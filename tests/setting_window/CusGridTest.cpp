@@ -175,3 +175,33 @@ TEST_F(CusGrid, APinMissingFromTheCustomizeTablesIsShownAsAnOtherPin)
     EXPECT_TRUE(cus.Update_Variable());
     EXPECT_FALSE(cus.IsChanged());
 }
+
+TEST_F(CusGrid, AFunctionCodeMissingFromItsListIsReportedAndKept)
+{
+    usrPin("I1").setKino(150);
+    scriptedUi().answerMessageBox(platform::vbOK); // the error report
+    Cus& cus = open(1);
+    const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("CreateDisplayValue"))) << boxes[0].text.toStdString();
+    const int i1 = rowOf(cus, QStringLiteral("I1"));
+    EXPECT_EQ(text(cus, i1, 13), QString());
+    EXPECT_EQ(code(cus, i1, 13), 150);
+    ASSERT_TRUE(cus.Update_Variable());
+    EXPECT_EQ(usrPin("I1").Kino(), 150);
+}
+
+TEST_F(CusGrid, AConnectorWithoutPinsShowsOnlyItsTitles)
+{
+    Telva27::colclsStyle empty;
+    empty.setConId(Telva27::eTE1);
+    auto* cus = new Cus(window());
+    cus->setColConStyle(empty);
+    window().mdiArea().addSubWindow(cus)->show();
+    QApplication::processEvents();
+    EXPECT_EQ(cus->fg().data().Rows(), 1);
+    EXPECT_EQ(text(*cus, 0, 13), QStringLiteral("User Value"));
+    key(*cus, Qt::Key_Space);
+    EXPECT_TRUE(cus->Update_Variable());
+    cus->parentWidget()->close();
+}
