@@ -90,7 +90,9 @@ void fCusData::DrawEnabledRow()
         platform::grid::GridData& g = grid();
         for (int32_t row = g.FixedRows(); row < g.Rows(); ++row) {
             switch (RowKind(row)) {
-            case Telva27::eNot: g.setCell(CellProperty::BackColor, row, colStdKino, row, kCols - 1, kNotApplicable); break;
+            case Telva27::eNot:
+                g.setCell(CellProperty::BackColor, row, colStdKino, row, kCols - 1, kNotApplicable);
+                break;
             case Telva27::eINPUT:
                 g.setCell(CellProperty::BackColor, row, colOnDelay, row, kCols - 1, kNotApplicable);
                 g.setCell(CellProperty::ForeColor, row, colUsrKino, kInputText);

@@ -85,12 +85,13 @@ void fCusData::connectGrid()
     connect(&g, &FlexGrid::afterUserResize, this, [this, handle](int, int col) {
         handle("fg_AfterUserResize", [&] { fg_AfterUserResize(col); });
     });
-    connect(&g, &FlexGrid::drawCell, this, [this, handle](QPainter* painter, int row, int col, const QRect& rect, bool&) {
-        handle("fg_DrawCell", [&] {
-            if (col == colDif && RowKind(row) != Telva27::eNot)
-                DrawDif(*painter, row, rect);
-        });
-    });
+    connect(&g, &FlexGrid::drawCell, this,
+            [this, handle](QPainter* painter, int row, int col, const QRect& rect, bool&) {
+                handle("fg_DrawCell", [&] {
+                    if (col == colDif && RowKind(row) != Telva27::eNot)
+                        DrawDif(*painter, row, rect);
+                });
+            });
 }
 
 bool fCusData::OutIsLack(int32_t row) const
@@ -176,7 +177,9 @@ void fCusData::fg_KeyPress(int& keyAscii)
 
 void fCusData::fg_KeyPressEdit(int& keyAscii)
 {
-    if (keyAscii > 0x7FFF || !state().string->CheckKeyAscii(static_cast<int16_t>(keyAscii), Ostrel7::wantNUM_nDecimal_nMinus))
+    // Digits and control keys only; a character beyond 16 bits is never one of them.
+    if (keyAscii > 0x7FFF ||
+        !state().string->CheckKeyAscii(static_cast<int16_t>(keyAscii), Ostrel7::wantNUM_nDecimal_nMinus))
         keyAscii = 0;
 }
 

@@ -135,7 +135,9 @@ void fCusData::SetHeaderAlignment()
 void fCusData::SetHeaderText()
 {
     const Resource::clsResource& resource = *state().resource;
-    const auto twoLines = [&](int32_t first, int32_t second) { return resource.Res(first) + crlf() + resource.Res(second); };
+    const auto twoLines = [&](int32_t first, int32_t second) {
+        return resource.Res(first) + crlf() + resource.Res(second);
+    };
     QString pinHeader;
     switch (colConStyle_->ConId()) {
     case Telva27::eCONALL: pinHeader = resource.Res(26); break;
