@@ -2,8 +2,10 @@
 // the write-back into the data model, reset, find, save and close.
 
 #include "ParamWindowFixture.h"
+#include "WindowDriver.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -265,13 +267,29 @@ TEST_F(ParamEditTest, PrintingWithUnsavedEditsAsksFirst)
 {
     fParam* w = open(itemSpeed);
     ASSERT_NE(w, nullptr);
-    button(*w, 2).click(); // nothing changed: no question
+    int exports = 0;
+    const auto closeExport = [&](QDialog& d) {
+        EXPECT_EQ(d.objectName(), QStringLiteral("fPrint"));
+        ++exports;
+        WindowDriver(d).cancel();
+    };
+    scriptedUi().answerDialog(closeExport);
+    button(*w, 2).click(); // nothing changed: no question, the export dialog at once
     EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(exports, 1);
+
     typeValue(*w, "S04", QStringLiteral("9"));
     scriptedUi().answerMessageBox(platform::vbYes); // abort printing
     button(*w, 2).click();
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Data is changed. To print what you see, save data.\r\n\r\n"
-                                                     "Click save all on toolbar.\r\n\r\nDo you abort printing ?")});
+    const QString question = QStringLiteral("Data is changed. To print what you see, save data.\r\n\r\n"
+                                            "Click save all on toolbar.\r\n\r\nDo you abort printing ?");
+    EXPECT_EQ(messages(), QStringList{question});
+    EXPECT_EQ(exports, 1);
+
+    scriptedUi().answerMessageBox(platform::vbNo); // print what is saved
+    scriptedUi().answerDialog(closeExport);
+    button(*w, 2).click();
+    EXPECT_EQ(exports, 2);
 }
 
 TEST_F(ParamEditTest, AFailedWriteBackIsReportedAndAnswersFalse)
