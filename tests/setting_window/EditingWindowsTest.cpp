@@ -25,7 +25,7 @@ public:
         setWindowTitle(formName + QLatin1Char(' ') + tag);
         (new QPushButton(QStringLiteral("Save"), this))->setObjectName(QStringLiteral("BTN1"));
     }
-    void Update_Variable() override {}
+    bool Update_Variable() override { return true; }
     void BTN_Click(int index) override { clicks << index; }
     QList<int> clicks;
 };

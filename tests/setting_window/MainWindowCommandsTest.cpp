@@ -24,7 +24,7 @@ namespace {
 class TestWindow final : public QelmSet::EditingWindow {
 public:
     explicit TestWindow(const QString& tag) : EditingWindow(QStringLiteral("fParam")) { setTag(tag); }
-    void Update_Variable() override {}
+    bool Update_Variable() override { return true; }
     void BTN_Click(int) override {}
 };
 
