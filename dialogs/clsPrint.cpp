@@ -10,6 +10,7 @@ clsPrint::clsPrint() : state_(LibraryState::acquire())
 {
     // The text helper is the one utility clsSelectKino does not make.
     state_->string = std::make_shared<Ostrel7::clsString>();
+    ReadRegData();
 }
 
 clsPrint::~clsPrint() = default;

@@ -1,8 +1,11 @@
 #include "clsSelectKino.h"
 
 #include "LibraryState.h"
+#include "fSelCus.h"
+#include "fSelStepKino.h"
 #include "mMOD.h"
 
+#include "datamodel/common/InOut.h"
 #include "datamodel/customize/colclsCusSelection.h"
 #include "platform/Archive.h"
 #include "platform/FileOps.h"
@@ -58,6 +61,15 @@ WindowPlace readPlace(const Ostrel7::SettingsTable& table, SelectionDialog dialo
     return place;
 }
 
+// A dialog the start could not make: "object variable not set".
+template <typename Dialog>
+Dialog& made(const std::unique_ptr<Dialog>& dialog)
+{
+    if (!dialog)
+        throw platform::RuntimeError(platform::errObjectNotSet);
+    return *dialog;
+}
+
 } // namespace
 
 clsSelectKino::clsSelectKino() : state_(LibraryState::acquire())
@@ -98,6 +110,10 @@ void clsSelectKino::CreateActiveX()
         state_->stpout = std::make_shared<Telva27::colclsCusSelection>();
         state_->cusinp = std::make_shared<Telva27::colclsCusSelection>();
         state_->cusout = std::make_shared<Telva27::colclsCusSelection>();
+        cusInDialog_ = std::make_unique<fSelCus>();
+        cusOutDialog_ = std::make_unique<fSelCus>();
+        stepInDialog_ = std::make_unique<fSelStepKino>();
+        stepOutDialog_ = std::make_unique<fSelStepKino>();
     });
 }
 
@@ -215,6 +231,89 @@ void clsSelectKino::ReleaseActiveX()
     state_->stpout.reset();
     state_->cusinp.reset();
     state_->cusout.reset();
+    cusInDialog_.reset();
+    cusOutDialog_.reset();
+    stepInDialog_.reset();
+    stepOutDialog_.reset();
+}
+
+void clsSelectKino::LoadCustomForms()
+{
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("LoadCustomForms"), [&] {
+        fSelCus& input = made(cusInDialog_);
+        input.setIn_or_Out(1);
+        input.setColSel(state_->cusinp);
+        input.Load();
+        fSelCus& output = made(cusOutDialog_);
+        output.setIn_or_Out(2);
+        output.setColSel(state_->cusout);
+        output.Load();
+    });
+}
+
+void clsSelectKino::UnloadCustomForms()
+{
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("UnloadCustomForms"), [&] {
+        made(cusInDialog_).Unload();
+        made(cusOutDialog_).Unload();
+    });
+}
+
+uint8_t clsSelectKino::GetCustomValue(int32_t eINOUT, uint8_t bytOrg)
+{
+    return Ostrel7::trapped(
+        state_->reporter(), QStringLiteral("GetCustomValue"),
+        [&] {
+            if (eINOUT != Telva27::eINPUT && eINOUT != Telva27::eOUTPUT)
+                return bytOrg;
+            fSelCus& dialog = made(eINOUT == Telva27::eINPUT ? cusInDialog_ : cusOutDialog_);
+            dialog.setOrgValue(bytOrg);
+            // The dialog has no owner window; shown without a load it loads itself.
+            dialog.Load();
+            platform::ui().runDialog(dialog);
+            return dialog.retValue();
+        },
+        bytOrg);
+}
+
+void clsSelectKino::LoadStepForms()
+{
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("LoadStepForms"), [&] {
+        fSelStepKino& output = made(stepOutDialog_);
+        output.setIn_or_Out(2);
+        output.setColSel(state_->stpout);
+        output.Load();
+        fSelStepKino& input = made(stepInDialog_);
+        input.setIn_or_Out(1);
+        input.setColSel(state_->stpinp);
+        input.Load();
+    });
+}
+
+void clsSelectKino::UnLoadStepForms()
+{
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("UnLoadStepForms"), [&] {
+        made(stepOutDialog_).Unload();
+        made(stepInDialog_).Unload();
+    });
+}
+
+int16_t clsSelectKino::GetKinoValue(int32_t eINOUT, int16_t intOrg, int32_t /*Col*/, bool /*IsLastColGroup*/)
+{
+    return Ostrel7::trapped(
+        state_->reporter(), QStringLiteral("GetKinoValue"),
+        [&] {
+            fSelStepKino& dialog = made(eINOUT == Telva27::eOUTPUT ? stepOutDialog_ : stepInDialog_);
+            // A dialog asked before it was loaded loads itself first.
+            dialog.Load();
+            dialog.setOrgValue(intOrg);
+            dialog.ClearStepTagVariant();
+            dialog.setChangeTodEditMode(dialog.DoesChangeEditMode());
+            dialog.Form_Load();
+            platform::ui().runDialog(dialog);
+            return dialog.retValue();
+        },
+        intOrg);
 }
 
 } // namespace Sorvi27

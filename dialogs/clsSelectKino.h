@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 
 namespace Telva27 {
@@ -18,6 +19,8 @@ class colclsCusSelection;
 namespace Sorvi27 {
 
 class LibraryState;
+class fSelCus;
+class fSelStepKino;
 
 class clsSelectKino {
 public:
@@ -50,6 +53,24 @@ public:
     // checks that Set01.e .. Set10.e are there. False after a report.
     bool DoneMelt();
 
+    // The customize window's function choice. Load builds the input dialog's
+    // tree from cusinp and the output dialog's from cusout; Unload drops both.
+    void LoadCustomForms();
+    void UnloadCustomForms();
+    // Shows the input (eINOUT 1) or output (2) pin list's dialog and answers
+    // the code chosen, bytOrg when the user cancels or on an error (reported);
+    // any other eINOUT answers bytOrg at once.
+    uint8_t GetCustomValue(int32_t eINOUT, uint8_t bytOrg);
+
+    // The step grid's function choice. Load builds the output dialog's tree
+    // from stpout, then the input dialog's from stpinp; Unload drops both.
+    void LoadStepForms();
+    void UnLoadStepForms();
+    // Shows the output (eINOUT 2) or else the input list's dialog, and answers
+    // the code chosen, intOrg when the user cancels or on an error
+    // (reported). Col and IsLastColGroup are not used.
+    int16_t GetKinoValue(int32_t eINOUT, int16_t intOrg, int32_t Col, bool IsLastColGroup);
+
     // The setting-file paths: index 0 empty, 1 to 10 Set01.e .. Set10.e in the
     // library folder.
     const QStringList& SettingFilePaths() const { return paths_; }
@@ -72,6 +93,12 @@ private:
 
     std::shared_ptr<LibraryState> state_;
     QStringList paths_;
+    // The customize input and output dialogs, made at start, loaded on request.
+    std::unique_ptr<fSelCus> cusInDialog_;
+    std::unique_ptr<fSelCus> cusOutDialog_;
+    // The step input and output dialogs, likewise.
+    std::unique_ptr<fSelStepKino> stepInDialog_;
+    std::unique_ptr<fSelStepKino> stepOutDialog_;
 };
 
 } // namespace Sorvi27

@@ -124,8 +124,12 @@ QString folderOf(const QString& path) { return path.isEmpty() ? QString() : QFil
 // not fit; the whole text is the label's tooltip.
 void showFitted(QLabel& label, const QString& text)
 {
-    const int room = label.contentsRect().width() - 4;
-    label.setText(label.fontMetrics().elidedText(text, Qt::ElideMiddle, room));
+    // The label's own measure of its text decides, bearings and frame included.
+    for (int room = label.contentsRect().width(); room > 0; room -= 2) {
+        label.setText(label.fontMetrics().elidedText(text, Qt::ElideMiddle, room));
+        if (label.sizeHint().width() <= label.width())
+            break;
+    }
     label.setToolTip(text);
 }
 
@@ -488,12 +492,10 @@ QString fCopyData::GetSavingFile(ENUM_STGorSTP mode)
         request.initialFolder = lastSaveFolder_;
         request.filter = mode == eCOPY_STP ? QStringLiteral("stp file (*.stp) 65536 byte|*.stp")
                                            : QStringLiteral("stg file (*.stg) 65536 byte|*.stg");
-        QString chosen = platform::ui().saveFileName(request);
+        request.defaultSuffix = modeExtension(mode);
+        const QString chosen = platform::ui().saveFileName(request);
         if (chosen.isEmpty())
             return {};
-        // A name typed without extension gets the kind's own.
-        if (QFileInfo(chosen).suffix().isEmpty())
-            chosen += QLatin1Char('.') + modeExtension(mode);
         lastSaveFolder_ = folderOf(chosen);
         return chosen;
     });

@@ -1,6 +1,7 @@
 #include "QtUi.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QUrl>
 
 namespace platform {
 
@@ -93,7 +95,15 @@ QString QtUi::saveFileName(const FileDialogRequest& request)
 {
     const QString start = request.fileName.isEmpty() ? request.initialFolder
                                                      : QDir(request.initialFolder).filePath(request.fileName);
-    return QFileDialog::getSaveFileName(dialogParent(), request.title, start, qtFileFilter(request.filter));
+    if (request.defaultSuffix.isEmpty())
+        return QFileDialog::getSaveFileName(dialogParent(), request.title, start, qtFileFilter(request.filter));
+    // The static dialog knows no default suffix: with one, the dialog itself
+    // adds it before it asks about writing over an existing file.
+    QFileDialog dialog(dialogParent(), request.title, start, qtFileFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                     : QString();
 }
 
 QString QtUi::folderName(const QString& title, const QString& startFolder)
@@ -130,5 +140,7 @@ bool QtUi::startProgram(const QString& program, const QStringList& arguments, bo
     Q_UNUSED(minimized);
     return QProcess::startDetached(program, arguments);
 }
+
+bool QtUi::openDocument(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 } // namespace platform

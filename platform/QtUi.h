@@ -13,6 +13,7 @@ public:
     QString saveFileName(const FileDialogRequest& request) override;
     QString folderName(const QString& title, const QString& startFolder) override;
     bool startProgram(const QString& program, const QStringList& arguments, bool minimized) override;
+    bool openDocument(const QString& path) override;
     int runDialog(QDialog& dialog) override;
     QAction* popupMenu(QMenu& menu, const QPoint& globalPos) override;
     ColorDialogAnswer colorDialog(const ColorDialogRequest& request) override;

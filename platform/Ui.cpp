@@ -27,6 +27,7 @@ public:
     QString saveFileName(const FileDialogRequest&) override { return {}; }
     QString folderName(const QString&, const QString&) override { return {}; }
     bool startProgram(const QString&, const QStringList&, bool) override { return false; }
+    bool openDocument(const QString&) override { return false; }
     int runDialog(QDialog&) override { return 0; } // rejected: nobody to answer
     QAction* popupMenu(QMenu&, const QPoint&) override { return nullptr; }
     ColorDialogAnswer colorDialog(const ColorDialogRequest& request) override

@@ -58,6 +58,8 @@ struct FileDialogRequest {
     int filterIndex = 1;
     QString initialFolder;
     QString fileName;
+    // Added to a name typed without an extension (save dialogs); "" for none.
+    QString defaultSuffix;
 };
 
 // The colour dialog: the colour selected when it opens and the user's custom
@@ -87,6 +89,9 @@ public:
     virtual QString folderName(const QString& title, const QString& startFolder) = 0;
     // Starts another program detached; False when it could not be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments, bool minimized) = 0;
+    // Opens a file or folder with the desktop's program for it; False when
+    // nothing could be asked to open it.
+    virtual bool openDocument(const QString& path) = 0;
     // Shows one of the suite's own dialogs modally and answers its result
     // (QDialog::Accepted or Rejected); tests drive the dialog instead.
     virtual int runDialog(QDialog& dialog) = 0;

@@ -80,8 +80,6 @@ public:
     struct Extensions {
         std::function<EditingWindow*(fMain&, const QString& tag)> newParameterWindow;
         std::function<EditingWindow*(fMain&, Telva27::colclsStyle& table)> newCustomizeWindow;
-        std::function<EditingWindow*(fMain&)> okuriWindow; // the one shared instance
-        std::function<void(fMain&)> headerDialog;
     };
     Extensions& extensions() { return extensions_; }
     // The modifier keys held at the moment of a click (tests replace it).

@@ -6,6 +6,8 @@
 #include "EditingWindow.h"
 #include "ProgramState.h"
 #include "SettingFiles.h"
+#include "fHeader.h"
+#include "fOkuriParam.h"
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
@@ -149,8 +151,9 @@ void fMain::DataCopy()
 void fMain::tBar2_ButtonClick(const QString& key)
 {
     if (key == QLatin1String("keyHEADDER")) {
-        if (extensions_.headerDialog)
-            extensions_.headerDialog(*this);
+        fHeader dialog(*this, this);
+        dialog.Form_Load();
+        platform::ui().runDialog(dialog);
     } else if (key == QLatin1String("keyPARAM")) {
         popUnder(*mnuParam_, key);
     } else if (key == QLatin1String("keyOKURIPARAM")) {
@@ -233,10 +236,15 @@ void fMain::OpenOkuriWindow()
     }
     if (mMOD::ShowMessage(36, 8).toInt() == platform::vbNo)
         return;
-    if (EditingWindow* window = extensions_.okuriWindow ? extensions_.okuriWindow(*this) : nullptr) {
-        QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-        (frame ? frame : mdi_->addSubWindow(window))->show();
-    }
+    // One pitch window at a time: an open one is shown again.
+    EditingWindow* window = nullptr;
+    for (EditingWindow* open : editingWindows())
+        if (open->objectName() == QLatin1String("fOkuriParam"))
+            window = open;
+    if (!window)
+        window = new fOkuriParam(*this);
+    QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    (frame ? frame : mdi_->addSubWindow(window))->show();
     mdi_->tileSubWindows();
 }
 

@@ -218,11 +218,10 @@ QString fMain::GetSavingFile(const QString& currentPath)
         request.filter = kSettingFilter;
         request.fileName = QFileInfo(currentPath).fileName();
         request.filterIndex = extension == QLatin1String("STG") ? 2 : 1;
-        QString chosen = platform::ui().saveFileName(request);
         // A name typed without extension gets the current file's kind.
-        if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty() && isSettingExtension(currentPath))
-            chosen += QLatin1Char('.') + extension;
-        return chosen;
+        if (isSettingExtension(currentPath))
+            request.defaultSuffix = extension;
+        return platform::ui().saveFileName(request);
     });
 }
 

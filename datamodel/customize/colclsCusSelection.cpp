@@ -102,22 +102,34 @@ void colclsCusSelection::SwitchHidden(bool boo)
 
 void colclsCusSelection::Remove(int32_t position)
 {
-    const clsCusSelection* entry = Item(position).get();
+    const auto entry = Item(position);
     KeyedCollection::Remove(position);
-    byValue_.forget(entry);
+    forgetLookups(*entry);
 }
 
 void colclsCusSelection::Remove(const QString& key)
 {
-    const clsCusSelection* entry = Item(key).get();
+    const auto entry = Item(key);
     KeyedCollection::Remove(key);
-    byValue_.forget(entry);
+    forgetLookups(*entry);
 }
 
 void colclsCusSelection::Clear()
 {
     KeyedCollection::Clear();
+    dicDigital_.clear();
+    dicValue_.clear();
     byValue_.clear();
+}
+
+// A removed entry leaves no trace in the lookups, so it can be listed again.
+void colclsCusSelection::forgetLookups(const clsCusSelection& entry)
+{
+    const int16_t code = entry.Value();
+    if (dicDigital_.value(entry.Ditigal(), int16_t{-1}) == code)
+        dicDigital_.remove(entry.Ditigal());
+    dicValue_.remove(QString::number(code));
+    byValue_.forget(&entry);
 }
 
 // ---- lookup by code ----------------------------------------------------------

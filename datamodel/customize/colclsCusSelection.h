@@ -81,6 +81,8 @@ private:
         std::array<std::unique_ptr<Page>, 256> pages_;
     };
 
+    void forgetLookups(const clsCusSelection& entry);
+
     std::unique_ptr<Ostrel7::clsMethod> method_;
     QHash<QString, int16_t> dicDigital_;
     QHash<QString, QString> dicValue_;

@@ -79,16 +79,16 @@ void TableHeader::encode(QByteArray& table, int64_t start, bool allTables) const
     table[2] = static_cast<char>(static_cast<uint16_t>(dataVersion) & 0xFF);
     table[3] = static_cast<char>(static_cast<uint16_t>(dataVersion) >> 8);
 
-    // The name field holds four bytes; a longer name must not reach offset 12.
+    // The name field holds four bytes; a longer name must not reach offset 12,
+    // and a shorter one is zero-padded so that nothing of an earlier name stays.
     const QString name = withoutTrailingNuls(kishuName);
-    const QByteArray nameBytes =
-        platform::cp932::encode(platform::cp932::cutToBytes(name.left(kNameLength), kNameLength));
-    for (qsizetype i = 0; i < nameBytes.size(); ++i)
+    const QByteArray nameBytes = platform::cp932::fixedField(name.left(kNameLength), kNameLength);
+    for (qsizetype i = 0; i < kNameLength; ++i)
         table[8 + i] = nameBytes[i];
 
     const QString codes = platform::Trim(name).left(kNameLength);
-    for (qsizetype i = 0; i < codes.size(); ++i)
-        table[4 + i] = static_cast<char>(modelNameCode(codes[i]));
+    for (qsizetype i = 0; i < kNameLength; ++i)
+        table[4 + i] = static_cast<char>(i < codes.size() ? modelNameCode(codes[i]) : 0);
 }
 
 } // namespace Telva27

@@ -28,7 +28,8 @@ public:
     static TableHeader decode(QByteArrayView bytes);
 
     // Writes the header into the table image, field by field in the
-    // order byte 0, data version, name bytes, name codes. A name
+    // order byte 0, data version, name bytes, name codes; a name shorter than
+    // four characters is padded with zero bytes and zero codes. A name
     // code that does not fit a byte throws Overflow and leaves the bytes written
     // before it. start is the table's 1-based file position; allTables gives the
     // byte 0 of a one-table source copied into every table of an eight-table file.

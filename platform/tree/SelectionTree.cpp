@@ -4,6 +4,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/SystemColors.h"
 
+#include <QHeaderView>
 #include <QMouseEvent>
 
 namespace platform::tree {
@@ -28,6 +29,9 @@ SelectionTree::SelectionTree(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setRootIsDecorated(true);
     setIndentation(16);
+    // A label is shown whole; a tree narrower than its labels scrolls sideways.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setBackColor(kWindowColor);
 }
 

@@ -145,8 +145,16 @@ TEST_F(CusSelectionTest, LookupByCodeFollowsTheEntries)
     EXPECT_EQ(list.entryByValue(-1), nullptr);
     EXPECT_EQ(list.entryByValue(256), nullptr);
     EXPECT_EQ(list.CategoryByValue(256), "-1");
+    EXPECT_EQ(list.ValueByDigital("B"), -1);
+    EXPECT_FALSE(list.dicValue().contains("256"));
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.ValueByDigital("A"), -1);
+
+    // Nothing of the removed entries is left to refuse them when listed again.
+    ASSERT_TRUE(list.ReadSet6_7_8_9e(listFile("A\t-1\ta\tCOUNT\r\nB\t256\tb\tIN\r\n")));
+    EXPECT_EQ(list.ValueByDigital("B"), 256);
+    EXPECT_EQ(list.Count(), 2);
 }
 
 TEST(ConnectorPins, PinNumbersAreTextKeys)

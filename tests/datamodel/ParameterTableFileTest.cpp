@@ -183,12 +183,14 @@ TEST(TableHeader, ModelNameBytesAndCodes)
         bool ok;
     } cases[] = {
         {"AB12", bytes({10, 11, 1, 2, 'A', 'B', '1', '2', 0xEE}), true},
-        {"A", bytes({10, 0xEE, 0xEE, 0xEE, 'A', 0xEE, 0xEE, 0xEE, 0xEE}), true},
-        {QString("AB") + QChar(0) + QChar(0), bytes({10, 11, 0xEE, 0xEE, 'A', 'B', 0xEE, 0xEE, 0xEE}), true},
+        // A shorter name replaces the whole field: nothing of the old one stays.
+        {"A", bytes({10, 0, 0, 0, 'A', 0, 0, 0, 0xEE}), true},
+        {QString("AB") + QChar(0) + QChar(0), bytes({10, 11, 0, 0, 'A', 'B', 0, 0, 0xEE}), true},
+        {"", bytes({0, 0, 0, 0, 0, 0, 0, 0, 0xEE}), true},
         {"ABCDEF", bytes({10, 11, 12, 13, 'A', 'B', 'C', 'D', 0xEE}), true},
-        {" Z ", bytes({35, 0xEE, 0xEE, 0xEE, ' ', 'Z', ' ', 0xEE, 0xEE}), true},
+        {" Z ", bytes({35, 0, 0, 0, ' ', 'Z', ' ', 0, 0xEE}), true},
         // A blank inside the name has no code; what came before it stays written.
-        {"A B", bytes({10, 0xEE, 0xEE, 0xEE, 'A', ' ', 'B', 0xEE, 0xEE}), false},
+        {"A B", bytes({10, 0xEE, 0xEE, 0xEE, 'A', ' ', 'B', 0, 0xEE}), false},
     };
     for (const auto& c : cases) {
         QByteArray table(kTable, '\xEE');

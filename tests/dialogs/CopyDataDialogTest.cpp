@@ -2,6 +2,7 @@
 // Drops are made through the dialog's own drop handling with real QMimeData.
 
 #include "dialogs/clsPrint.h"
+#include "dialogs/clsSelectKino.h"
 #include "dialogs/fCopyData.h"
 #include "dialogs/mMOD.h"
 
@@ -99,6 +100,9 @@ protected:
     }
 
     QTemporaryDir dir;
+    // clsPrint is made as the programs make it: after clsSelectKino, whose
+    // library-wide objects it uses.
+    clsSelectKino kino;
     clsPrint print;
 };
 
@@ -199,7 +203,7 @@ TEST_F(CopyDialog, SettingCopyFromTwoSourcesEndToEnd)
         EXPECT_EQ(text(d, "lblDestFullFname0"), " b.stg");
         for (int i = 1; i < 8; ++i)
             ASSERT_TRUE(dragTable(d, 7 - i, i));
-        save(d, path("new")); // typed without extension
+        save(d, path("new.STG"));
         // The dialog stays open with its sources as they are.
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(text(d, "lblDestFullFname1"), " c.stg");

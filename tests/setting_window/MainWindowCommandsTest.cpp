@@ -189,10 +189,11 @@ TEST_F(MainWindowCommands, PitchWindowOpensOnlyWithShiftAndCtrlHeld)
 {
     window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
     window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
-    int opened = 0;
-    window().extensions().okuriWindow = [&](QelmSet::fMain&) -> QelmSet::EditingWindow* {
-        ++opened;
-        return nullptr;
+    auto pitchWindows = [&] {
+        int count = 0;
+        for (QMdiSubWindow* frame : window().mdiArea().subWindowList())
+            count += frame->widget()->objectName() == QLatin1String("fOkuriParam");
+        return count;
     };
     const struct {
         Qt::KeyboardModifiers held;
@@ -204,13 +205,14 @@ TEST_F(MainWindowCommands, PitchWindowOpensOnlyWithShiftAndCtrlHeld)
         {Qt::ControlModifier, 0, 0, "You have not right to use this function."},
         {Qt::ShiftModifier | Qt::ControlModifier, platform::vbNo, 0, "Great risk to edit this mode."},
         {Qt::ShiftModifier | Qt::ControlModifier, platform::vbYes, 1, "Great risk to edit this mode."},
+        // A second opening shows the open window again.
+        {Qt::ShiftModifier | Qt::ControlModifier, platform::vbYes, 1, "Great risk to edit this mode."},
     };
     for (const auto& c : cases) {
-        opened = 0;
         window().heldModifiers = [&] { return c.held; };
         scriptedUi().answerMessageBox(c.answer ? c.answer : platform::vbOK);
         click("keyOKURIPARAM");
-        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(pitchWindows(), c.opened);
         EXPECT_TRUE(scriptedUi().callsOf(UiCall::MessageBox).back().text.startsWith(QLatin1String(c.message)));
     }
 }

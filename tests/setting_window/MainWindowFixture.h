@@ -11,6 +11,7 @@
 
 #include "platform/Folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,6 +22,16 @@
 namespace settingtest {
 
 inline QString demoFile(const char* name) { return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(QLatin1String(name)); }
+
+// Saves a picture of the window where QEL_GRAB_DIR asks for one, to look at it.
+inline void grabIfAsked(QWidget& window, const char* name)
+{
+    const QString folder = qEnvironmentVariable("QEL_GRAB_DIR");
+    if (folder.isEmpty())
+        return;
+    QCoreApplication::processEvents(); // the layouts settle first
+    window.grab().save(QDir(folder).filePath(QLatin1String(name)));
+}
 
 class MainWindowFixture : public testing::Test {
 protected:

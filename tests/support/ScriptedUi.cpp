@@ -24,6 +24,7 @@ const char* kindName(UiCall::Kind kind)
     case UiCall::Dialog: return "dialog";
     case UiCall::PopupMenu: return "pop-up menu";
     case UiCall::ColorDialog: return "colour dialog";
+    case UiCall::OpenDocument: return "document opening";
     }
     return "?";
 }
@@ -72,6 +73,7 @@ void ScriptedUi::answerOpenFile(const QString& path) { answers_.push_back({UiCal
 void ScriptedUi::answerSaveFile(const QString& path) { answers_.push_back({UiCall::SaveFile, 0, path}); }
 void ScriptedUi::answerFolder(const QString& path) { answers_.push_back({UiCall::Folder, 0, path}); }
 void ScriptedUi::answerStartProgram(bool started) { answers_.push_back({UiCall::StartProgram, started ? 1 : 0, {}}); }
+void ScriptedUi::answerOpenDocument(bool opened) { answers_.push_back({UiCall::OpenDocument, opened ? 1 : 0, {}}); }
 void ScriptedUi::answerDialog(std::function<void(QDialog&)> drive)
 {
     answers_.push_back({UiCall::Dialog, 0, {}, std::move(drive)});
@@ -151,6 +153,11 @@ QString ScriptedUi::folderName(const QString& title, const QString& startFolder)
 bool ScriptedUi::startProgram(const QString& program, const QStringList& arguments, bool minimized)
 {
     return take(UiCall::StartProgram, {UiCall::StartProgram, program, {}, minimized ? 1 : 0, arguments}).number != 0;
+}
+
+bool ScriptedUi::openDocument(const QString& path)
+{
+    return take(UiCall::OpenDocument, {UiCall::OpenDocument, path, {}, 0, {}}).number != 0;
 }
 
 int ScriptedUi::runDialog(QDialog& dialog)

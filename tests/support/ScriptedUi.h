@@ -15,9 +15,10 @@ class QDialog;
 namespace testsupport {
 
 struct UiCall {
-    enum Kind { MessageBox, InputBox, OpenFile, SaveFile, Folder, StartProgram, Dialog, PopupMenu, ColorDialog };
+    enum Kind { MessageBox, InputBox, OpenFile, SaveFile, Folder, StartProgram, Dialog, PopupMenu, ColorDialog,
+                OpenDocument };
     Kind kind;
-    QString text;   // message, prompt, program; a menu's object name; a colour dialog's initial colour (#rrggbb)
+    QString text;   // message, prompt, program, the document opened; a menu's object name; a colour dialog's initial colour (#rrggbb)
     QString title;  // title; for file dialogs the filter
     int32_t style = 0;
     QStringList arguments; // a menu's entries (object name, else text); a colour dialog's custom colours
@@ -33,6 +34,7 @@ public:
     void answerSaveFile(const QString& path);
     void answerFolder(const QString& path);
     void answerStartProgram(bool started);
+    void answerOpenDocument(bool opened);
     // The next dialog of the suite's own is handed to `drive`, which plays the
     // user (sets fields, clicks buttons) while the dialog is shown; the dialog's
     // result is the answer. The dialog is shown (not modally) while driven.
@@ -62,6 +64,7 @@ public:
     QString saveFileName(const platform::FileDialogRequest& request) override;
     QString folderName(const QString& title, const QString& startFolder) override;
     bool startProgram(const QString& program, const QStringList& arguments, bool minimized) override;
+    bool openDocument(const QString& path) override;
     int runDialog(QDialog& dialog) override;
     QAction* popupMenu(QMenu& menu, const QPoint& globalPos) override;
     platform::ColorDialogAnswer colorDialog(const platform::ColorDialogRequest& request) override;

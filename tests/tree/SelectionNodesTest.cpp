@@ -7,6 +7,7 @@
 #include "platform/tree/TreeErrors.h"
 
 #include <QApplication>
+#include <QScrollBar>
 
 namespace treetest {
 namespace {
@@ -240,6 +241,19 @@ TEST_F(TreeNodes, NodeShowsItsSelectedPictureWhileSelected)
     EXPECT_EQ(icon.pixmap(16, QIcon::Normal).toImage().pixelColor(8, 8), QColor(Qt::red));
     EXPECT_EQ(icon.pixmap(16, QIcon::Selected).toImage().pixelColor(8, 8), QColor(Qt::green));
     EXPECT_TRUE(prompt->item()->icon(0).isNull());
+}
+
+TEST_F(TreeNodes, ALabelWiderThanTheTreeIsShownWholeAndScrollsSideways)
+{
+    category("IN");
+    SelectionNode* wide = item("IN", 1, QStringLiteral("X01 with a description far wider than the tree"));
+    wide->Parent()->setExpanded(true);
+    tree.resize(120, 200);
+    tree.show();
+    QApplication::processEvents();
+    const int needed = tree.fontMetrics().horizontalAdvance(wide->Text());
+    EXPECT_GE(tree.columnWidth(0), needed);
+    EXPECT_GT(tree.horizontalScrollBar()->maximum(), 0);
 }
 
 TEST(TreeImageList, KeyedPicturesAtTheListSize)

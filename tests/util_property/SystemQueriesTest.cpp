@@ -100,19 +100,18 @@ TEST_F(SystemQueries, DesktopOpenerGetsTheAbsolutePath)
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
 
-    scriptedUi().answerStartProgram(true);
+    scriptedUi().answerOpenDocument(true);
     EXPECT_EQ(p.RunAssociatedApp(nullptr, QStringLiteral("-report.xlsx"), SW_MAXIMIZE), 33);
     QDir::setCurrent(previous);
-    scriptedUi().answerStartProgram(false);
+    scriptedUi().answerOpenDocument(false);
     EXPECT_EQ(p.RunAssociatedApp(nullptr, file, SW_MINIMIZE), 31);
-    scriptedUi().answerStartProgram(true);
+    scriptedUi().answerOpenDocument(true);
     EXPECT_EQ(p.ExploreHere(nullptr, dir.path(), SW_SHOWNORMAL), 33);
 
-    const auto starts = scriptedUi().callsOf(UiCall::StartProgram);
-    ASSERT_EQ(starts.size(), 3u);
-    EXPECT_EQ(starts[0].text, QStringLiteral("xdg-open"));
-    EXPECT_EQ(starts[0].arguments, QStringList{file});
-    EXPECT_EQ(starts[2].arguments, QStringList{dir.path()});
+    const auto opened = scriptedUi().callsOf(UiCall::OpenDocument);
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0].text, file);
+    EXPECT_EQ(opened[2].text, dir.path());
 
     scriptedUi().clearCalls();
     EXPECT_EQ(p.RunAssociatedApp(nullptr, dir.filePath(QStringLiteral("gone.xlsx")), SW_MAXIMIZE), 2);

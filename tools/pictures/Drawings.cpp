@@ -21,6 +21,7 @@ const QColor kDarkGrey(128, 128, 128);
 const QColor kBlue(32, 80, 192);
 const QColor kLightBlue(160, 200, 240);
 const QColor kRed(208, 32, 32);
+const QColor kPureRed(255, 0, 0); // the back colour of a difference cell
 const QColor kGreen(32, 160, 64);
 const QColor kYellow(240, 200, 48);
 const QColor kPaleYellow(248, 232, 144);
@@ -328,11 +329,12 @@ void resetArrow(QPainter& p, QSize)
 }
 
 // The difference marks of the feed-pitch window: lower (down) or higher (up).
-void differenceMark(QPainter& p, bool higher)
+// The feed-pitch window's marks on its red difference cells: a yellow arrow
+// pointing up (the user value is the larger) or down (the smaller).
+void differenceMark(QPainter& p, bool up)
 {
-    const auto y = [higher](int v) { return higher ? v : 13 - v; };
-    const QColor colour = higher ? kRed : kBlue;
-    shape(p, {{6, y(1)}, {11, y(6)}, {8, y(6)}, {8, y(12)}, {4, y(12)}, {4, y(6)}, {1, y(6)}}, colour, colour);
+    const auto y = [up](int v) { return up ? v : 13 - v; };
+    shape(p, {{6, y(1)}, {11, y(6)}, {8, y(6)}, {8, y(12)}, {4, y(12)}, {4, y(6)}, {1, y(6)}}, kYellow, kYellow);
 }
 
 void eye(QPainter& p, bool crossedOut)
@@ -441,8 +443,8 @@ std::vector<Drawing> buildTable()
         bitmap(144, tool20, centred<printer>),
         bitmap(145, tool20, centred<undoArrow>),
         bitmap(146, tool20, centred<memo>),
-        bitmap(147, QSize(12, 14), [](QPainter& p, QSize) { differenceMark(p, false); }, kWhite),
-        bitmap(148, QSize(12, 14), [](QPainter& p, QSize) { differenceMark(p, true); }, kWhite),
+        bitmap(147, QSize(12, 14), [](QPainter& p, QSize) { differenceMark(p, true); }, kPureRed),
+        bitmap(148, QSize(12, 14), [](QPainter& p, QSize) { differenceMark(p, false); }, kPureRed),
         bitmap(149, QSize(20, 18), [](QPainter& p, QSize) { eye(p, false); }),
         bitmap(150, QSize(20, 18), [](QPainter& p, QSize) { eye(p, true); }),
         bitmap(151, QSize(20, 22), differenceDelta),

@@ -117,13 +117,7 @@ bool applyShowCommand(QWidget* window, int32_t command)
     }
 }
 
-bool showsMinimized(ENUM_SW command)
-{
-    return command == SW_MINIMIZE || command == SW_SHOWMINIMIZED || command == SW_SHOWMINNOACTIVE;
-}
-
-// Hands a file or folder to the desktop's opener. The absolute path also keeps
-// a name starting with "-" from being taken as an option of the opener.
+// Hands a file or folder, by its absolute path, to the desktop's opener.
 int32_t openOnDesktop(const QString& path, bool folderOnly, ENUM_SW nShowCmd)
 {
     const QFileInfo info(path);
@@ -131,9 +125,9 @@ int32_t openOnDesktop(const QString& path, bool folderOnly, ENUM_SW nShowCmd)
         return kShellFileNotFound;
     if (folderOnly && !info.isDir())
         return kShellNoAssociation;
-    const bool started = platform::ui().startProgram(QStringLiteral("xdg-open"), {info.absoluteFilePath()},
-                                                     showsMinimized(nShowCmd));
-    return started ? kShellStarted : kShellNoAssociation;
+    // The desktop decides how the opened program's window is shown.
+    Q_UNUSED(nShowCmd);
+    return platform::ui().openDocument(info.absoluteFilePath()) ? kShellStarted : kShellNoAssociation;
 }
 
 // Units per inch of the mapping modes with a fixed unit; 0 for the others.

@@ -138,7 +138,7 @@ public:
     // "yyyyMMddHHmmss" of the clock, then the last five characters of the
     // system tick as a signed 32-bit decimal.
     QString GetGUID();
-    // Opens the file with the desktop's associated program (xdg-open): 33 when
+    // Opens the file with the desktop's associated program (Ui::openDocument): 33 when
     // started, 2 when the file does not exist, 31 when it could not be started.
     int32_t RunAssociatedApp(QWidget* hwnd, const QString& sFullFname, ENUM_SW nShowCmd);
     // Opens the folder in the desktop's file manager, with the same results
