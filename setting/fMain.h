@@ -78,7 +78,6 @@ public:
     // The windows, dialogs and saving that are built on top of the main
     // window plug in here; a command whose part is missing does nothing.
     struct Extensions {
-        std::function<EditingWindow*(fMain&, const QString& tag)> newParameterWindow;
         std::function<EditingWindow*(fMain&, Telva27::colclsStyle& table)> newCustomizeWindow;
     };
     Extensions& extensions() { return extensions_; }

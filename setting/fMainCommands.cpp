@@ -8,6 +8,7 @@
 #include "SettingFiles.h"
 #include "fHeader.h"
 #include "fOkuriParam.h"
+#include "fParam.h"
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
@@ -187,8 +188,8 @@ void fMain::mnuParamContent_Click(int32_t index)
     }
     if (ExistForm(tag))
         SetFocusToForm(tag);
-    else if (extensions_.newParameterWindow)
-        OpenEditingWindow(extensions_.newParameterWindow(*this, tag), item);
+    else
+        OpenEditingWindow(fParam::create(*this, tag), item);
     keepCheckMark(*item, tag);
     mdi_->tileSubWindows();
 }

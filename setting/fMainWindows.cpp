@@ -6,6 +6,8 @@
 #include "EditingWindow.h"
 #include "ProgramState.h"
 
+#include "dialogs/clsSelectKino.h"
+
 #include "platform/RuntimeError.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
@@ -104,6 +106,8 @@ bool fMain::CloseAllForm()
             auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
             allClosed = (frame ? frame->close() : window->close()) && allClosed;
         }
+        // The customize selection dialogs hold the lists of the closed windows' pins.
+        state_->selectKino->UnloadCustomForms();
         return allClosed;
     });
 }

@@ -2,9 +2,12 @@
 
 #include "MainWindowFixture.h"
 
+#include "dialogs/SelectionForm.h"
+#include "dialogs/clsSelectKino.h"
 #include "setting/EditingWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
@@ -96,6 +99,25 @@ TEST_F(EditingWindows, ClosingAllAsksOnlyForChangedWindows)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(window().ExistForm(QStringLiteral("AllFunctions")));
     EXPECT_EQ(window().mdiArea().subWindowList().size(), 1);
+}
+
+TEST_F(EditingWindows, CloseAllFormUnloadsTheCustomizeSelections)
+{
+    const auto selections = [] {
+        QList<Sorvi27::SelectionForm*> found;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* form = dynamic_cast<Sorvi27::SelectionForm*>(w); form && form->objectName() == "fSelCus")
+                found << form;
+        return found;
+    };
+    state().selectKino->LoadCustomForms();
+    ASSERT_EQ(selections().size(), 2);
+    for (auto* form : selections())
+        EXPECT_TRUE(form->IsLoaded());
+
+    EXPECT_TRUE(window().CloseAllForm()); // also with no editing window open
+    for (auto* form : selections())
+        EXPECT_FALSE(form->IsLoaded());
 }
 
 TEST_F(EditingWindows, ParameterMenuGrowsByOneItemAtATime)
