@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <QVariant>
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -23,6 +25,10 @@ namespace Sorvi27 {
 class ExportSettings;
 class LibraryState;
 class fPrint;
+
+// What the table copy makes: eight-table setting files with their SEK file,
+// or step files with their note file.
+enum ENUM_STGorSTP : int32_t { eCOPY_STG = 0, eCOPY_STP = 1 };
 
 class clsPrint {
 public:
@@ -50,6 +56,21 @@ public:
     // holds them when it closes (the values given when it was cancelled).
     QString InputPassword(Telva27::ENUM_USRSTD eSTDUSR, const QString& sPassword, const QString& sAuthor);
 
+    // Whether sSrcFullFname may be copied to sDestFullFname as far as disk
+    // space goes: always for an existing destination or a network path
+    // ("\\" or "//"), else when the file system of the destination's folder
+    // has room for the source. False after a report when it can't be told.
+    bool CheckFreeSpace(const QString& sSrcFullFname, const QString& sDestFullFname);
+    // The table copy dialog, shown modally. The source is the file the caller
+    // has open (may be empty); with IsChangedSrc the user is asked first
+    // whether to go on, since the copy reads the files as saved.
+    void CopyData(ENUM_STGorSTP eSTGorSTP, const QString& sSrcFileFullFname, bool IsChangedSrc);
+
+    // The bytes free for this user on the file system that holds the folder,
+    // as the free-space checks measure them; empty (the default) measures the
+    // real file system. Tests put a smaller disk here.
+    std::function<int64_t(const QString& folder)> freeSpaceOf;
+
 private:
     // The export settings: defaults written, values read (message 2 when that fails).
     bool ReadRegData();
@@ -57,10 +78,14 @@ private:
     // Shows the export dialog as prepared and opens the saved workbook when asked.
     void ShowPrintDialog(QWidget* hwnd);
     fPrint& printDialog();
+    // The free space of a folder's file system: freeSpaceOf, or the real one.
+    int64_t bytesFreeIn(const QString& folder) const;
 
     std::shared_ptr<LibraryState> state_;
     std::shared_ptr<ExportSettings> exportSettings_;
     std::shared_ptr<fPrint> fPrint_;
+    // The folder of the file last saved by the copy dialog, kept for its next showing.
+    QString copyFolder_;
 };
 
 } // namespace Sorvi27

@@ -29,8 +29,9 @@ public:
     bool IsChanged() const { return changed_; }
     // Sets the changed state; the Save button (BTN1) is enabled exactly while changed.
     virtual void ControlChange(bool changed);
-    // Writes what the grids show back into the data model, so that a save writes it.
-    // False (after its report) when it could not: the save must then stop.
+    // Writes what the grids show back into the data model, so that a save
+    // writes it. False (after the window's own report) when a value could not
+    // be written back: the save then stops rather than write part of the edits.
     virtual bool Update_Variable() = 0;
 
 public slots:

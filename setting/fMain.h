@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QMdiArea;
@@ -74,18 +75,15 @@ public:
     Telva27::colclsStyle* FindColConStyle(const QString& tag);
     QMenu& mnuCustomize() { return *mnuCustomize_; }
 
-    // The windows, dialogs and saving that are built on top of the main
-    // window plug in here; a command whose part is missing does nothing.
-    struct Extensions {
-        std::function<bool(fMain&, const QString& key)> saveAllFiles;
-        std::function<void(fMain&, const QString& source, bool changed)> copyData;
-    };
-    Extensions& extensions() { return extensions_; }
     // The modifier keys held at the moment of a click (tests replace it).
     std::function<Qt::KeyboardModifiers()> heldModifiers;
 
-    // Saves the USR data with one of the save keys; True when it was saved.
+    // Saves the USR data with one of the save keys ("keyOVERWRITE",
+    // "keySAVEAS", "keySAVEASOTHERTB"); True when it was saved.
     bool SaveAllFiles(const QString& key);
+    // The table (0 to 7) of an eight-table USR file that its data was read
+    // from or last saved to: where an overwrite goes.
+    int32_t UsrTableIndex() const { return usrTableIndex_; }
 
     // Command handlers, by the key of the button or item.
     void tBar_ButtonClick(const QString& key);
@@ -144,6 +142,16 @@ private:
     void popUnder(QMenu& menu, const QString& buttonKey);
     Telva27::colclsCustom& customOf(int32_t kind);
 
+    // Saving the USR data (fMainSave.cpp).
+    QString GetSavingFile(const QString& currentPath);
+    QString GetSEKFile();
+    std::vector<int32_t> GetStartingLocationSaving(const QString& key, int32_t currentType, int32_t targetType);
+    bool SaveAllVariables();
+    bool SaveData(const QString& workingCopy, const QString& currentPath, int32_t currentType, int32_t targetType,
+                  const std::vector<int32_t>& positions);
+    bool CopySetFiles(const QString& target);
+    bool saveUsrData(const QString& key);
+
     std::unique_ptr<ProgramState> state_;
     std::unique_ptr<ConnectorTables> conStyles_;
     QMdiArea* mdi_ = nullptr;
@@ -164,10 +172,10 @@ private:
     QMenu* mnuParam_ = nullptr;
     QList<QAction*> mnuParamContent_; // index 0 is the designed item
     std::array<QAction*, 8> mnuCustomizeContent_{}; // 1 to 7; 2 is the separator
-    Extensions extensions_;
     QString stdFilePath_;
     QString usrFilePath_;
     QString sekFilePath_;
+    int32_t usrTableIndex_ = 1;
     bool unloaded_ = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include "EditingWindow.h"
 #include "ProgramState.h"
+#include "SettingFiles.h"
 #include "fCusData.h"
 #include "fHeader.h"
 #include "fOkuriParam.h"
@@ -12,6 +13,7 @@
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
+#include "dialogs/clsPrint.h"
 #include "platform/EventGuard.h"
 #include "platform/RuntimeError.h"
 #include "platform/Settings.h"
@@ -32,11 +34,7 @@
 
 namespace QelmSet {
 
-namespace {
-
-QString upperExtension(const QString& path) { return QFileInfo(path).suffix().toUpper(); }
-
-} // namespace
+using settingfiles::upperExtension;
 
 void fMain::connectCommands()
 {
@@ -132,11 +130,6 @@ bool fMain::OpenSequence()
     return CloseAllForm();
 }
 
-bool fMain::SaveAllFiles(const QString& key)
-{
-    return extensions_.saveAllFiles && extensions_.saveAllFiles(*this, key);
-}
-
 void fMain::SetReadingPath(QWidget* owner, const QString& folder)
 {
     const QString chosen =
@@ -150,11 +143,11 @@ void fMain::SetReadingPath(QWidget* owner, const QString& folder)
 void fMain::DataCopy()
 {
     hide();
+    // The window comes back however the copy ends.
+    const std::unique_ptr<fMain, void (*)(fMain*)> showAgain(this, [](fMain* window) { window->show(); });
     const QString source = upperExtension(usrFilePath_) == QLatin1String("STG") ? usrFilePath_ : QString();
     const bool changed = QueryChanged();
-    if (extensions_.copyData)
-        extensions_.copyData(*this, source, changed);
-    show();
+    state_->print->CopyData(Sorvi27::eCOPY_STG, source, changed);
 }
 
 void fMain::tBar2_ButtonClick(const QString& key)

@@ -5,6 +5,7 @@
 
 #include "ModelSnapshot.h"
 #include "ProgramState.h"
+#include "SettingFiles.h"
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
@@ -34,24 +35,13 @@ namespace QelmSet {
 namespace {
 
 namespace common = QelmCommon::mMODCOMMON;
+using namespace settingfiles;
 
-const QString kSettingFilter = QStringLiteral("etb file (*.etb) 8192 byte|*.etb|stg file (*.stg) 65536 byte|*.stg");
-
-QString upperExtension(const QString& path) { return QFileInfo(path).suffix().toUpper(); }
-
-// 0 for a one-table file (*.etb), 1 for an eight-table file.
-int32_t fileTypeOf(const QString& path) { return upperExtension(path) == QLatin1String("ETB") ? 0 : 1; }
-
-QString parentFolder(const QString& path) { return QFileInfo(path).absolutePath(); }
-
-// The SEK working copy the data model writes beside the USR working copy while saving.
 // An error of `number` whose text names the file it concerns.
 platform::RuntimeError fileError(int32_t number, const QString& path)
 {
     return platform::RuntimeError(number, platform::RuntimeError::standardText(number) + QStringLiteral(": ") + path);
 }
-
-QString sekWorkingCopy() { return QDir(platform::folders::workingFolder()).filePath(QStringLiteral("sek.tmp")); }
 
 } // namespace
 
@@ -106,8 +96,12 @@ void fMain::ReadQELMData(int32_t kind, const QString& path)
         }
         if (ReadModelData(kind, file, position, sekPath)) {
             (kind == Telva27::eSTD ? stdFilePath_ : usrFilePath_) = file;
-            if (kind == Telva27::eUSR)
+            if (kind == Telva27::eUSR) {
                 sekFilePath_ = sekPath;
+                // An overwrite goes back into the table the data came from.
+                if (fileTypeOf(file) == 1)
+                    usrTableIndex_ = (position - 1) / kEtbFileSize;
+            }
             SetCaption();
         } else {
             mMOD::ShowMessage(4, 2);

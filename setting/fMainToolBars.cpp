@@ -152,7 +152,7 @@ void fMain::SetCaption()
             QString caption = QFileInfo(path).fileName();
             const bool eightTables = upperExtension(path) == QLatin1String("STG");
             if (eightTables && key == QLatin1String("keyUSR"))
-                caption += QStringLiteral(" (%1)").arg(state_->selectTable->prevTableIndex());
+                caption += QStringLiteral(" (%1)").arg(usrTableIndex_);
             button->setText(caption);
             button->setIcon(image(eightTables ? QStringLiteral("keySTG") : QStringLiteral("keyETB")));
             button->setData(path);

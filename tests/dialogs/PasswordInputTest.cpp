@@ -5,6 +5,7 @@
 #include "WindowDriver.h"
 
 #include "dialogs/clsPrint.h"
+#include "dialogs/clsSelectKino.h"
 
 #include <QDialog>
 #include <QDir>
@@ -56,6 +57,9 @@ protected:
         return print.InputPassword(Telva27::eUSR, QStringLiteral("old1"), QStringLiteral("Sato"));
     }
 
+    // Made as the programs make it: after clsSelectKino, whose library-wide
+    // objects clsPrint uses.
+    Sorvi27::clsSelectKino kino;
     Sorvi27::clsPrint print;
 };
 

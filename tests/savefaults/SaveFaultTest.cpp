@@ -13,6 +13,7 @@
 #include "datamodel/parameters/colclsFunction.h"
 #include "datamodel/reports/ReportFrame.h"
 #include "datamodel/steps/colclsStep.h"
+#include "dialogs/TableCopyWriter.h"
 #include "platform/Archive.h"
 #include "platform/Folders.h"
 #include "platform/PrivateProfile.h"
@@ -208,6 +209,50 @@ TEST_F(TableSaveFaults, CustomizePinsAndFeedPitches)
         SCOPED_TRACE(name);
         testsupport::failEachFileOperation({dir.path()}, [&] { prepareWorkingCopy(); }, reportingDiskFull(save), ENOSPC);
         EXPECT_NE(readFile(path("eusr2.tmp")), readFile(demo("DEMO.stg")));
+    }
+}
+
+
+// The table copy: a new setting file with its SEK file, a new step file with
+// its note file, each pair over old files.
+TEST_F(SaveFaults, TableCopyPairs)
+{
+    auto eightTables = [](char tag) {
+        QByteArray bytes;
+        for (int t = 0; t < 8; ++t)
+            bytes += QByteArray(8192, static_cast<char>(tag + t));
+        return bytes;
+    };
+    writeFile(path("a.stg"), eightTables(0x10));
+    writeFile(path("a.SEK"), "new SEK");
+    writeFile(path("a.stp"), eightTables(0x30));
+    writeFile(path("a.BIN"), eightTables(0x50));
+    Ostrel7::clsMethod reporter;
+    Sorvi27::CopySlots settings;
+    for (int i = 0; i < 8; ++i)
+        settings[static_cast<size_t>(i)] = Sorvi27::TableSource{7 - i, path("a.stg")};
+    Sorvi27::CopySlots steps;
+    steps[2] = Sorvi27::TableSource{4, path("a.stp")};
+    const struct {
+        const char* what;
+        const char* target;
+        const char* companion;
+        std::function<bool()> save;
+    } pairs[] = {
+        {"setting file", "out.stg", "out.SEK",
+         [&] { return Sorvi27::TableCopyWriter(reporter, settings).SaveStgFile(path("out.stg")); }},
+        {"step file", "out.stp", "out.BIN",
+         [&] { return Sorvi27::TableCopyWriter(reporter, steps).SaveStpFile(path("out.stp")); }},
+    };
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.what);
+        auto prepare = [&] {
+            writeFile(path(pair.target), "old file");
+            writeFile(path(pair.companion), "old companion");
+        };
+        testsupport::failEachFileOperation({dir.path()}, prepare, reportingDiskFull(pair.save), ENOSPC);
+        EXPECT_EQ(readFile(path(pair.target)).size(), 65536);
+        EXPECT_NE(readFile(path(pair.companion)), "old companion");
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "datamodel/common/Enums.h"
 #include "datamodel/parameters/colclsFunction.h"
+#include "setting/mMOD.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,10 +63,18 @@ protected:
         window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
         usr_ = dataCopy("DEMO_USR.etb");
         window().ReadQELMData(Telva27::eUSR, usr_);
-        window().extensions().saveAllFiles = [this](QelmSet::fMain&, const QString& key) {
-            saves << key;
-            return saveAnswer;
-        };
+    }
+
+    // The main window's question before a save overwrites the one-table user
+    // file: queued before the click that saves.
+    static void answerSave(bool yes) { scriptedUi().answerMessageBox(yes ? platform::vbYes : platform::vbNo); }
+    // How many saves were asked for: each asks that question first.
+    int saves() const
+    {
+        int asked = 0;
+        for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
+            asked += call.text == QelmSet::mMOD::MessageText(45) ? 1 : 0;
+        return asked;
     }
 
     Telva27::colclsFunction& header() { return *state().functions; }
@@ -85,8 +94,6 @@ protected:
     }
 
     QString usr_;
-    QStringList saves;
-    bool saveAnswer = true;
 };
 
 TEST_F(HeaderDialog, ShowsTheStoredValuesAndSavesNothingOnCancel)
@@ -107,28 +114,25 @@ TEST_F(HeaderDialog, ShowsTheStoredValuesAndSavesNothingOnCancel)
         EXPECT_TRUE(shownIn(w).saveEnabled);
         w.cancel();
     });
-    EXPECT_TRUE(saves.isEmpty());
+    EXPECT_EQ(saves(), 0);
     EXPECT_EQ(header().SettingTableNo(), 3);
     EXPECT_EQ(header().KishuName(), QStringLiteral("QD10"));
 }
 
 TEST_F(HeaderDialog, RoundTripThroughTheUserFile)
 {
-    // The save writes the table as the main window's save would, and reads it back.
-    const QString saved = dataPath(QStringLiteral("SAVED.etb"));
-    window().extensions().saveAllFiles = [&](QelmSet::fMain&, const QString& key) {
-        saves << key;
-        return header().SaveData(Telva27::eETB, saved, 1, Telva27::eETB, usr_);
-    };
+    // The save writes the user file through the main window, and it is read back.
+    const QString saved = usr_;
     setHeader(3, 10, QStringLiteral("QD10"));
     openDialog([&](QDialog&, const WindowDriver& w) {
         w.type(QStringLiteral("cboSettingTableNo"), QStringLiteral("5"));
         w.type(QStringLiteral("cboDataVersion"), QStringLiteral("C"));
         typeName(w, QStringLiteral("ab7"));
         EXPECT_EQ(shownIn(w).name, QStringLiteral("AB7"));
+        answerSave(true);
         w.ok();
     });
-    EXPECT_EQ(saves, QStringList{QStringLiteral("keyOVERWRITE")});
+    EXPECT_EQ(saves(), 1);
     const QByteArray bytes = readFile(saved);
     ASSERT_EQ(bytes.size(), 8192);
     EXPECT_EQ(bytes.mid(0, 1).toHex(), QByteArray("05"));
@@ -162,6 +166,7 @@ TEST_F(HeaderDialog, TheModelNameTakesFourDigitsOrCapitals)
         openDialog([&](QDialog&, const WindowDriver& w) {
             typeName(w, QString::fromUtf8(c.typed));
             EXPECT_EQ(shownIn(w).name, QLatin1String(c.shown)) << c.typed;
+            answerSave(false);
             w.ok();
         });
         EXPECT_EQ(header().KishuName(), QLatin1String(c.shown)) << c.typed;
@@ -180,13 +185,14 @@ TEST_F(HeaderDialog, APastedNameGetsCapitalsAndAnyOtherCharacterStopsTheSave)
         scriptedUi().answerMessageBox(platform::vbOK);
         w.ok();
         EXPECT_TRUE(d.isVisible());
-        EXPECT_TRUE(saves.isEmpty());
+        EXPECT_EQ(saves(), 0);
         EXPECT_EQ(scriptedUi().callsOf(UiCall::MessageBox).back().text,
                   QStringLiteral("Number of character must be less than as follows.\r\n\r\n4 (0-9, A-Z)"));
         typeName(w, QStringLiteral("q1"));
+        answerSave(false);
         w.ok();
     });
-    EXPECT_EQ(saves.size(), 1);
+    EXPECT_EQ(saves(), 1);
     EXPECT_EQ(header().KishuName(), QStringLiteral("Q1"));
 }
 
@@ -203,11 +209,13 @@ TEST_F(HeaderDialog, AVersionTheListCannotShowIsReportedAndKept)
         EXPECT_FALSE(shown.saveEnabled);
         settingtest::grabIfAsked(w.window(), "fHeader.png");
         w.type(QStringLiteral("cboSettingTableNo"), QStringLiteral("6"));
+        answerSave(false);
         w.ok();
     });
     const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
-    ASSERT_EQ(boxes.size(), 1u);
+    ASSERT_EQ(boxes.size(), 2u);
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("PasteValue")));
+    EXPECT_EQ(saves(), 1);
     EXPECT_EQ(header().SettingTableNo(), 6);
     EXPECT_EQ(header().DataVersion(), 260);
     EXPECT_EQ(header().KishuName(), QStringLiteral("QD10"));
@@ -216,16 +224,18 @@ TEST_F(HeaderDialog, AVersionTheListCannotShowIsReportedAndKept)
 TEST_F(HeaderDialog, SaveStaysEnabledAndAnUnsavedFileKeepsTheNewValues)
 {
     setHeader(2, 4, QStringLiteral("QD10"));
-    saveAnswer = false; // the user answered No to the main window's question
+    const QByteArray before = readFile(usr_);
     openDialog([&](QDialog& d, const WindowDriver& w) {
         w.press(QStringLiteral("cboSettingTableNo"), Qt::Key_Down);
         EXPECT_TRUE(shownIn(w).saveEnabled);
         w.press(QStringLiteral("cboSettingTableNo"), Qt::Key_Up);
         EXPECT_TRUE(shownIn(w).saveEnabled);
+        answerSave(false); // the user answers No to the main window's question
         w.ok();
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(saves.size(), 1);
+    EXPECT_EQ(saves(), 1);
+    EXPECT_EQ(readFile(usr_), before);
     EXPECT_EQ(header().SettingTableNo(), 2);
     EXPECT_EQ(header().DataVersion(), 4);
     EXPECT_EQ(header().KishuName(), QStringLiteral("QD10"));
@@ -238,6 +248,7 @@ TEST_F(HeaderDialog, TrailingZeroBytesOfAStoredNameAreNoChange)
         EXPECT_EQ(shownIn(w).name, QStringLiteral("QD"));
         EXPECT_FALSE(shownIn(w).saveEnabled);
         w.press(QStringLiteral("cboDataVersion"), Qt::Key_Down);
+        answerSave(false);
         w.ok();
     });
     EXPECT_EQ(header().DataVersion(), 2);

@@ -337,43 +337,42 @@ TEST_F(OkuriWindow, AFailingWriteBackChangesNoTable)
 
 TEST_F(OkuriWindow, SaveGoesThroughTheMainWindowAndClearsTheChangeOnlyWhenSaved)
 {
-    QStringList keys;
-    bool saved = false;
-    window().extensions().saveAllFiles = [&](QelmSet::fMain&, const QString& key) {
-        keys << key;
-        return saved;
-    };
+    const QString usr = window().UsrFilePath();
+    const QByteArray before = readFile(usr);
     open();
     ASSERT_TRUE(typeInto(1, 1, 2, QStringLiteral("5")));
+    // The main window asks before it overwrites the one-table file: No saves nothing.
+    scriptedUi().answerMessageBox(platform::vbNo);
     button(1).click();
-    EXPECT_EQ(keys, QStringList{QStringLiteral("keyOVERWRITE")});
+    EXPECT_EQ(messageTexts(), QStringList{QelmSet::mMOD::MessageText(45)});
     EXPECT_TRUE(form_->IsChanged());
-    saved = true;
+    EXPECT_EQ(readFile(usr), before);
+    scriptedUi().answerMessageBox(platform::vbYes);
     button(1).click();
     EXPECT_FALSE(form_->IsChanged());
     EXPECT_FALSE(button(1).isEnabled());
+    EXPECT_NE(readFile(usr), before);
 }
 
 TEST_F(OkuriWindow, ClosingWithChangesAsksAndYesSaves)
 {
-    QStringList keys;
-    window().extensions().saveAllFiles = [&](QelmSet::fMain&, const QString& key) {
-        keys << key;
-        return true;
-    };
+    const QString usr = window().UsrFilePath();
+    const QByteArray before = readFile(usr);
     open();
     ASSERT_TRUE(typeInto(2, 3, 3, QStringLiteral("5")));
     scriptedUi().answerMessageBox(platform::vbCancel);
     button(4).click();
-    EXPECT_TRUE(keys.isEmpty());
+    EXPECT_EQ(readFile(usr), before);
     EXPECT_EQ(window().mdiArea().subWindowList().size(), 1);
 
     scriptedUi().answerMessageBox(platform::vbYes);
+    scriptedUi().answerMessageBox(platform::vbYes); // overwrite the user file
     button(4).click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(keys, QStringList{QStringLiteral("keyOVERWRITE")});
+    EXPECT_NE(readFile(usr), before);
     EXPECT_TRUE(window().mdiArea().subWindowList().isEmpty());
     EXPECT_TRUE(messageTexts()[0].startsWith(QStringLiteral("Data is chaneged on this window. Do you save it ?")));
+    EXPECT_EQ(messageTexts().back(), QelmSet::mMOD::MessageText(45));
 }
 
 TEST_F(OkuriWindow, ResetShowsTheFactoryValuesWithoutTouchingTheModel)

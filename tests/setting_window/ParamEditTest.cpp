@@ -4,6 +4,8 @@
 #include "ParamWindowFixture.h"
 #include "WindowDriver.h"
 
+#include "setting/mMOD.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -229,22 +231,22 @@ TEST_F(ParamEditTest, FindMovesToTheNamedParameter)
 
 TEST_F(ParamEditTest, SaveGoesThroughTheMainWindow)
 {
-    bool saved = false;
-    QStringList keys;
-    window().extensions().saveAllFiles = [&](QelmSet::fMain&, const QString& key) {
-        keys << key;
-        return saved;
-    };
+    const QString usr = window().UsrFilePath();
+    const QByteArray before = readFile(usr);
     fParam* w = open(itemSpeed);
     ASSERT_NE(w, nullptr);
     typeValue(*w, "S04", QStringLiteral("9"));
+    // The main window asks before it overwrites the one-table file: No saves nothing.
+    scriptedUi().answerMessageBox(platform::vbNo);
     button(*w, 1).click();
     EXPECT_TRUE(w->IsChanged()); // a failed save keeps the edits marked
-    saved = true;
+    EXPECT_EQ(readFile(usr), before);
+    scriptedUi().answerMessageBox(platform::vbYes);
     button(*w, 1).click();
     EXPECT_FALSE(w->IsChanged());
     EXPECT_FALSE(button(*w, 1).isEnabled());
-    EXPECT_EQ(keys, (QStringList{"keyOVERWRITE", "keyOVERWRITE"}));
+    EXPECT_EQ(messages(), QStringList(2, QelmSet::mMOD::MessageText(45)));
+    EXPECT_EQ(readFile(usr).at(38), 9) << "S04, a byte at 38";
 }
 
 TEST_F(ParamEditTest, ClosingWithEditsAsksFirst)
