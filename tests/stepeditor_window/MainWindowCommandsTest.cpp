@@ -159,6 +159,12 @@ TEST_F(StepMainWindowCommands, ToolbarTextItemWithoutReferenceWindowChangesOnlyT
     chooseOption(QStringLiteral("mnuViewContent2"));
     EXPECT_EQ(find->text(), QStringLiteral("Find"));
     EXPECT_EQ(user.tBar().toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+
+    // A loaded reference window follows, its toolbar band as high as the user window's toolbar.
+    QelmStp::fStep& reference = showReferenceWindow();
+    chooseOption(QStringLiteral("mnuViewContent2"));
+    EXPECT_EQ(reference.tBar().toolButtonStyle(), Qt::ToolButtonIconOnly);
+    EXPECT_EQ(reference.band(QStringLiteral("keyTOOLBAR")).minimumHeight(), user.tBar().sizeHint().height());
 }
 
 TEST_F(StepMainWindowCommands, InputMethodItemNeverShowsTheHintInTheReferenceWindow)
