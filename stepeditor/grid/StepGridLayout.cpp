@@ -25,7 +25,7 @@ constexpr uint32_t kNavy = rgb(0, 0, 128);
 constexpr uint32_t kGreen = rgb(0, 128, 0);
 
 // The relation columns' title: the arrowhead pointing on to the next group,
-// which the design draws as "8" in a symbol font that Linux does not have.
+// drawn elsewhere as "8" in a Windows symbol font that Linux does not have.
 const QString kRelationTitle = QStringLiteral("\u25B8");
 
 QString res(int32_t number) { return Resource::clsResource().Res(number); }
