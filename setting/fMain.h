@@ -77,7 +77,6 @@ public:
     // The windows, dialogs and saving that are built on top of the main
     // window plug in here; a command whose part is missing does nothing.
     struct Extensions {
-        std::function<EditingWindow*(fMain&, const QString& tag)> newParameterWindow;
         std::function<EditingWindow*(fMain&, Telva27::colclsStyle& table)> newCustomizeWindow;
         std::function<bool(fMain&, const QString& key)> saveAllFiles;
         std::function<void(fMain&, const QString& source, bool changed)> copyData;

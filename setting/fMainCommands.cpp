@@ -7,6 +7,7 @@
 #include "ProgramState.h"
 #include "fHeader.h"
 #include "fOkuriParam.h"
+#include "fParam.h"
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
@@ -194,8 +195,8 @@ void fMain::mnuParamContent_Click(int32_t index)
     }
     if (ExistForm(tag))
         SetFocusToForm(tag);
-    else if (extensions_.newParameterWindow)
-        OpenEditingWindow(extensions_.newParameterWindow(*this, tag), item);
+    else
+        OpenEditingWindow(fParam::create(*this, tag), item);
     keepCheckMark(*item, tag);
     mdi_->tileSubWindows();
 }

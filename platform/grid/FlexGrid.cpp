@@ -340,6 +340,9 @@ void FlexGrid::onDataChanged(bool layout)
 
 void FlexGrid::Refresh()
 {
+    // Also what changed while Redraw was off: the rows added then become reachable.
+    updateScrollBars();
+    updateEditorGeometry();
     viewport()->update();
 }
 

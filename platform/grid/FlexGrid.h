@@ -70,6 +70,7 @@ public:
     void cancelEdit();
     QWidget* editor() const { return editor_; }
 
+    // Repaints the whole grid as its data stand, laid out anew (whatever Redraw says).
     void Refresh();
 
 signals:

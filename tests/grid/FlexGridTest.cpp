@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -545,6 +546,99 @@ TEST_F(FlexGridTest, RedrawOffHoldsPaintingUntilSwitchedOn)
     EXPECT_LT(grid.verticalScrollBar()->maximum(), 100); // not laid out yet
     grid.data().setRedraw(true);
     EXPECT_GT(grid.verticalScrollBar()->maximum(), 150);
+}
+
+// ---- what the windows follow: the mouse, the current cell, the whole grid's look -------------
+
+TEST_F(FlexGridTest, MouseMoveNamesTheCellUnderTheMouseAtThatMoment)
+{
+    std::vector<std::string> seen;
+    QObject::connect(&grid, &FlexGrid::mouseMove, [&](int button, int, float x, float y) {
+        seen.push_back(std::to_string(button) + " at " + std::to_string(int(x)) + "," + std::to_string(int(y)) +
+                       " cell " + std::to_string(grid.MouseRow()) + "," + std::to_string(grid.MouseCol()));
+    });
+    const auto moveTo = [&](const QPoint& at) {
+        QMouseEvent move(QEvent::MouseMove, at, grid.viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(grid.viewport(), &move);
+    };
+    const QPoint point = centreOf(3, 2);
+    moveTo(point);
+    grid.setTopRow(11); // the same point now lies on another row
+    moveTo(point + QPoint(1, 0));
+    grid.data().setCols(4);
+    moveTo(QPoint(grid.viewport()->width() - 2, point.y())); // beyond the last column
+    const std::string x = std::to_string(point.x() * 15);
+    const std::string x1 = std::to_string((point.x() + 1) * 15);
+    const std::string y = std::to_string(point.y() * 15);
+    const std::string far = std::to_string((grid.viewport()->width() - 2) * 15);
+    EXPECT_EQ(seen, (std::vector<std::string>{"0 at " + x + "," + y + " cell 3,2", "0 at " + x1 + "," + y + " cell 13,2",
+                                              "0 at " + far + "," + y + " cell -1,-1"}));
+}
+
+TEST_F(FlexGridTest, CurrentCellEventsComeInOrderAndSelChangeFollowsEveryNewSelection)
+{
+    grid.data().Select(2, 2);
+    std::vector<std::string> seen;
+    QObject::connect(&grid, &FlexGrid::beforeRowColChange, [&](int r0, int c0, int r1, int c1, bool&) {
+        seen.push_back("before " + std::to_string(r0) + "," + std::to_string(c0) + "->" + std::to_string(r1) + "," +
+                       std::to_string(c1) + " now " + std::to_string(grid.data().Row()));
+    });
+    QObject::connect(&grid, &FlexGrid::afterRowColChange, [&](int, int, int r1, int c1) {
+        seen.push_back("after " + std::to_string(r1) + "," + std::to_string(c1) + " now " +
+                       std::to_string(grid.data().Row()));
+    });
+    QObject::connect(&grid, &FlexGrid::rowColChange, [&] { seen.push_back("rowcol"); });
+    QObject::connect(&grid, &FlexGrid::selChange, [&] {
+        seen.push_back("sel " + std::to_string(grid.data().RowSel()) + "," + std::to_string(grid.data().ColSel()));
+    });
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(4, 3));
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier); // the selection grows, the current cell stays
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(4, 3)); // back to one cell: the selection shrinks
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(4, 3)); // nothing changes
+    EXPECT_EQ(seen, (std::vector<std::string>{"before 2,2->4,3 now 2", "after 4,3 now 4", "rowcol", "sel 4,3", "sel 5,3",
+                                              "sel 4,3"}));
+}
+
+TEST_F(FlexGridTest, TheGridsBackColourPaintsEveryCellWithoutOneOfItsOwn)
+{
+    grid.data().setCell(CellProperty::BackColor, 3, 3, 0x00FF00); // green, its own
+    grid.data().Select(5, 5);
+    grid.data().setBackColor(0xFFC0C0); // a pale blue
+    const QImage image = grid.viewport()->grab().toImage();
+    const auto inside = [&](int row, int col) { return image.pixelColor(grid.cellRect(row, col).topLeft() + QPoint(3, 3)); };
+    EXPECT_EQ(inside(2, 2), QColor(0xC0, 0xC0, 0xFF));
+    EXPECT_EQ(inside(6, 5), QColor(0xC0, 0xC0, 0xFF));
+    EXPECT_EQ(inside(3, 3), QColor(0, 0xFF, 0));
+    EXPECT_NE(inside(2, 0), QColor(0xC0, 0xC0, 0xFF)); // a fixed cell keeps the fixed colour
+}
+
+TEST_F(FlexGridTest, RefreshShowsWhatChangedWhileRedrawWasOff)
+{
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int* count;
+        explicit PaintCounter(int* c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++*count;
+            return false;
+        }
+    } counter(&paints);
+    QCoreApplication::processEvents();
+    grid.viewport()->installEventFilter(&counter);
+    grid.data().setRedraw(false);
+    grid.data().setRows(300);
+    grid.data().setTextMatrix(1, 1, QStringLiteral("new"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 0);
+    EXPECT_LT(grid.verticalScrollBar()->maximum(), 100);
+
+    grid.Refresh();
+    QCoreApplication::processEvents();
+    EXPECT_GT(paints, 0);
+    EXPECT_GT(grid.verticalScrollBar()->maximum(), 250); // the new rows can be reached
+    grid.viewport()->removeEventFilter(&counter);
 }
 
 } // namespace

@@ -219,26 +219,27 @@ TEST_F(MainWindowCommands, PitchWindowOpensOnlyWithShiftAndCtrlHeld)
 
 TEST_F(MainWindowCommands, SpecialGroupNeedsThePassword)
 {
-    QStringList opened;
-    window().extensions().newParameterWindow = [&](QelmSet::fMain&, const QString& tag) -> QelmSet::EditingWindow* {
-        opened << tag;
-        return new TestWindow(tag);
+    const auto openTags = [&] {
+        QStringList tags;
+        for (QMdiSubWindow* frame : window().mdiArea().subWindowList())
+            tags << static_cast<QelmSet::EditingWindow*>(frame->widget())->Tag();
+        return tags;
     };
     scriptedUi().answerInput(QStringLiteral("0000"));
     scriptedUi().answerMessageBox(platform::vbOK);
     window().mnuParamContent(9)->trigger();
-    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(openTags().isEmpty());
     EXPECT_EQ(scriptedUi().callsOf(UiCall::MessageBox).back().text, QStringLiteral("You missed password."));
 
     scriptedUi().answerInput(QStringLiteral("4829"));
     window().mnuParamContent(9)->trigger();
-    EXPECT_EQ(opened, QStringList{QStringLiteral("SPECIAL")});
+    EXPECT_EQ(openTags(), QStringList{QStringLiteral("SPECIAL")});
     EXPECT_TRUE(window().mnuParamContent(9)->isChecked());
 
     // A second choice of an open group brings it forward instead of opening another.
     window().mnuParamContent(4)->trigger();
     window().mnuParamContent(4)->trigger();
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("SPECIAL"), QStringLiteral("SPEED")}));
+    EXPECT_EQ(openTags(), (QStringList{QStringLiteral("SPECIAL"), QStringLiteral("SPEED")}));
     EXPECT_TRUE(window().mnuParamContent(4)->isChecked());
 }
 

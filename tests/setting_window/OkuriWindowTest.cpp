@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -405,5 +407,18 @@ TEST_F(OkuriWindow, PrintingUnsavedEditsAsksFirst)
     scriptedUi().answerMessageBox(platform::vbYes); // abandon
     button(2).click();
     EXPECT_EQ(messageTexts(), QStringList{QelmSet::mMOD::MessageText(29)});
+
+    // No exports what is saved: the export dialog offers the pitch tables.
+    QStringList offered;
+    scriptedUi().answerMessageBox(platform::vbNo);
+    scriptedUi().answerDialog([&](QDialog& d) {
+        EXPECT_EQ(d.objectName(), QStringLiteral("fPrint"));
+        if (auto* list = d.findChild<QListWidget*>())
+            for (int i = 0; i < list->count(); ++i)
+                offered << list->item(i)->text();
+        WindowDriver(d).cancel();
+    });
+    button(2).click();
+    EXPECT_EQ(offered, QStringList{Resource::clsResource().Res(97)});
 }
 
