@@ -1,0 +1,313 @@
+#include "fStep.h"
+
+#include "ProgramState.h"
+#include "fMain.h"
+#include "mMOD.h"
+
+#include "datamodel/common/Enums.h"
+#include "dialogs/clsSelectKino.h"
+#include "platform/EventGuard.h"
+#include "platform/RuntimeError.h"
+#include "platform/Twips.h"
+#include "platform/grid/FlexGrid.h"
+#include "resource/clsResource.h"
+#include "util/method/Trap.h"
+#include "util/method/clsMethod.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace QelmStp {
+
+using platform::grid::FlexGrid;
+
+namespace {
+
+// The texts of the toolbar buttons, by key.
+const std::map<QString, int32_t>& buttonCaptions()
+{
+    static const std::map<QString, int32_t> captions = {
+        {QStringLiteral("keyNew"), 150},  {QStringLiteral("keyOPEN"), 151},      {QStringLiteral("keySAVE"), 152},
+        {QStringLiteral("keyFIND"), 153}, {QStringLiteral("keyPRINT"), 154},     {QStringLiteral("keyCUT"), 406},
+        {QStringLiteral("keyCOPY"), 155}, {QStringLiteral("keyPASTE"), 156},     {QStringLiteral("keyUNDO"), 157},
+        {QStringLiteral("keyREM"), 333},  {QStringLiteral("keyROWINSERT"), 159}, {QStringLiteral("keyFUZOKU"), 389},
+    };
+    return captions;
+}
+
+QFrame* newBand(QWidget* parent, const char* key)
+{
+    auto* band = new QFrame(parent);
+    band->setObjectName(QLatin1String(key));
+    band->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* layout = new QHBoxLayout(band);
+    layout->setContentsMargins(2, 1, 2, 1);
+    return band;
+}
+
+} // namespace
+
+fStep::fStep(fMain& main) : main_(main)
+{
+    setObjectName(QStringLiteral("fStep"));
+    buildControls();
+    layout_ = std::make_unique<StepGridLayout>(fg_->data(), reporter_);
+}
+
+fStep::~fStep() = default;
+
+ProgramState& fStep::state() { return main_.state(); }
+
+void fStep::buildControls()
+{
+    coolBar_ = new QWidget(this);
+    coolBar_->setObjectName(QStringLiteral("CoolBar1"));
+    auto* bands = new QVBoxLayout(coolBar_);
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(0);
+
+    toolbarBand_ = newBand(coolBar_, "keyTOOLBAR");
+    tBar_ = new QToolBar(toolbarBand_);
+    tBar_->setObjectName(QStringLiteral("tBar"));
+    tBar_->setIconSize(QSize(20, 20));
+    toolbarBand_->layout()->addWidget(tBar_);
+    bands->addWidget(toolbarBand_);
+
+    hintBand_ = newBand(coolBar_, "keyHINT");
+    hintCaption_ = new QLabel(hintBand_);
+    hintCaption_->setObjectName(QStringLiteral("keyHINTCaption"));
+    picHint_ = new QFrame(hintBand_);
+    picHint_->setObjectName(QStringLiteral("picHint"));
+    static_cast<QFrame*>(picHint_)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picHint_->setMinimumHeight(20);
+    picHint_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    lblHint_ = new QLabel(picHint_);
+    lblHint_->setObjectName(QStringLiteral("lblHint"));
+    hintBand_->layout()->addWidget(hintCaption_);
+    hintBand_->layout()->addWidget(picHint_);
+    bands->addWidget(hintBand_);
+
+    fg_ = new FlexGrid(this);
+    fg_->setObjectName(QStringLiteral("fg"));
+    connect(fg_, &FlexGrid::beforeUserResize, this, [this](int row, int col, bool& cancel) {
+        platform::guarded(QStringLiteral("fg_BeforeUserResize"), [&] { fg_BeforeUserResize(row, col, cancel); });
+    });
+    connect(fg_, &FlexGrid::afterUserResize, this, [this](int row, int col) {
+        platform::guarded(QStringLiteral("fg_AfterUserResize"), [&] { fg_AfterUserResize(row, col); });
+    });
+    // The cool bar changes its height when a band is shown or hidden or the
+    // toolbar's texts change; the hint follows its box.
+    coolBar_->installEventFilter(this);
+    picHint_->installEventFilter(this);
+}
+
+QWidget& fStep::band(const QString& key)
+{
+    if (key == QLatin1String("keyTOOLBAR"))
+        return *toolbarBand_;
+    if (key == QLatin1String("keyHINT"))
+        return *hintBand_;
+    throw platform::RuntimeError(platform::errInvalidCall, QStringLiteral("The cool bar has no band ") + key);
+}
+
+// ---- loading and closing ---------------------------------------------------
+
+QMdiSubWindow* fStep::frame() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+void fStep::Show()
+{
+    QMdiSubWindow* shownIn = frame();
+    if (!shownIn) {
+        // Closing the window hides it; it is loaded again when next shown.
+        shownIn = new QMdiSubWindow;
+        shownIn->setAttribute(Qt::WA_DeleteOnClose, false);
+        shownIn->setWidget(this);
+        main_.mdiArea().addSubWindow(shownIn);
+    }
+    if (!loaded_)
+        Form_Load();
+    if (!main_.isVisible())
+        main_.show();
+    shownIn->show();
+}
+
+void fStep::Form_Load()
+{
+    ProgramState& s = state();
+    InitForm();
+    if (stdUsr_ == Telva27::eUSR)
+        s.selectKino->LoadStepForms();
+    ShowButtonCaption(s.DoesViewButtonCaption);
+    layout_->Format_fg(s.DoesViewRemarkColumn, s.RemarkColumnWidth);
+    SetHintBandVisible(stdUsr_ == Telva27::eUSR && s.DoesViewInputMethod);
+    Form_Resize();
+}
+
+void fStep::InitForm()
+{
+    ControlChange(false);
+    lblHint_->clear();
+    lblHint_->setBackgroundRole(picHint_->backgroundRole());
+    QFont font = lblHint_->font();
+    font.setFamily(QStringLiteral("Tahoma"));
+    lblHint_->setFont(font);
+    QFont gridFont = fg_->data().Font();
+    gridFont.setFamily(QStringLiteral("Tahoma"));
+    fg_->data().setFont(gridFont);
+    SetCaptions();
+    loaded_ = true;
+}
+
+void fStep::SetCaptions()
+{
+    const Resource::clsResource& res = *state().resource;
+    setWindowTitle(res.Res(261));
+    hintCaption_->setText(res.Res(200));
+    QFont font = lblHint_->font();
+    font.setPointSizeF(8);
+    lblHint_->setFont(font);
+}
+
+void fStep::Form_QueryUnload(bool& cancel, int32_t unloadMode)
+{
+    if (stdUsr_ != Telva27::eUSR)
+        return;
+    // The user window closes only with the program.
+    if (unloadMode == vbFormControlMenu) {
+        mMOD::ShowMessage(62, 2);
+        fg_->setFocus();
+        cancel = true;
+    }
+}
+
+void fStep::Form_Unload()
+{
+    if (stdUsr_ == Telva27::eUSR)
+        state().selectKino->UnLoadStepForms();
+    loaded_ = false;
+}
+
+void fStep::closeEvent(QCloseEvent* event)
+{
+    const bool accept = platform::guarded(
+        QStringLiteral("Form_QueryUnload"),
+        [&] {
+            if (!loaded_)
+                return true;
+            bool cancel = false;
+            Form_QueryUnload(cancel, vbFormControlMenu);
+            if (!cancel)
+                Form_Unload();
+            return !cancel;
+        },
+        false);
+    event->setAccepted(accept);
+}
+
+bool fStep::ReadStep(int32_t kind, int32_t position, const QString& path)
+{
+    const auto& readStep = main_.extensions().readStep;
+    return readStep && readStep(*this, kind, position, path);
+}
+
+// ---- toolbar and hint --------------------------------------------------------
+
+QString fStep::GetButtonCaption(const QString& key) const
+{
+    return Ostrel7::trapped(reporter_, QStringLiteral("GetButtonCaption"), [&] {
+        const auto it = buttonCaptions().find(key);
+        return it == buttonCaptions().end() ? QStringLiteral("UNKNOWN") : main_.state().resource->Res(it->second);
+    });
+}
+
+void fStep::ShowButtonCaption(bool visible)
+{
+    Ostrel7::trapped(reporter_, QStringLiteral("ShowButtonCaption"), [&] {
+        tBar_->setToolButtonStyle(visible ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+        for (QAction* button : tBar_->actions()) {
+            if (button->isSeparator())
+                continue;
+            const QString caption = GetButtonCaption(button->objectName());
+            if (visible) {
+                button->setText(caption);
+            } else {
+                button->setToolTip(caption);
+                button->setText(QString());
+            }
+        }
+    });
+}
+
+void fStep::SetHintBandVisible(bool visible)
+{
+    hintBand_->setVisible(visible);
+    Form_Resize();
+}
+
+// ---- layout ----------------------------------------------------------------
+
+void fStep::ControlRemarkColumn(bool visible) { layout_->ControlRemarkColumn(visible, state().RemarkColumnWidth); }
+
+void fStep::fg_BeforeUserResize(int32_t /*row*/, int32_t col, bool& cancel)
+{
+    if (!StepGridLayout::MayResize(col))
+        cancel = true;
+}
+
+void fStep::fg_AfterUserResize(int32_t /*row*/, int32_t col)
+{
+    Ostrel7::trapped(reporter_, QStringLiteral("fg_AfterUserResize"), [&] {
+        if (!StepGridLayout::MayResize(col))
+            return;
+        const int32_t width = StepGridLayout::RemarkWidthAfterResize(fg_->data().ColWidth(col));
+        if (width != fg_->data().ColWidth(col))
+            fg_->data().setColWidth(col, width);
+        state().RemarkColumnWidth = width;
+        main_.SaveSettings();
+    });
+}
+
+void fStep::Form_Resize()
+{
+    Ostrel7::trapped(reporter_, QStringLiteral("Form_Resize"), [&] {
+        if (isMinimized() || (frame() && frame()->isMinimized()))
+            return;
+        coolBar_->setGeometry(0, 0, width(), coolBar_->sizeHint().height());
+        using platform::pixelsToTwips;
+        const int32_t top = pixelsToTwips(coolBar_->y() + coolBar_->height()) + 2;
+        const int32_t innerWidth = pixelsToTwips(width());
+        const int32_t innerHeight = pixelsToTwips(height());
+        fg_->setGeometry(platform::twipsToPixels(
+            QRect(3, top, std::max(innerWidth - 3, 0), std::max(innerHeight - top - 3, 0))));
+        // The hint box measures in pixels.
+        const int labelHeight = lblHint_->sizeHint().height();
+        lblHint_->setGeometry(3, (picHint_->height() - labelHeight) / 2, picHint_->width(), labelHeight);
+    });
+}
+
+void fStep::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+bool fStep::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && watched == coolBar_)
+        Form_Resize();
+    else if (event->type() == QEvent::Resize && watched == picHint_)
+        Form_Resize();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace QelmStp
