@@ -3,6 +3,7 @@
 #include "FormLayoutCheck.h"
 #include "ScriptedUi.h"
 #include "WindowDriver.h"
+#include "WindowLook.h"
 
 #include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
@@ -28,13 +29,7 @@ QStringList messageTexts()
     return texts;
 }
 
-// Saves a picture of the dialog where QEL_GRAB_DIR asks for one.
-void grabIfAsked(QWidget& dialog, const char* name)
-{
-    const QString folder = qEnvironmentVariable("QEL_GRAB_DIR");
-    if (!folder.isEmpty())
-        dialog.grab().save(QDir(folder).filePath(QLatin1String(name)));
-}
+using testsupport::grabIfAsked;
 
 class PasswordInput : public testing::Test {
 protected:

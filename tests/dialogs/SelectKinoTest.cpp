@@ -7,6 +7,7 @@
 
 #include "ScriptedUi.h"
 #include "TestFiles.h"
+#include "WindowLook.h"
 #include "datamodel/customize/colclsCusSelection.h"
 #include "platform/Folders.h"
 #include "platform/RuntimeError.h"
@@ -32,7 +33,7 @@ namespace {
 const QString kApp = QStringLiteral("Sorvi27");
 const char* const kDialogs[] = {"fSelCusIn", "fSelCusOut", "fSelStepIn", "fSelStepOut"};
 
-QString demoFile(const QString& name) { return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(name); }
+using testsupport::demoFile;
 QString setName(int n) { return QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0')); }
 
 // The store's file of the library's settings.

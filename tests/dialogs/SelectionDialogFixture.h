@@ -7,6 +7,7 @@
 
 #include "ScriptedUi.h"
 #include "WindowDriver.h"
+#include "WindowLook.h"
 #include "datamodel/customize/colclsCusSelection.h"
 #include "platform/Settings.h"
 #include "platform/Ui.h"
@@ -47,15 +48,12 @@ inline void fill(Telva27::colclsCusSelection& list, std::span<const Entry> entri
             ->setHidden(false);
 }
 
-inline QString demoFile(const QString& name) { return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(name); }
+using testsupport::demoFile;
 
 // Saves a window's look where QEL_GRAB_DIR asks for it, for a person to see.
 inline void keepLook(QWidget& window, const QString& name)
 {
-    const QImage look = window.grab().toImage();
-    EXPECT_FALSE(look.isNull());
-    if (const char* dir = std::getenv("QEL_GRAB_DIR"))
-        look.save(QDir(QString::fromLocal8Bit(dir)).filePath(name + QStringLiteral(".png")));
+    EXPECT_FALSE(testsupport::grabIfAsked(window, name + QStringLiteral(".png")).isNull());
 }
 
 class SelectionDialogTest : public testing::Test {

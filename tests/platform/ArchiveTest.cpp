@@ -1,6 +1,7 @@
 #include "platform/Archive.h"
 
 #include "TestFiles.h"
+#include "WindowLook.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -15,10 +16,7 @@ using testsupport::writeFile;
 
 namespace {
 
-QString demoFile(const QString& name)
-{
-    return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(name);
-}
+using testsupport::demoFile;
 
 QString fixture(const QString& name)
 {

@@ -5,6 +5,7 @@
 
 #include "ScriptedUi.h"
 #include "TestFiles.h"
+#include "WindowLook.h"
 
 #include "setting/ProgramState.h"
 #include "setting/fMain.h"
@@ -21,17 +22,8 @@
 
 namespace settingtest {
 
-inline QString demoFile(const char* name) { return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(QLatin1String(name)); }
-
-// Saves a picture of the window where QEL_GRAB_DIR asks for one, to look at it.
-inline void grabIfAsked(QWidget& window, const char* name)
-{
-    const QString folder = qEnvironmentVariable("QEL_GRAB_DIR");
-    if (folder.isEmpty())
-        return;
-    QCoreApplication::processEvents(); // the layouts settle first
-    window.grab().save(QDir(folder).filePath(QLatin1String(name)));
-}
+using testsupport::demoFile;
+using testsupport::grabIfAsked;
 
 class MainWindowFixture : public testing::Test {
 protected:

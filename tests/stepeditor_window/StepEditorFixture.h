@@ -6,6 +6,7 @@
 
 #include "ScriptedUi.h"
 #include "TestFiles.h"
+#include "WindowLook.h"
 
 #include "stepeditor/ProgramState.h"
 #include "stepeditor/fMain.h"
@@ -24,17 +25,8 @@
 
 namespace steptest {
 
-inline QString demoFile(const char* name) { return QDir(QStringLiteral(QEL_DEMO_DIR)).filePath(QLatin1String(name)); }
-
-// Saves a picture of the widget where QEL_GRAB_DIR asks for one, to look at it.
-inline void grabIfAsked(QWidget& widget, const char* name)
-{
-    const QString folder = qEnvironmentVariable("QEL_GRAB_DIR");
-    if (folder.isEmpty())
-        return;
-    QCoreApplication::processEvents(); // the layouts settle first
-    widget.grab().save(QDir(folder).filePath(QLatin1String(name)));
-}
+using testsupport::demoFile;
+using testsupport::grabIfAsked;
 
 // One request to open a step file in a step window.
 struct ReadStepCall {
