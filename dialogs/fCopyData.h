@@ -41,6 +41,7 @@ public:
 
     // Set before Form_Load.
     void setSTGorSTP(ENUM_STGorSTP mode) { mode_ = mode; }
+    ENUM_STGorSTP STGorSTP() const { return mode_; }
     void setSrcFileFullFname(const QString& path) { srcFileFullFname_ = path; }
     // The folder the save dialog opens in; the dialog sets it to the folder
     // of every file chosen there.

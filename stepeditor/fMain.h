@@ -74,7 +74,6 @@ public:
     // missing does nothing.
     struct Extensions {
         std::function<bool(fStep&, int32_t kind, int32_t position, const QString& path)> readStep;
-        std::function<void(fMain&, const QString& source, bool changed)> copyData;
     };
     Extensions& extensions() { return extensions_; }
 

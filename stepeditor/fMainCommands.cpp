@@ -6,6 +6,7 @@
 #include "ProgramState.h"
 #include "fStep.h"
 
+#include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
 #include "platform/EventGuard.h"
 #include "platform/Ui.h"
@@ -105,8 +106,7 @@ void fMain::DataCopy()
     const QString& user = state_->UsrFullFname;
     const QString source = QFileInfo(user).suffix().toUpper() == QLatin1String("STP") ? user : QString();
     const bool changed = state_->frmUsr && state_->frmUsr->IsChanged();
-    if (extensions_.copyData)
-        extensions_.copyData(*this, source, changed);
+    state_->print->CopyData(Sorvi27::eCOPY_STP, source, changed);
 }
 
 void fMain::ArrangeTiled()

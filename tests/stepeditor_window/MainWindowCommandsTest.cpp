@@ -3,6 +3,7 @@
 #include "StepEditorFixture.h"
 
 #include "dialogs/clsSelectKino.h"
+#include "dialogs/fCopyData.h"
 #include "platform/RuntimeError.h"
 #include "platform/Settings.h"
 #include "platform/grid/FlexGrid.h"
@@ -180,21 +181,12 @@ TEST_F(StepMainWindowCommands, InputMethodItemNeverShowsTheHintInTheReferenceWin
     EXPECT_FALSE(hintBandShown(reference));
 }
 
-TEST_F(StepMainWindowCommands, DataCopyPassesTheUserStepFileAndWhetherItChanged)
+TEST_F(StepMainWindowCommands, DataCopyOffersTheUserStepFileAndAsksAboutItsChanges)
 {
-    struct Call {
-        QString source;
-        bool changed;
-        bool mainShown;
-    };
-    std::vector<Call> calls;
-    window().extensions().copyData = [&](QelmStp::fMain& w, const QString& source, bool changed) {
-        calls.push_back({source, changed, w.isVisible()});
-    };
     const struct {
         QString user;
         bool changed;
-        QString source;
+        QString source; // what the copy dialog starts from
     } cases[] = {
         {QString(), false, QString()},
         {QStringLiteral("/data/a.stp"), false, QStringLiteral("/data/a.stp")},
@@ -204,28 +196,35 @@ TEST_F(StepMainWindowCommands, DataCopyPassesTheUserStepFileAndWhetherItChanged)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.user.toStdString());
-        calls.clear();
+        scriptedUi().clearCalls();
         state().UsrFullFname = c.user;
         userWindow().ControlChange(c.changed);
+        if (c.changed) // the copy reads the saved file: go on anyway
+            scriptedUi().answerMessageBox(platform::vbYes);
+        bool mainShown = true;
+        QString source = QStringLiteral("<not shown>");
+        scriptedUi().answerDialog([&](QDialog& d) {
+            mainShown = window().isVisible();
+            auto& copy = dynamic_cast<Sorvi27::fCopyData&>(d);
+            source = copy.SrcFileFullFname();
+            EXPECT_EQ(copy.STGorSTP(), Sorvi27::eCOPY_STP);
+            d.reject();
+        });
         key("DataCopy").trigger();
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_EQ(calls[0].source, c.source);
-        EXPECT_EQ(calls[0].changed, c.changed);
-        EXPECT_FALSE(calls[0].mainShown);
+        EXPECT_EQ(scriptedUi().callsOf(UiCall::MessageBox).size(), c.changed ? 1u : 0u);
+        EXPECT_EQ(source, c.source);
+        EXPECT_FALSE(mainShown);
         EXPECT_TRUE(window().isVisible());
     }
 }
 
-TEST_F(StepMainWindowCommands, AFailingDataCopyIsReportedAndTheWindowComesBack)
+TEST_F(StepMainWindowCommands, NoToTheChangedSourceQuestionCopiesNothing)
 {
-    window().extensions().copyData = [](QelmStp::fMain&, const QString&, bool) {
-        throw platform::RuntimeError(platform::errPathNotFound);
-    };
-    scriptedUi().answerMessageBox(platform::vbOK);
-    key("DataCopy").trigger();
-    const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("tBar_ButtonClick"))) << boxes[0].text.toStdString();
+    state().UsrFullFname = QStringLiteral("/data/a.stp");
+    userWindow().ControlChange(true);
+    scriptedUi().answerMessageBox(platform::vbNo);
+    key("DataCopy").trigger(); // no dialog is shown: the scripted Ui would fail an unasked one
+    EXPECT_EQ(scriptedUi().callsOf(UiCall::MessageBox).size(), 1u);
     EXPECT_TRUE(window().isVisible());
 }
 
