@@ -6,6 +6,7 @@
 // writing their grids back into the data model, and their button bar.
 
 #include <QString>
+#include <QPixmap>
 #include <QWidget>
 
 class QCloseEvent;
@@ -37,6 +38,11 @@ public:
 public slots:
     // A button of the button bar; 1 is Save.
     virtual void BTN_Click(int index) = 0;
+
+    // A picture of the resource library, decoded once per run: every window
+    // shows the same ones. With `masked`, its magenta pixels (the mask colour
+    // of the button pictures) are transparent. Null for an unknown picture.
+    static QPixmap picture(int32_t id, bool masked);
 
 protected:
     // The close question for unsaved edits.

@@ -62,14 +62,6 @@ const ControlSpec kControls[] = {
 constexpr int32_t kDesignedWidth = 13000;
 constexpr int32_t kDesignedHeight = 6600;
 
-// A bitmap of the resource library with its magenta pixels transparent.
-QIcon maskedIcon(const Resource::clsResource& resource, int32_t id)
-{
-    QPixmap picture = resource.PicRes(id)->pixmap();
-    picture.setMask(picture.createMaskFromColor(QColor(255, 0, 255)));
-    return QIcon(picture);
-}
-
 } // namespace
 
 fCusData::fCusData(fMain& main) : EditingWindow(QStringLiteral("fCusData")), main_(main)
@@ -177,7 +169,7 @@ void fCusData::SetButtonPictures()
     const std::pair<int, int32_t> pictures[] = {{1, 109}, {2, 108}, {3, 112}, {4, 101}, {5, 149}, {6, 151}};
     for (const auto& [index, picture] : pictures)
         platform::forms::control<QPushButton>(*this, QStringLiteral("BTN%1").arg(index))
-            .setIcon(maskedIcon(*state().resource, picture));
+            .setIcon(QIcon(EditingWindow::picture(picture, true)));
 }
 
 // ---- layout and painting ---------------------------------------------------
@@ -244,7 +236,7 @@ void fCusData::BTN_Click(int index)
         const bool hidden = grid().ColHidden(colStdLogic);
         ShowStdColumns(hidden);
         platform::forms::control<QPushButton>(*this, QStringLiteral("BTN5"))
-            .setIcon(maskedIcon(*state().resource, hidden ? 150 : 149));
+            .setIcon(QIcon(picture(hidden ? 150 : 149, true)));
         break;
     }
     default: break;

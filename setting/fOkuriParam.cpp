@@ -113,20 +113,6 @@ int32_t shownValue(const GridData& grid, int32_t row, int32_t col)
     return platform::toWhole<int32_t>(platform::Val(grid.TextMatrix(row, col)));
 }
 
-QPixmap bitmap(int32_t id)
-{
-    const auto picture = Resource::clsResource().PicRes(id);
-    return picture ? picture->pixmap() : QPixmap();
-}
-
-// A button's picture shows through where it has the mask colour magenta.
-QIcon buttonPicture(int32_t id)
-{
-    QPixmap picture = bitmap(id);
-    picture.setMask(picture.createMaskFromColor(QColor(255, 0, 255)));
-    return QIcon(picture);
-}
-
 } // namespace
 
 fOkuriParam::fOkuriParam(fMain& main, QWidget* parent)
@@ -183,7 +169,7 @@ void fOkuriParam::SetPictures()
             setWindowIcon(icon->icon());
         for (int i = 1; i <= 4; ++i)
             platform::forms::control<QPushButton>(*this, QStringLiteral("BTN%1").arg(i))
-                .setIcon(buttonPicture(kButtonPictures[static_cast<size_t>(i)]));
+                .setIcon(QIcon(picture(kButtonPictures[static_cast<size_t>(i)], true)));
     });
 }
 
@@ -267,7 +253,7 @@ void fOkuriParam::CheckThisCell(FlexGrid& grid, FlexGrid& twin, int32_t row, int
         g.setCell(CellProperty::BackColor, row, col, equal ? kWhite : kRed);
         g.setCell(CellProperty::ForeColor, row, col, equal ? kBlack : kWhite);
         g.setCell(CellProperty::Picture, row, col,
-                  QVariant::fromValue(equal ? QPixmap() : bitmap(value > factory ? kPictureUp : kPictureDown)));
+                  QVariant::fromValue(equal ? QPixmap() : picture(value > factory ? kPictureUp : kPictureDown, false)));
         g.setCell(CellProperty::PictureAlignment, row, col, platform::grid::alignLeftCenter);
     });
 }

@@ -93,21 +93,6 @@ private:
     GridData& grid_;
 };
 
-// A bitmap of the resource library, decoded once per run: every window shows
-// the same pictures. Magenta pixels are transparent when masked.
-QPixmap picture(const Resource::clsResource& resource, int32_t id, bool masked)
-{
-    const QString key = QStringLiteral("QelmSet.fParam.%1.%2").arg(id).arg(masked);
-    QPixmap cached;
-    if (QPixmapCache::find(key, &cached))
-        return cached;
-    cached = resource.PicRes(id)->bitmap();
-    if (masked)
-        cached.setMask(cached.createMaskFromColor(QColor(255, 0, 255)));
-    QPixmapCache::insert(key, cached);
-    return cached;
-}
-
 } // namespace
 
 fParam* fParam::create(fMain& main, const QString& functionName)
@@ -245,7 +230,7 @@ void fParam::SetButtonPictures()
     setWindowIcon(resource.PicRes(3)->icon());
     for (int index = 1; index <= 5; ++index) {
         auto& button = platform::forms::control<QPushButton>(*this, QStringLiteral("BTN%1").arg(index));
-        button.setIcon(QIcon(picture(resource, kButtonPictures[index - 1], true)));
+        button.setIcon(QIcon(picture(kButtonPictures[index - 1], true)));
     }
 }
 
@@ -352,7 +337,7 @@ void fParam::Format_fg_After()
             for (const int32_t col : {colDigital, colUnit, colMin, colMax, colStd, colUser, colDif})
                 g.setCell(CellProperty::Alignment, first, col, last, col, grid::alignCenterCenter);
             g.setCell(CellProperty::PictureAlignment, first, colHelp, last, colHelp, grid::alignCenterCenter);
-            const QPixmap help = picture(*state().resource, 105, false);
+            const QPixmap help = picture(105, false);
             for (int32_t row = first; row <= last; ++row)
                 g.setCell(CellProperty::Picture, row, colHelp, help);
             FitValueColumns();
