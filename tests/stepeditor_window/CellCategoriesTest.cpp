@@ -172,6 +172,8 @@ TEST_F(CellCategoriesTest, StartingAnEditIsAllowedOnlyWhereTheRowIsReadyForIt)
         fillRow(7, c.cells);
         const QString before = grid().TextMatrix(7, c.col);
         grid().Select(7, c.col);
+        if (c.message)
+            testsupport::scriptedUi().answerMessageBox(platform::vbOK);
         fg.EditCell();
         EXPECT_EQ(fg.isEditing(), c.opens);
         const QStringList shown = takeMessages();
@@ -200,6 +202,7 @@ TEST_F(CellCategoriesTest, TheTextOfAnEditedCellIsRemembered)
     fg.cancelEdit();
     // A cell that may not be edited leaves the remembered text alone.
     grid().Select(2, 6);
+    testsupport::scriptedUi().answerMessageBox(platform::vbOK);
     fg.EditCell();
     EXPECT_EQ(rules.RememberedText(), QStringLiteral("500"));
     takeMessages();
