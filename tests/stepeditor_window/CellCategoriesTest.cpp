@@ -248,4 +248,25 @@ TEST_F(CellCategoriesTest, APastedRowGetsTheMarksOfItsUnusedCells)
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
+TEST_F(CellCategoriesTest, AFailureIsReportedUnderTheMembersNameAndGivesTheNeutralAnswer)
+{
+    for (int i = 0; i < 5; ++i)
+        testsupport::scriptedUi().answerMessageBox(platform::vbOK);
+    EXPECT_EQ(rules.OutCategory(500), QString());
+    EXPECT_FALSE(rules.TopIsCOUNT(500));
+    EXPECT_FALSE(rules.MustInputCell(500, 2));
+    bool cancel = false;
+    rules.fg_StartEdit(500, 2, cancel);
+    EXPECT_TRUE(cancel);
+    const auto boxes = testsupport::scriptedUi().callsOf(testsupport::UiCall::MessageBox);
+    ASSERT_EQ(boxes.size(), 5u);
+    // The start of an edit asks DoesCannotEdit first, which reports its own failure.
+    const char* labels[] = {"OutCategory", "TopIsCOUNT", "MustInputCell", "DoesCannotEdit", "fg_StartEdit"};
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_EQ(boxes[i].title, QStringLiteral("ERROR"));
+        EXPECT_TRUE(boxes[i].text.startsWith(QLatin1String(labels[i]))) << boxes[i].text.toStdString();
+    }
+    testsupport::scriptedUi().clearCalls();
+}
+
 } // namespace

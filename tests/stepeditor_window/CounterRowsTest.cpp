@@ -54,4 +54,14 @@ TEST_F(CounterRowsTest, ConstantGroupsOfAStoredId)
         EXPECT_EQ(counters.MustJyosu(c.id, c.group), c.constant) << c.id << " " << c.group;
 }
 
+TEST_F(CounterRowsTest, AFailureIsReportedAndGivesMinusOne)
+{
+    testsupport::scriptedUi().answerMessageBox(platform::vbOK);
+    EXPECT_EQ(counters.GetCounterId(500), -1);
+    const auto boxes = testsupport::scriptedUi().callsOf(testsupport::UiCall::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith(QLatin1String("GetCounterId")));
+    testsupport::scriptedUi().clearCalls();
+}
+
 } // namespace
