@@ -151,8 +151,9 @@ TEST_F(StepWindowShell, TheToolbarHasItsButtonsMenusAndTexts)
         for (int i = 0; i < items.size(); ++i) {
             EXPECT_EQ(items[i]->objectName(), m.items[i]);
             EXPECT_EQ(items[i]->isSeparator(), m.texts[i].isEmpty());
-            if (!items[i]->isSeparator())
+            if (!items[i]->isSeparator()) {
                 EXPECT_EQ(items[i]->text(), m.texts[i]);
+            }
         }
     }
 
@@ -184,8 +185,9 @@ TEST_F(StepWindowShell, TheReferenceWindowOnlyFindsPrintsCopiesAndShowsInfo)
     EXPECT_EQ(done_, QStringList({"CheckColorCount", "NewOp"}));
     const QStringList enabled = {"keyFIND", "keyPRINT", "keyCOPY", "keyFUZOKU"};
     for (QAction* b : reference.tBar().actions()) {
-        if (!b->isSeparator())
+        if (!b->isSeparator()) {
             EXPECT_EQ(b->isEnabled(), enabled.contains(b->objectName())) << b->objectName().toStdString();
+        }
     }
     EXPECT_FALSE(reference.mnuCut().isEnabled());
     EXPECT_TRUE(reference.mnuCopy().isEnabled());
