@@ -171,7 +171,6 @@ void fStep::InitForm()
     lblHint_->clear();
     lblHint_->setBackgroundRole(picHint_->backgroundRole());
     cboTable_->clear();
-    cboTable_->setCurrentIndex(-1);
     for (int i = 1; i <= 7; ++i)
         cboTable_->addItem(QString::number(i));
     cboTable_->setCurrentIndex(-1);

@@ -450,8 +450,8 @@ TEST_F(StepWindowShell, ProgramEndsAfterASuccessfulSave)
 TEST_F(StepWindowShell, GrabOfTheStepWindows)
 {
     showReferenceWindow();
-    window().ArrangeTiled();
     window().resize(1200, 800);
+    window().ArrangeTiled();
     steptest::grabIfAsked(window(), "stp_shell_main.png");
     steptest::grabIfAsked(userWindow(), "stp_shell_user.png");
 }
