@@ -9,6 +9,7 @@
 #include "platform/EventGuard.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
+#include "platform/Ui.h"
 #include "platform/grid/FlexGrid.h"
 #include "resource/clsResource.h"
 #include "util/method/Trap.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -25,25 +27,12 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <map>
 
 namespace QelmStp {
 
 using platform::grid::FlexGrid;
 
 namespace {
-
-// The texts of the toolbar buttons, by key.
-const std::map<QString, int32_t>& buttonCaptions()
-{
-    static const std::map<QString, int32_t> captions = {
-        {QStringLiteral("keyNew"), 150},  {QStringLiteral("keyOPEN"), 151},      {QStringLiteral("keySAVE"), 152},
-        {QStringLiteral("keyFIND"), 153}, {QStringLiteral("keyPRINT"), 154},     {QStringLiteral("keyCUT"), 406},
-        {QStringLiteral("keyCOPY"), 155}, {QStringLiteral("keyPASTE"), 156},     {QStringLiteral("keyUNDO"), 157},
-        {QStringLiteral("keyREM"), 333},  {QStringLiteral("keyROWINSERT"), 159}, {QStringLiteral("keyFUZOKU"), 389},
-    };
-    return captions;
-}
 
 QFrame* newBand(QWidget* parent, const char* key)
 {
@@ -81,6 +70,10 @@ void fStep::buildControls()
     tBar_->setObjectName(QStringLiteral("tBar"));
     tBar_->setIconSize(QSize(20, 20));
     toolbarBand_->layout()->addWidget(tBar_);
+    cboTable_ = new QComboBox(toolbarBand_);
+    cboTable_->setObjectName(QStringLiteral("cboTable"));
+    toolbarBand_->layout()->addWidget(cboTable_);
+    static_cast<QHBoxLayout*>(toolbarBand_->layout())->addStretch(1);
     bands->addWidget(toolbarBand_);
 
     hintBand_ = newBand(coolBar_, "keyHINT");
@@ -105,6 +98,7 @@ void fStep::buildControls()
     connect(fg_, &FlexGrid::afterUserResize, this, [this](int row, int col) {
         platform::guarded(QStringLiteral("fg_AfterUserResize"), [&] { fg_AfterUserResize(row, col); });
     });
+    buildEditMenu();
     // The cool bar changes its height when a band is shown or hidden or the
     // toolbar's texts change; the hint follows its box.
     coolBar_->installEventFilter(this);
@@ -133,6 +127,10 @@ void fStep::Show()
         shownIn->setAttribute(Qt::WA_DeleteOnClose, false);
         shownIn->setWidget(this);
         main_.mdiArea().addSubWindow(shownIn);
+        connect(&main_.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+            if (active && active == frame())
+                platform::guarded(QStringLiteral("Form_Activate"), [&] { Form_Activate(); });
+        });
     }
     if (!loaded_)
         Form_Load();
@@ -144,20 +142,39 @@ void fStep::Show()
 void fStep::Form_Load()
 {
     ProgramState& s = state();
+    const bool user = stdUsr_ == Telva27::eUSR;
     InitForm();
-    if (stdUsr_ == Telva27::eUSR)
+    PastePicture();
+    if (user)
         s.selectKino->LoadStepForms();
-    ShowButtonCaption(s.DoesViewButtonCaption);
+    CreateToolbar();
     layout_->Format_fg(s.DoesViewRemarkColumn, s.RemarkColumnWidth);
-    SetHintBandVisible(stdUsr_ == Telva27::eUSR && s.DoesViewInputMethod);
     Form_Resize();
+    // The reference window only shows: no input-method hint, and of the
+    // right-click menu only Copy.
+    SetHintBandVisible(user && s.DoesViewInputMethod);
+    mnuCut_->setEnabled(user);
+    mnuInsert_->setEnabled(user);
+    mnuPaste_->setEnabled(user);
+    if (commands_.CheckColorCount)
+        commands_.CheckColorCount(*this);
+    if (commands_.NewOp)
+        commands_.NewOp(*this);
 }
 
 void fStep::InitForm()
 {
     ControlChange(false);
+    editedCellText_.clear();
+    if (stdUsr_ == Telva27::eUSR && commands_.DeleteTemporaryFiles)
+        commands_.DeleteTemporaryFiles(*this);
     lblHint_->clear();
     lblHint_->setBackgroundRole(picHint_->backgroundRole());
+    cboTable_->clear();
+    for (int i = 1; i <= 7; ++i)
+        cboTable_->addItem(QString::number(i));
+    cboTable_->setCurrentIndex(-1);
+    cboTable_->setEnabled(false);
     QFont font = lblHint_->font();
     font.setFamily(QStringLiteral("Tahoma"));
     lblHint_->setFont(font);
@@ -165,6 +182,7 @@ void fStep::InitForm()
     gridFont.setFamily(QStringLiteral("Tahoma"));
     fg_->data().setFont(gridFont);
     SetCaptions();
+    dicUndoFiles_.clear();
     loaded_ = true;
 }
 
@@ -173,27 +191,53 @@ void fStep::SetCaptions()
     const Resource::clsResource& res = *state().resource;
     setWindowTitle(res.Res(261));
     hintCaption_->setText(res.Res(200));
+    mnuCut_->setText(res.Res(406));
+    mnuCopy_->setText(res.Res(202));
+    mnuPaste_->setText(res.Res(203));
+    mnuInsert_->setText(res.Res(204));
     QFont font = lblHint_->font();
     font.setPointSizeF(8);
     lblHint_->setFont(font);
 }
 
+void fStep::Form_Activate() { Form_Resize(); }
+
 void fStep::Form_QueryUnload(bool& cancel, int32_t unloadMode)
 {
     if (stdUsr_ != Telva27::eUSR)
         return;
-    // The user window closes only with the program.
-    if (unloadMode == vbFormControlMenu) {
-        mMOD::ShowMessage(62, 2);
-        fg_->setFocus();
-        cancel = true;
-    }
+    Ostrel7::trapped(reporter_, QStringLiteral("Form_Unload"), [&] {
+        // The user window closes only with the program.
+        if (unloadMode == vbFormControlMenu) {
+            mMOD::ShowMessage(62, 2);
+            fg_->setFocus();
+            cancel = true;
+            return;
+        }
+        if (!changed_)
+            return;
+        switch (mMOD::ShowMessage(13, 6).toInt()) {
+        case platform::vbYes:
+            // Unsaved data is never dropped by a save that failed.
+            if (!(commands_.SaveStepData && commands_.SaveStepData(*this, 0)))
+                cancel = true;
+            break;
+        case platform::vbNo:
+            ControlChange(false);
+            break;
+        default:
+            cancel = true;
+            break;
+        }
+    });
 }
 
 void fStep::Form_Unload()
 {
     if (stdUsr_ == Telva27::eUSR)
         state().selectKino->UnLoadStepForms();
+    if (commands_.DeleteTemporaryFiles)
+        commands_.DeleteTemporaryFiles(*this);
     loaded_ = false;
 }
 
@@ -221,32 +265,6 @@ bool fStep::ReadStep(int32_t kind, int32_t position, const QString& path)
 }
 
 // ---- toolbar and hint --------------------------------------------------------
-
-QString fStep::GetButtonCaption(const QString& key) const
-{
-    return Ostrel7::trapped(reporter_, QStringLiteral("GetButtonCaption"), [&] {
-        const auto it = buttonCaptions().find(key);
-        return it == buttonCaptions().end() ? QStringLiteral("UNKNOWN") : main_.state().resource->Res(it->second);
-    });
-}
-
-void fStep::ShowButtonCaption(bool visible)
-{
-    Ostrel7::trapped(reporter_, QStringLiteral("ShowButtonCaption"), [&] {
-        tBar_->setToolButtonStyle(visible ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
-        for (QAction* button : tBar_->actions()) {
-            if (button->isSeparator())
-                continue;
-            const QString caption = GetButtonCaption(button->objectName());
-            if (visible) {
-                button->setText(caption);
-            } else {
-                button->setToolTip(caption);
-                button->setText(QString());
-            }
-        }
-    });
-}
 
 void fStep::SetHintBandVisible(bool visible)
 {

@@ -5,17 +5,23 @@
 // with two bands, "keyTOOLBAR" carrying the toolbar tBar and "keyHINT"
 // carrying the input-method hint lblHint on picHint, and the grid below.
 
+#include "StepCommands.h"
 #include "grid/StepGridLayout.h"
 
 #include "util/method/clsMethod.h"
 
+#include <QIcon>
+#include <QMap>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
 
+class QAction;
+class QComboBox;
 class QLabel;
 class QMdiSubWindow;
+class QMenu;
 class QToolBar;
 
 namespace platform::grid {
@@ -56,6 +62,7 @@ public:
     // main window (which is shown first when it is still hidden).
     void Show();
     void Form_Load();
+    void Form_Activate();
     // Whether the window may close; cancel stays False to let it.
     void Form_QueryUnload(bool& cancel, int32_t unloadMode);
     void Form_Unload();
@@ -75,6 +82,27 @@ public:
     QString GetButtonCaption(const QString& key) const;
     // Shows or hides the hint band (never shown in the reference window).
     void SetHintBandVisible(bool visible);
+    // The caption of the user window (flag 0) or of the reference window:
+    // the step file's path ("Refer:" before it for the reference), then
+    // " written by " and the program's author when it has one.
+    QString CreateMyCaption(int32_t flag) const;
+
+    // Command handlers, by the key of the toolbar button or of the button-menu item.
+    void tBar_ButtonClick(const QString& key);
+    void tBar_ButtonMenuClick(const QString& key);
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+    void mnuInsert_Click();
+    // Pops the right-click menu up at the global position.
+    void PopupEditMenu(const QPoint& globalPos);
+
+    // What the commands hand on to (see StepCommands).
+    StepCommands& commands() { return commands_; }
+    // The undo snapshots of the window, by key; the file of each.
+    QMap<QString, QString>& dicUndoFiles() { return dicUndoFiles_; }
+    // The text of the cell whose edit is under way.
+    QString& editedCellText() { return editedCellText_; }
 
     // Mouse resizing of the grid's columns: only the remark column may be
     // resized; its width is kept (at least 200 twips) in the settings.
@@ -88,6 +116,16 @@ public:
     QWidget& band(const QString& key);
     QToolBar& tBar() { return *tBar_; }
     QLabel& lblHint() { return *lblHint_; }
+    QComboBox& cboTable() { return *cboTable_; }
+    // A toolbar button by its key; nullptr when there is none.
+    QAction* toolKey(const QString& key) const;
+    // The menu of a drop-down toolbar button; nullptr when it has none.
+    QMenu* buttonMenu(const QString& key) const;
+    QMenu& mnuEdit() { return *mnuEdit_; }
+    QAction& mnuCut() { return *mnuCut_; }
+    QAction& mnuCopy() { return *mnuCopy_; }
+    QAction& mnuPaste() { return *mnuPaste_; }
+    QAction& mnuInsert() { return *mnuInsert_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +136,17 @@ private:
     void buildControls();
     void InitForm();
     void SetCaptions();
+    void PastePicture();
+    void CreateToolbar();
+    void buildEditMenu();
+    QAction* addButton(const QString& key, const QString& imageKey, bool disabledInReference);
+    void addButtonMenu(QAction& button, const QList<std::pair<QString, int32_t>>& items);
+    void ChooseInitialPath(QWidget* hwnd);
+    void copySelection();
+    void cutSelection();
+    void insertRows();
+    void undo();
+    void runToolKey(const QString& key);
     QMdiSubWindow* frame() const;
     ProgramState& state();
 
@@ -117,6 +166,16 @@ private:
     QToolBar* tBar_ = nullptr;
     platform::grid::FlexGrid* fg_ = nullptr;
     std::unique_ptr<StepGridLayout> layout_;
+    QComboBox* cboTable_ = nullptr;
+    QMap<QString, QIcon> imgListToolBar_;
+    QMenu* mnuEdit_ = nullptr;
+    QAction* mnuCut_ = nullptr;
+    QAction* mnuCopy_ = nullptr;
+    QAction* mnuPaste_ = nullptr;
+    QAction* mnuInsert_ = nullptr;
+    StepCommands commands_;
+    QMap<QString, QString> dicUndoFiles_;
+    QString editedCellText_;
 };
 
 } // namespace QelmStp
