@@ -134,6 +134,16 @@ double Val(QStringView text)
     return decimalNumber(s);
 }
 
+bool IsNumeric(QStringView text)
+{
+    try {
+        NumberOf(text);
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
 double NumberOf(QStringView text)
 {
     const QStringView trimmed = text.trimmed();

@@ -26,6 +26,9 @@ double Val(QStringView text);
 // mismatch (RuntimeError).
 double NumberOf(QStringView text);
 
+// Whether NumberOf takes the whole text as a number.
+bool IsNumeric(QStringView text);
+
 // Rounds to the nearest whole number, halves to the even neighbour.
 double roundHalfEven(double value);
 

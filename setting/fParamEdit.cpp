@@ -34,17 +34,6 @@ namespace {
 // The whole number a text begins with, rounded half to even (0 without one).
 double leadingWhole(const QString& text) { return platform::roundHalfEven(platform::Val(text)); }
 
-// Whether the whole text stands for a number, as the range's minimum must.
-bool isNumeric(const QString& text)
-{
-    try {
-        platform::NumberOf(text);
-        return true;
-    } catch (const platform::RuntimeError&) {
-        return false;
-    }
-}
-
 // A typed value: digits only. Keys are filtered as they are typed, but a pasted
 // text is not.
 bool isDigits(const QString& text)
@@ -127,7 +116,7 @@ bool fParam::CheckRange(int32_t row, const QString& text)
         if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
             return false;
         const QString minText = data().TextMatrix(row, colMin);
-        if (!isNumeric(minText))
+        if (!platform::IsNumeric(minText)) // the minimum must stand for a number
             return true;
         return leadingWhole(minText) <= value && value <= leadingWhole(data().TextMatrix(row, colMax));
     });

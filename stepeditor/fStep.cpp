@@ -149,6 +149,11 @@ void fStep::Form_Load()
         s.selectKino->LoadStepForms();
     CreateToolbar();
     layout_->Format_fg(s.DoesViewRemarkColumn, s.RemarkColumnWidth);
+    // Each cell's category decides whether an edit of it may start.
+    if (!cells_) {
+        cells_ = std::make_unique<CellCategories>(*fg_, s.selectKino->stpout(), s.selectKino->stpinp(), reporter_);
+        cells_->attach();
+    }
     Form_Resize();
     // The reference window only shows: no input-method hint, and of the
     // right-click menu only Copy.

@@ -6,6 +6,7 @@
 // carrying the input-method hint lblHint on picHint, and the grid below.
 
 #include "StepCommands.h"
+#include "cells/CellCategories.h"
 #include "grid/StepGridLayout.h"
 
 #include "util/method/clsMethod.h"
@@ -166,6 +167,7 @@ private:
     QToolBar* tBar_ = nullptr;
     platform::grid::FlexGrid* fg_ = nullptr;
     std::unique_ptr<StepGridLayout> layout_;
+    std::unique_ptr<CellCategories> cells_;
     QComboBox* cboTable_ = nullptr;
     QMap<QString, QIcon> imgListToolBar_;
     QMenu* mnuEdit_ = nullptr;

@@ -24,18 +24,7 @@ const std::array<QLatin1String, 6> kPatterns = {
     QLatin1String("000"), // counter +/- counter op counter
 };
 
-// Whether the whole text stands for a number.
-bool isNumeric(const QString& text)
-{
-    try {
-        platform::NumberOf(text);
-        return true;
-    } catch (const platform::RuntimeError&) {
-        return false;
-    }
-}
-
-QChar flagOf(const QString& text) { return isNumeric(text) ? u'1' : u'0'; }
+QChar flagOf(const QString& text) { return platform::IsNumeric(text) ? u'1' : u'0'; }
 
 } // namespace
 

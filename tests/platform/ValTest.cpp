@@ -42,3 +42,14 @@ TEST(Val, WholeNumbersRoundHalfToEvenAndCheckTheirRange)
     EXPECT_THROW(ValAs<int16_t>(u"32767.5"), platform::RuntimeError);
     EXPECT_EQ(ValAs<int32_t>(u"&H7FFFFFFF"), 2147483647);
 }
+
+TEST(Val, IsNumericTakesOnlyAWholeTextThatIsANumber)
+{
+    const struct {
+        const char* text;
+        bool numeric;
+    } cases[] = {{"12", true}, {" -3.5 ", true}, {"&H1F", true}, {"1E3", true},
+                 {"", false},  {"12a", false},   {"-", false},     {".", false}, {"a", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::IsNumeric(QString::fromLatin1(c.text)), c.numeric) << c.text;
+}

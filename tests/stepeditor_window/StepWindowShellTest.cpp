@@ -455,3 +455,20 @@ TEST_F(StepWindowShell, GrabOfTheStepWindows)
     steptest::grabIfAsked(window(), "stp_shell_main.png");
     steptest::grabIfAsked(userWindow(), "stp_shell_user.png");
 }
+
+TEST_F(StepWindowShell, TheGridOfTheUserWindowOpensAnEditOnlyWhereTheRowIsReadyForIt)
+{
+    platform::grid::FlexGrid& fg = userWindow().fg();
+    fg.data().Select(1, 2); // an output may be typed into an empty row
+    fg.EditCell();
+    EXPECT_TRUE(fg.isEditing());
+    fg.cancelEdit();
+
+    fg.data().Select(1, 3); // its logic only after the output
+    scriptedUi().answerMessageBox(platform::vbOK);
+    fg.EditCell();
+    EXPECT_FALSE(fg.isEditing());
+    const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QelmStp::mMOD::MessageText(46, QStringLiteral("Output")));
+}
