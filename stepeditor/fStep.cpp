@@ -153,6 +153,9 @@ void fStep::Form_Load()
     if (!cells_) {
         cells_ = std::make_unique<CellCategories>(*fg_, s.selectKino->stpout(), s.selectKino->stpinp(), reporter_);
         cells_->attach();
+        exchange_ = std::make_unique<StepExchange>(*fg_, s.selectKino->stpout(), s.selectKino->stpinp(), *cells_,
+                                                   reporter_);
+        exchange_->ControlChange = [this](bool changed) { ControlChange(changed); };
     }
     Form_Resize();
     // The reference window only shows: no input-method hint, and of the

@@ -7,6 +7,7 @@
 
 #include "StepCommands.h"
 #include "cells/CellCategories.h"
+#include "exchange/StepExchange.h"
 #include "grid/StepGridLayout.h"
 
 #include "util/method/clsMethod.h"
@@ -112,6 +113,8 @@ public:
 
     platform::grid::FlexGrid& fg() { return *fg_; }
     StepGridLayout& gridLayout() { return *layout_; }
+    // Shows a step program in the grid and builds one back from it (once loaded).
+    StepExchange& exchange() { return *exchange_; }
     QWidget& CoolBar1() { return *coolBar_; }
     // A band of the cool bar by its key ("keyTOOLBAR", "keyHINT").
     QWidget& band(const QString& key);
@@ -168,6 +171,7 @@ private:
     platform::grid::FlexGrid* fg_ = nullptr;
     std::unique_ptr<StepGridLayout> layout_;
     std::unique_ptr<CellCategories> cells_;
+    std::unique_ptr<StepExchange> exchange_;
     QComboBox* cboTable_ = nullptr;
     QMap<QString, QIcon> imgListToolBar_;
     QMenu* mnuEdit_ = nullptr;
