@@ -71,13 +71,13 @@ void SelectionForm::Unload()
     loaded_ = false;
 }
 
-void SelectionForm::CreateImageList(std::span<const ImageSpec> pictures)
+void SelectionForm::CreateImageList(std::span<const TreeImage> pictures)
 {
     if (images_->Count() == 0) {
         const Resource::clsResource catalogue;
-        for (const ImageSpec& spec : pictures) {
-            const auto picture = catalogue.PicRes(spec.picture);
-            images_->Add(QString::fromLatin1(spec.key),
+        for (const TreeImage& image : pictures) {
+            const auto picture = catalogue.PicRes(image.picture);
+            images_->Add(QString::fromLatin1(image.key),
                          picture ? picture->icon().pixmap(images_->ImageSize()) : QPixmap());
         }
     }

@@ -36,7 +36,7 @@ class SelectionTree;
 namespace Sorvi27 {
 
 // One picture of a dialog's image list: its key and its icon in the catalogue.
-struct ImageSpec {
+struct TreeImage {
     const char* key;
     int32_t picture;
 };
@@ -71,7 +71,7 @@ protected:
 
     // Fills the image list the first time (while it is empty) and hands it
     // to the tree.
-    void CreateImageList(std::span<const ImageSpec> pictures);
+    void CreateImageList(std::span<const TreeImage> pictures);
     const platform::tree::ImageList& images() const { return *images_; }
     void SetTreeStyle();
 

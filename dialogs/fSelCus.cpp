@@ -32,7 +32,7 @@ const ControlSpec kControls[] = {
 };
 
 // The node pictures, in the order the list gets them.
-constexpr ImageSpec kImages[] = {
+constexpr TreeImage kImages[] = {
     {"keyParent", 6},
     {"keyRArrowRed", 7},
     {"keyRArrowBlue", 9},

@@ -53,7 +53,7 @@ const ControlSpec kControls[] = {
 };
 
 // The pictures of the nodes and of the toolbar.
-constexpr ImageSpec kImages[] = {
+constexpr TreeImage kImages[] = {
     {"keyParent", 6}, {"keyRArrowRed", 7}, {"keyRArrow2", 8}, {"keyRArrowBlue", 9},
     {"keyFIND", 10},  {"keyOption", 11},   {"keyCHANGEMODE", 12}, {"keyHAND1", 15},
 };
