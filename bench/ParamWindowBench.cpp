@@ -4,6 +4,7 @@
 // run. Goals: under 16 ms and at most twice the plain table.
 
 #include "DemoFiles.h"
+#include "ProgramApplication.h"
 #include "RatioMain.h"
 
 #include "datamodel/common/Enums.h"
@@ -30,32 +31,7 @@ namespace {
 
 const QString kAll = QStringLiteral("AllFunctions");
 
-// Widgets need an application; settings and working files go to private folders.
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-        const QString dir = QDir(scratchFolder()).filePath(QLatin1String(name));
-        QDir().mkpath(dir);
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        setenv(name, QFile::encodeName(dir).constData(), 1);
-    }
-    static int argc = 1;
-    static char name[] = "param_window_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-
-    const QString program = QDir(scratchFolder()).filePath(QStringLiteral("program"));
-    const QString library = QDir(scratchFolder()).filePath(QStringLiteral("library"));
-    QDir().mkpath(program);
-    QDir().mkpath(library);
-    QFile::copy(demo("QEL.e"), QDir(program).filePath(QStringLiteral("QEL.e")));
-    platform::folders::setProgramFolderForTesting(program);
-    platform::folders::setLibraryFolderForTesting(library);
-}
+void ensureApplication() { ensureProgramApplication("param_window_bench"); }
 
 // The main window with the demo tables read, its password question off.
 QelmSet::fMain& mainWindow()

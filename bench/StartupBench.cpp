@@ -5,6 +5,7 @@
 // QMainWindow in the same run. Goal: at most twice the empty window.
 
 #include "DemoFiles.h"
+#include "ProgramApplication.h"
 #include "RatioMain.h"
 
 #include "platform/Folders.h"
@@ -22,33 +23,7 @@ using namespace benchsupport;
 
 namespace {
 
-// Widgets need an application; settings and working files go to private folders.
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-        const QString dir = QDir(scratchFolder()).filePath(QLatin1String(name));
-        QDir().mkpath(dir);
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        setenv(name, QFile::encodeName(dir).constData(), 1);
-    }
-    static int argc = 1;
-    static char name[] = "startup_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-
-    // The program folder holds the setting archive; the library folder receives its files.
-    const QString program = QDir(scratchFolder()).filePath(QStringLiteral("program"));
-    const QString library = QDir(scratchFolder()).filePath(QStringLiteral("library"));
-    QDir().mkpath(program);
-    QDir().mkpath(library);
-    QFile::copy(demo("QEL.e"), QDir(program).filePath(QStringLiteral("QEL.e")));
-    platform::folders::setProgramFolderForTesting(program);
-    platform::folders::setLibraryFolderForTesting(library);
-}
+void ensureApplication() { ensureProgramApplication("startup_bench"); }
 
 // Shows the window at the size the program gives its main window and paints
 // all of it once, as the first frame on the screen does.
