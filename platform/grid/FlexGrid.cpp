@@ -522,14 +522,25 @@ void FlexGrid::keyPressEvent(QKeyEvent* event)
 
 void FlexGrid::keyPressEventImpl(QKeyEvent* event)
 {
+    // The editor did not use the key handed to it below: Qt brings it back
+    // here through the editor's parents, and it ends here.
+    if (forwardingKey_) {
+        event->accept();
+        return;
+    }
+    // With the editor holding the focus the key went to the editor first, which
+    // did not use it: it is raised as KeyDown and then dropped.
+    const bool editorHadKey = editorHasFocus();
     int keyCode = keys::keyCodeOf(*event);
     if (keyCode != 0) {
         emit keyDown(keyCode, keys::shiftState(event->modifiers()));
         if (keyCode == 0)
             return;
-        // A handler that opened the editor wants the key typed into it.
         if (isEditing()) {
-            QApplication::sendEvent(lineEditor_ ? static_cast<QObject*>(lineEditor_) : editor_.data(), event);
+            // A handler that opened the editor wants the key typed into it.
+            if (!editorHadKey)
+                forwardToEditor(event);
+            event->accept();
             return;
         }
         if (handleNavigation(event->key(), event->modifiers()))
@@ -550,6 +561,19 @@ void FlexGrid::keyPressEventImpl(QKeyEvent* event)
         EditCell();
     else if (keyAscii >= ' ' && data_.Editable() != editNone)
         typeToEdit(keyAscii);
+}
+
+bool FlexGrid::editorHasFocus() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return isEditing() && focus && (focus == editor_ || editor_->isAncestorOf(focus));
+}
+
+void FlexGrid::forwardToEditor(QKeyEvent* event)
+{
+    forwardingKey_ = true;
+    QApplication::sendEvent(lineEditor_ ? static_cast<QObject*>(lineEditor_) : editor_.data(), event);
+    forwardingKey_ = false;
 }
 
 void FlexGrid::typeToEdit(int keyAscii)

@@ -155,6 +155,11 @@ private:
     void moveTo(int32_t row, int32_t col, bool extend);
     int32_t nextVisibleCol(int32_t col, int step) const;
     void typeToEdit(int keyAscii);
+    // True while the editor or its own line holds the keyboard focus.
+    bool editorHasFocus() const;
+    // Hands a key that reached the grid to the editor, once: the editor's
+    // parents, the grid among them, get it back when the editor ignores it.
+    void forwardToEditor(QKeyEvent* event);
 
     int32_t resizeHandleAt(const QPoint& point) const;
     void emitMouse(void (FlexGrid::*signal)(int, int, float, float), QMouseEvent* event, Qt::MouseButtons buttons);
@@ -181,6 +186,7 @@ private:
     int32_t editRow_ = -1;
     int32_t editCol_ = -1;
     bool committing_ = false;
+    bool forwardingKey_ = false;
 };
 
 } // namespace platform::grid

@@ -166,6 +166,39 @@ TEST_F(FlexGridTest, EscapeAbandonsTheEditWithoutValidation)
     EXPECT_EQ(log, (std::vector<std::string>{"before keep", "start keep", "key 122", "key 122"}));
 }
 
+// A key the editor has no use for goes, as Qt delivers a user's key, to the
+// editor holding the focus and on to its parents, the grid among them: the
+// grid raises KeyDown once and drops the key; the edit goes on untouched.
+TEST_F(FlexGridTest, KeysTheEditorDoesNotUseAreRaisedOnceAndDropped)
+{
+    grid.data().setColComboList(6, QStringLiteral("#0;POS LEV|#1;POS EDG"));
+    grid.data().setTextMatrix(2, 2, QStringLiteral("OUT1"));
+    std::vector<int> downs;
+    QObject::connect(&grid, &FlexGrid::keyDown, [&](int& code, int) { downs.push_back(code); });
+    // The line editor and the drop-down list (which itself uses the page keys).
+    const struct {
+        int32_t col;
+        Qt::Key key;
+        int code;
+    } cases[] = {{2, Qt::Key_F1, 112},     {2, Qt::Key_F5, 116},     {2, Qt::Key_F12, 123},
+                 {2, Qt::Key_Insert, 45},  {2, Qt::Key_PageDown, 34}, {2, Qt::Key_PageUp, 33},
+                 {6, Qt::Key_F1, 112},     {6, Qt::Key_F5, 116},     {6, Qt::Key_Insert, 45}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "column " << c.col << ", key " << c.code);
+        grid.data().Select(2, c.col);
+        grid.EditCell();
+        ASSERT_TRUE(grid.isEditing());
+        ASSERT_EQ(QApplication::focusWidget(), grid.editor());
+        const QString before = grid.EditText();
+        downs.clear();
+        QTest::keyClick(QApplication::focusWidget(), c.key);
+        EXPECT_TRUE(grid.isEditing());
+        EXPECT_EQ(grid.EditText(), before);
+        EXPECT_EQ(downs, std::vector<int>{c.code});
+        grid.cancelEdit();
+    }
+}
+
 TEST_F(FlexGridTest, RefusedOrFixedCellsOpenNoEditor)
 {
     bool refuse = true;
