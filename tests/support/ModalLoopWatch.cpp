@@ -47,7 +47,7 @@ void ModalLoopWatch::check()
 {
     // Only a nested event loop waits for a user; the tests themselves run
     // outside any (they process events, or wait in QTest helpers).
-    if (QThread::currentThread()->loopLevel() == 0)
+    if (QThread::currentThread()->loopLevel() == 0 || paused_ > 0)
         return;
     QWidget* window = waitingWindow();
     if (!window || scriptedUi().isDriving(window))

@@ -103,6 +103,7 @@ size_t ScriptedUi::pendingAnswers() const { return answers_.size(); }
 void ScriptedUi::reset()
 {
     answers_.clear();
+    everyMessageBox_.reset();
     calls_.clear();
 }
 
@@ -114,7 +115,10 @@ bool ScriptedUi::isDriving(const QWidget* window) const
 ScriptedUi::Answer ScriptedUi::take(UiCall::Kind kind, const UiCall& call)
 {
     calls_.push_back(call);
-    if (answers_.empty() || answers_.front().kind != kind) {
+    const bool queued = !answers_.empty() && answers_.front().kind == kind;
+    if (!queued && kind == UiCall::MessageBox && everyMessageBox_)
+        return {kind, *everyMessageBox_};
+    if (!queued) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << ": title \"" << call.title.toStdString() << "\", text \""
                       << call.text.toStdString() << "\"";
         return {kind, 0, {}, {}, {}, {}};

@@ -29,6 +29,9 @@ class ScriptedUi final : public platform::Ui {
 public:
     // Queue the answer of the next dialog of that kind.
     void answerMessageBox(int32_t answer);
+    // Answers every message box that no queued answer is waiting for, until
+    // the next reset: for a test that plays keys whose commands may ask.
+    void answerEveryMessageBox(int32_t answer) { everyMessageBox_ = answer; }
     void answerInput(const QString& text);
     void answerOpenFile(const QString& path);
     void answerSaveFile(const QString& path);
@@ -81,6 +84,7 @@ private:
     Answer take(UiCall::Kind kind, const UiCall& call);
 
     std::deque<Answer> answers_;
+    std::optional<int32_t> everyMessageBox_;
     std::vector<UiCall> calls_;
     std::vector<const QDialog*> driven_;
 };

@@ -1,0 +1,17 @@
+#pragma once
+// The tests' own connection to the X server, beside the program's: what it
+// sends reaches the program as a user's input does. Kept apart from Qt code,
+// whose names the X headers' macros (None, KeyPress, Bool ...) would clash with.
+
+#include <string>
+
+namespace xdesktop::xconnection {
+
+// Presses and releases the key of the keysym through XTest. "" when sent, else what failed.
+std::string strike(unsigned long keysym);
+
+// Sends WM_PROTOCOLS / WM_DELETE_WINDOW to the X window, as a window manager's
+// close box does. "" when sent, else what failed.
+std::string sendDeleteWindow(unsigned long window);
+
+} // namespace xdesktop::xconnection
