@@ -528,18 +528,16 @@ void FlexGrid::keyPressEventImpl(QKeyEvent* event)
         event->accept();
         return;
     }
-    // With the editor holding the focus the key went to the editor first, which
-    // did not use it: it is raised as KeyDown and then dropped.
-    const bool editorHadKey = editorHasFocus();
     int keyCode = keys::keyCodeOf(*event);
     if (keyCode != 0) {
         emit keyDown(keyCode, keys::shiftState(event->modifiers()));
         if (keyCode == 0)
             return;
+        // The key goes into the editor, once: a handler may have opened it for
+        // the key, or the key was sent to the grid during the edit. One that
+        // came up from the editor unused comes back and ends at the top.
         if (isEditing()) {
-            // A handler that opened the editor wants the key typed into it.
-            if (!editorHadKey)
-                forwardToEditor(event);
+            forwardToEditor(event);
             event->accept();
             return;
         }
@@ -561,12 +559,6 @@ void FlexGrid::keyPressEventImpl(QKeyEvent* event)
         EditCell();
     else if (keyAscii >= ' ' && data_.Editable() != editNone)
         typeToEdit(keyAscii);
-}
-
-bool FlexGrid::editorHasFocus() const
-{
-    const QWidget* focus = QApplication::focusWidget();
-    return isEditing() && focus && (focus == editor_ || editor_->isAncestorOf(focus));
 }
 
 void FlexGrid::forwardToEditor(QKeyEvent* event)

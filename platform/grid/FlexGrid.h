@@ -155,8 +155,6 @@ private:
     void moveTo(int32_t row, int32_t col, bool extend);
     int32_t nextVisibleCol(int32_t col, int step) const;
     void typeToEdit(int keyAscii);
-    // True while the editor or its own line holds the keyboard focus.
-    bool editorHasFocus() const;
     // Hands a key that reached the grid to the editor, once: the editor's
     // parents, the grid among them, get it back when the editor ignores it.
     void forwardToEditor(QKeyEvent* event);
