@@ -3,14 +3,27 @@
 #include "mMOD.h"
 
 #include "platform/EventGuard.h"
+#include "platform/Twips.h"
 #include "resource/clsResource.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 #include <QPixmapCache>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace QelmSet {
+
+namespace {
+
+// The button bar's margin below its last button, and its inset from the
+// window's top and bottom edges together (twips).
+constexpr int32_t kButtonBarMargin = 120;
+constexpr int32_t kButtonBarInset = 3 + 3;
+
+} // namespace
 
 EditingWindow::EditingWindow(const QString& formName, QWidget* parent) : QWidget(parent)
 {
@@ -22,6 +35,19 @@ void EditingWindow::ControlChange(bool changed)
     changed_ = changed;
     if (auto* save = findChild<QPushButton*>(QStringLiteral("BTN1")))
         save->setEnabled(changed);
+}
+
+QSize EditingWindow::minimumSizeHint() const
+{
+    // All the buttons of the button bar stay in view.
+    const QWidget* bar = findChild<QWidget*>(QStringLiteral("picCMD"));
+    if (!bar)
+        return QWidget::minimumSizeHint();
+    int bottom = 0;
+    for (const QWidget* button : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!button->isHidden())
+            bottom = std::max(bottom, button->geometry().bottom() + 1);
+    return {bar->width(), bottom + platform::twipsToPixels(kButtonBarMargin + kButtonBarInset)};
 }
 
 QPixmap EditingWindow::picture(int32_t id, bool masked)
@@ -38,6 +64,17 @@ QPixmap EditingWindow::picture(int32_t id, bool masked)
         cached.setMask(cached.createMaskFromColor(QColor(255, 0, 255)));
     QPixmapCache::insert(key, cached);
     return cached;
+}
+
+bool EditingWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowIconChange || event->type() == QEvent::ParentChange) {
+        auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+        // The frame tells its children of its new icon in turn: set it once.
+        if (frame && testAttribute(Qt::WA_SetWindowIcon) && frame->windowIcon().cacheKey() != windowIcon().cacheKey())
+            frame->setWindowIcon(windowIcon());
+    }
+    return QWidget::event(event);
 }
 
 void EditingWindow::closeEvent(QCloseEvent* event)

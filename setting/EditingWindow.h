@@ -30,6 +30,10 @@ public:
     bool IsChanged() const { return changed_; }
     // Sets the changed state; the Save button (BTN1) is enabled exactly while changed.
     virtual void ControlChange(bool changed);
+    // High enough to show every button of the button bar picCMD: the least
+    // height the arrangement of the main window gives the window.
+    QSize minimumSizeHint() const override;
+
     // Writes what the grids show back into the data model, so that a save
     // writes it. False (after the window's own report) when a value could not
     // be written back: the save then stops rather than write part of the edits.
@@ -47,6 +51,8 @@ public slots:
 protected:
     // The close question for unsaved edits.
     void closeEvent(QCloseEvent* event) override;
+    // The title bar of the frame the window is shown in carries the window's picture.
+    bool event(QEvent* event) override;
 
 private:
     QString tag_;

@@ -1,6 +1,7 @@
 #include "fMain.h"
 
 #include "ConnectorTables.h"
+#include "EditingWindow.h"
 #include "ProgramSettings.h"
 #include "ProgramState.h"
 #include "mFormTiledBitmap.h"
@@ -14,6 +15,7 @@
 #include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
 #include "dialogs/clsSelectTable.h"
+#include "platform/EventGuard.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemColors.h"
@@ -30,8 +32,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace QelmSet {
@@ -51,6 +55,9 @@ fMain::fMain() : state_(std::make_unique<ProgramState>()), mdi_(new QMdiArea(thi
 {
     setObjectName(QStringLiteral("fMain"));
     mdi_->setObjectName(QStringLiteral("MDIClient"));
+    // Windows beyond the area's edges are scrolled to.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     // The hosts of the two toolbars.
     // Two bands, one below the other, each spanning the window: tBar2 above tBar.
@@ -63,6 +70,13 @@ fMain::fMain() : state_(std::make_unique<ProgramState>()), mdi_(new QMdiArea(thi
         band->setMovable(false);
         band->setFloatable(false);
     }
+    // The status bar, one panel wide; the editing windows fit between it and the toolbars.
+    sBar_ = new QStatusBar(this);
+    sBar_->setObjectName(QStringLiteral("sBar"));
+    auto* message = new QLabel(sBar_);
+    message->setObjectName(QStringLiteral("keyMSG"));
+    sBar_->addWidget(message, 1);
+    setStatusBar(sBar_);
     buildCustomizeMenu();
 }
 
@@ -225,8 +239,36 @@ void fMain::OpenCommandLineFile(const QString& commandLine)
 
 void fMain::closeEvent(QCloseEvent* event)
 {
-    MDIForm_Unload();
-    QMainWindow::closeEvent(event);
+    // However the window is closed (the Close command, its close box, the
+    // desktop), nothing is torn down unless every changed window agreed.
+    const bool agreed =
+        platform::guarded(QStringLiteral("MDIForm_QueryUnload"), [&] { return MDIForm_QueryUnload(); }, false);
+    if (!agreed) {
+        event->ignore();
+        return;
+    }
+    platform::guarded(QStringLiteral("MDIForm_Unload"), [&] {
+        if (!unloaded_ && state_->method) {
+            // The windows' questions were answered: they close without asking again.
+            CancelAllUpdate();
+            CloseAllForm();
+        }
+        MDIForm_Unload();
+    });
+    event->accept();
+}
+
+bool fMain::MDIForm_QueryUnload()
+{
+    if (unloaded_)
+        return true;
+    for (EditingWindow* window : editingWindows()) {
+        bool cancel = false;
+        mMOD::Form_Unload(*window, window->IsChanged(), cancel);
+        if (cancel)
+            return false;
+    }
+    return true;
 }
 
 void fMain::MDIForm_Unload()

@@ -18,6 +18,7 @@
 class QAction;
 class QMdiArea;
 class QMenu;
+class QStatusBar;
 class QToolBar;
 
 namespace platform {
@@ -45,6 +46,9 @@ public:
     static bool MDIForm_Initialize(const platform::SingleInstance& instance);
     // The start-up sequence. False (after its message) when the program must end.
     bool MDIForm_Load(const QString& commandLine);
+    // Asks each editing window with unsaved edits as closing it alone would,
+    // closing none of them: True when every one agreed (the program may end).
+    bool MDIForm_QueryUnload();
     // The shut-down sequence: working copies deleted, library objects released.
     void MDIForm_Unload();
 
@@ -117,6 +121,8 @@ public:
     // Adds an item to the parameter menu and answers its index (0 after a report).
     int32_t Load_mnuParamCotentn();
     QMenu& mnuParam() { return *mnuParam_; }
+    // The status bar at the bottom, with its one panel "keyMSG".
+    QStatusBar& sBar() { return *sBar_; }
     QAction* mnuParamContent(int32_t index) const;
 
 protected:
@@ -135,9 +141,11 @@ private:
     void connectCommands();
     bool OpenSequence();
     void OpenEditingWindow(EditingWindow* window, QAction* item);
+    void showInArea(EditingWindow& window);
     void keepCheckMark(QAction& item, const QString& tag);
     void OpenOkuriWindow();
     void StartStepEditor();
+    void ArrangeWindows();
     void DataCopy();
     void popUnder(QMenu& menu, const QString& buttonKey);
     Telva27::colclsCustom& customOf(int32_t kind);
@@ -164,6 +172,7 @@ private:
     QToolBar* tBar2_ = nullptr;
     QToolBar* pictBar_ = nullptr;
     QToolBar* pictBar2_ = nullptr;
+    QStatusBar* sBar_ = nullptr;
     QList<EditingWindow*> editingWindows() const;
     QList<QWidget*> loadedForms() const;
     bool anyChanged(const QString& label);

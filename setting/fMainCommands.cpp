@@ -19,6 +19,8 @@
 #include "platform/Settings.h"
 #include "platform/Ui.h"
 #include "resource/clsResource.h"
+#include "stepeditor/common/MdiArrangement.h"
+#include "stepeditor/common/ProgramLaunch.h"
 #include "util/file/clsFILE.h"
 #include "util/method/clsMethod.h"
 
@@ -165,7 +167,7 @@ void fMain::tBar2_ButtonClick(const QString& key)
     } else if (key == QLatin1String("keySTEPSEQUENCE")) {
         StartStepEditor();
     } else if (key == QLatin1String("keyWARRANGE")) {
-        mdi_->tileSubWindows();
+        ArrangeWindows();
     }
 }
 
@@ -192,7 +194,7 @@ void fMain::mnuParamContent_Click(int32_t index)
     else
         OpenEditingWindow(fParam::create(*this, tag), item);
     keepCheckMark(*item, tag);
-    mdi_->tileSubWindows();
+    ArrangeWindows();
 }
 
 void fMain::mnuCustomizeContent_Click(int32_t index)
@@ -209,7 +211,7 @@ void fMain::mnuCustomizeContent_Click(int32_t index)
         OpenEditingWindow(window, item);
     }
     keepCheckMark(*item, tag);
-    mdi_->tileSubWindows();
+    ArrangeWindows();
 }
 
 void fMain::keepCheckMark(QAction& item, const QString& tag)
@@ -224,12 +226,20 @@ void fMain::OpenEditingWindow(EditingWindow* window, QAction* item)
         return;
     item->setCheckable(true);
     item->setChecked(true);
-    QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    if (!frame)
-        frame = mdi_->addSubWindow(window);
-    frame->show();
+    showInArea(*window);
     toolKey(QStringLiteral("keyWARRANGE"))->setEnabled(true);
 }
+
+void fMain::showInArea(EditingWindow& window)
+{
+    QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window.parentWidget());
+    if (!frame)
+        frame = mdi_->addSubWindow(&window);
+    frame->show();
+}
+
+// The editing windows one above the other, each as wide as the area.
+void fMain::ArrangeWindows() { QelmCommon::TileHorizontally(*mdi_); }
 
 void fMain::OpenOkuriWindow()
 {
@@ -247,9 +257,8 @@ void fMain::OpenOkuriWindow()
             window = open;
     if (!window)
         window = new fOkuriParam(*this);
-    QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    (frame ? frame : mdi_->addSubWindow(window))->show();
-    mdi_->tileSubWindows();
+    showInArea(*window);
+    ArrangeWindows();
 }
 
 void fMain::StartStepEditor()
@@ -267,7 +276,8 @@ void fMain::StartStepEditor()
             return;
         }
     }
-    if (!platform::ui().startProgram(path, {}, true))
+    // Minimised, with the focus; the setting program does not wait for it.
+    if (!QelmCommon::StartProgramMinimized(path))
         throw platform::RuntimeError(platform::errFileNotFound, QStringLiteral("The step editor could not be started: ") + path);
 }
 

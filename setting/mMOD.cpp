@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "platform/VariantText.h"
 #include "resource/clsResource.h"
+#include "stepeditor/common/MdiArrangement.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 #include "util/property/SettingsTable.h"
@@ -16,6 +17,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLayout>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRegularExpression>
 #include <QWidget>
@@ -161,8 +163,12 @@ void ExpandToMax(QWidget& form, bool twoByTwo)
         QWidget& window = frame ? static_cast<QWidget&>(*frame) : form;
         if (window.isMinimized())
             return;
-        const int32_t width = platform::pixelsToTwips(form.window()->width()) - 170;
-        window.resize(platform::twipsToPixels(width), window.height());
+        // The design took the main window's outer width less its borders
+        // (170 twips): the width of the area that holds the window.
+        QMdiArea* area = frame ? frame->mdiArea() : nullptr;
+        const int width = area ? QelmCommon::WindowWidth(*area)
+                               : platform::twipsToPixels(platform::pixelsToTwips(form.window()->width()) - 170);
+        window.resize(width, window.height());
         if (frame && frame->layout())
             frame->layout()->activate();
 

@@ -13,6 +13,7 @@
 #include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
 #include "dialogs/clsSelectTable.h"
+#include "platform/EventGuard.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemColors.h"
@@ -58,6 +59,9 @@ fMain::fMain() : state_(std::make_unique<ProgramState>()), mdi_(new QMdiArea(thi
 {
     setObjectName(QStringLiteral("fMain"));
     mdi_->setObjectName(QStringLiteral("MDIClient"));
+    // Windows beyond the area's edges are scrolled to.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     // The cool bar: one band spanning the window, carrying pictBar with the toolbar.
     band_ = addToolBar(QString());
@@ -279,8 +283,10 @@ QList<fStep*> fMain::loadedStepWindows() const
     return windows;
 }
 
-bool fMain::QueryUnloadStepWindows()
+bool fMain::MDIForm_QueryUnload()
 {
+    if (unloaded_)
+        return true;
     for (fStep* window : loadedStepWindows()) {
         bool cancel = false;
         window->Form_QueryUnload(cancel, fStep::vbFormMDIForm);
@@ -298,12 +304,16 @@ void fMain::UnloadStepWindows()
 
 void fMain::closeEvent(QCloseEvent* event)
 {
-    if (!unloaded_ && !QueryUnloadStepWindows()) {
+    // However the window is closed (the Close command, its close box, the
+    // desktop), nothing is torn down unless the step windows agreed.
+    const bool agreed =
+        platform::guarded(QStringLiteral("MDIForm_QueryUnload"), [&] { return MDIForm_QueryUnload(); }, false);
+    if (!agreed) {
         event->ignore();
         return;
     }
-    MDIForm_Unload();
-    QMainWindow::closeEvent(event);
+    platform::guarded(QStringLiteral("MDIForm_Unload"), [&] { MDIForm_Unload(); });
+    event->accept();
 }
 
 void fMain::MDIForm_Unload()

@@ -41,6 +41,9 @@ public:
     // file of the command line (the whole text, one path) opened in it.
     // False (after its message) when the program must end.
     bool MDIForm_Load(const QString& commandLine);
+    // Asks the step windows whether they may close (the user window asks about
+    // a changed program), closing none: True when the program may end.
+    bool MDIForm_QueryUnload();
     // The shut-down: the step windows unload, the held objects are released.
     void MDIForm_Unload();
 
@@ -52,7 +55,8 @@ public:
     bool ReadSettings();
     void SaveSettings();
 
-    // The child windows one above the other, each as wide as the area.
+    // The child windows one above the other, each as wide as the area; the
+    // area scrolls when they do not fit at their least height.
     void ArrangeTiled();
     // Applies the toolbar-text option to a step window and lays it out again.
     void UpdateButtonDisplay(fStep& window);
@@ -89,7 +93,6 @@ private:
     void SetToolBar();
     void SetCoolBarBandWidth();
     void OpenCommandLineFile(const QString& commandLine);
-    bool QueryUnloadStepWindows();
     void UnloadStepWindows();
     void buildMenus();
     void connectCommands();

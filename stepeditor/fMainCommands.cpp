@@ -10,13 +10,13 @@
 #include "dialogs/clsSelectKino.h"
 #include "platform/EventGuard.h"
 #include "platform/Ui.h"
+#include "stepeditor/common/MdiArrangement.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
 
@@ -109,24 +109,7 @@ void fMain::DataCopy()
     state_->print->CopyData(Sorvi27::eCOPY_STP, source, changed);
 }
 
-void fMain::ArrangeTiled()
-{
-    QList<QMdiSubWindow*> shown;
-    for (QMdiSubWindow* frame : mdi_->subWindowList())
-        if (frame->isVisible() && !frame->isMinimized())
-            shown << frame;
-    if (shown.isEmpty())
-        return;
-    const QRect area = mdi_->viewport()->rect();
-    const int height = area.height() / static_cast<int>(shown.size());
-    int top = 0;
-    for (QMdiSubWindow* frame : shown) {
-        if (frame->isMaximized())
-            frame->showNormal();
-        frame->setGeometry(0, top, area.width(), height);
-        top += height;
-    }
-}
+void fMain::ArrangeTiled() { QelmCommon::TileHorizontally(*mdi_); }
 
 void fMain::CheckOptionMenu()
 {

@@ -1,7 +1,10 @@
 #pragma once
 // The start of both programs: the Qt application, the real Ui service and the
 // error report, the one-running-copy check, then the main window started with
-// the whole command line.
+// the whole command line and shown as the starting program asked.
+
+#include "ProgramLaunch.h"
+#include "SessionEnd.h"
 
 #include "platform/EventGuard.h"
 #include "platform/QtUi.h"
@@ -16,7 +19,8 @@
 namespace QelmCommon {
 
 // MainWindow offers MDIForm_Initialize(instance) and MDIForm_Load(commandLine),
-// both answering whether the start may go on. `instanceName` is the name the
+// both answering whether the start may go on, and MDIForm_QueryUnload(), which
+// asks about unsaved work and answers whether the program may end. `instanceName` is the name the
 // running copy is known by, whatever the executable is called.
 template <typename MainWindow>
 int runProgram(int argc, char** argv, const QString& instanceName)
@@ -38,7 +42,8 @@ int runProgram(int argc, char** argv, const QString& instanceName)
     // An error the start-up does not trap itself ends the program after its report.
     if (!platform::guarded(QStringLiteral("MDIForm_Load"), [&] { return window.MDIForm_Load(commandLine); }, false))
         return 1;
-    window.show();
+    AskBeforeSessionEnds(app, window, [&window] { return window.MDIForm_QueryUnload(); });
+    ShowMainWindow(window);
     return QApplication::exec();
 }
 

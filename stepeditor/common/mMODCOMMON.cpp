@@ -1,6 +1,7 @@
 #include "mMODCOMMON.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/EventGuard.h"
 #include "platform/Folders.h"
 #include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
@@ -15,7 +16,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 namespace QelmCommon::mMODCOMMON {
 
@@ -75,14 +78,82 @@ bool CheckNeedFiles(const QString& appPath)
     return false;
 }
 
-void FitToWorkArea(QWidget& form)
+QRect WorkAreaFrame(const QRect& workArea)
+{
+    const QRect area = platform::pixelsToTwips(workArea);
+    const QRect twips(area.left() + 5, area.top() + 5, area.width() - 5, area.height() - 5 - 10);
+    return platform::twipsToPixels(twips) & workArea;
+}
+
+namespace {
+
+// The window's frame as the window manager draws it; estimated from the
+// style's title bar while the window has not been framed yet.
+QMargins frameOf(QWidget& form)
+{
+    const QWindow* window = form.windowHandle();
+    const QMargins frame = window ? window->frameMargins() : QMargins();
+    if (!frame.isNull() || (window && window->isExposed()))
+        return frame;
+    return QMargins(0, form.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &form), 0, 0);
+}
+
+// Places the window and answers the geometry (inside the frame) it was given.
+QRect placeFramed(QWidget& form)
 {
     const QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
     if (!screen)
+        return form.geometry();
+    const QRect outer = WorkAreaFrame(screen->availableGeometry());
+    form.setGeometry(outer.marginsRemoved(frameOf(form)));
+    return form.geometry();
+}
+
+// Places the window once more when it is first shown, when its real frame is
+// known; unless it was moved or sized in the meantime.
+class PlaceWhenFramed final : public QObject {
+public:
+    static constexpr const char* kName = "FitToWorkAreaWhenFramed";
+
+    PlaceWhenFramed(QWidget& form, const QRect& placed) : QObject(&form), form_(form), placed_(placed)
+    {
+        setObjectName(QLatin1String(kName));
+        form.windowHandle()->installEventFilter(this);
+    }
+
+    void placedAt(const QRect& placed) { placed_ = placed; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && watched == form_.windowHandle() && form_.windowHandle()->isExposed()) {
+            form_.windowHandle()->removeEventFilter(this);
+            if (form_.geometry() == placed_)
+                platform::guarded(QStringLiteral("FitToWorkArea"), [&] { placeFramed(form_); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& form_;
+    QRect placed_;
+};
+
+} // namespace
+
+void FitToWorkArea(QWidget& form)
+{
+    // The native window exists from here on, so its frame can be asked for.
+    form.winId();
+    const QRect placed = placeFramed(form);
+    if (form.windowHandle()->isExposed())
         return;
-    const QRect area = platform::pixelsToTwips(screen->availableGeometry());
-    const QRect twips(area.left() + 5, area.top() + 5, area.width() - 5, area.height() - 5 - 10);
-    form.setGeometry(platform::twipsToPixels(twips));
+    // Only this helper names a child so.
+    QObject* pending = form.findChild<QObject*>(QLatin1String(PlaceWhenFramed::kName), Qt::FindDirectChildrenOnly);
+    if (pending)
+        static_cast<PlaceWhenFramed*>(pending)->placedAt(placed);
+    else
+        new PlaceWhenFramed(form, placed);
 }
 
 } // namespace QelmCommon::mMODCOMMON

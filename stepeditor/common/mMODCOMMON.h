@@ -3,6 +3,7 @@
 // copies they edit instead of the user's files, making such a copy, the check
 // for the setting archive, and placing a main window on the desktop.
 
+#include <QRect>
 #include <QString>
 #include <cstdint>
 
@@ -32,8 +33,15 @@ QString CopyFromFDToHD(Ostrel7::clsMethod& method, bool isStep, int32_t kind, co
 // box names the missing file and the answer is False.
 bool CheckNeedFiles(const QString& appPath);
 
-// Places the window inside the desktop's work area (the screen less its panels),
-// 5 twips in from its top left, 5 twips narrower and 15 twips less tall.
+// The outer rectangle, frame and title bar included, that a main window is
+// given in a work area (both in pixels): 5 twips in from its top left, 5 twips
+// narrower and 15 twips less tall, and never beyond it.
+QRect WorkAreaFrame(const QRect& workArea);
+
+// Places the window, frame and title bar included, in that rectangle of the
+// desktop's work area (the screen less its panels). While the window manager
+// has not framed it yet, the frame is estimated from the title bar height of
+// the style and the place is corrected once the window is first shown framed.
 void FitToWorkArea(QWidget& form);
 
 } // namespace QelmCommon::mMODCOMMON

@@ -47,6 +47,7 @@ protected:
     static void clickBox(Cus& cus, int row, Qt::MouseButton button = Qt::LeftButton)
     {
         Grid& g = cus.fg();
+        g.ShowCell(row, Cus::colDif); // scrolled into view, as a user would first
         const QRect cell = g.cellRect(row, Cus::colDif);
         ASSERT_FALSE(cell.isEmpty());
         QTest::mouseClick(g.viewport(), button, Qt::NoModifier, cell.center());

@@ -9,6 +9,7 @@
 #include "platform/Settings.h"
 #include "datamodel/customize/colclsStyle.h"
 #include "setting/EditingWindow.h"
+#include "stepeditor/common/ProgramLaunch.h"
 
 #include <QAction>
 #include <QDialog>
@@ -163,12 +164,17 @@ TEST_F(MainWindowCommands, StepEditorIsFoundThroughItsRecordedFolder)
     writeFile(editor, "#!/bin/sh\n");
     platform::settings::write(QStringLiteral("QELM_STP"), QStringLiteral("SETTING"), QStringLiteral("MYPATH"),
                               programFolder_.path());
-    scriptedUi().answerStartProgram(true);
+    // Started minimised: the request travels in the environment the editor inherits.
+    QByteArray inherited;
+    scriptedUi().answerStartProgram(true, [&] { inherited = qgetenv(QelmCommon::kStartStateVariable); });
     click("keySTEPSEQUENCE");
     auto started = scriptedUi().callsOf(UiCall::StartProgram);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].text, editor);
     EXPECT_TRUE(started[0].arguments.isEmpty());
+    EXPECT_EQ(started[0].style, 1); // minimised
+    EXPECT_EQ(inherited, QByteArray(QelmCommon::kStartMinimized));
+    EXPECT_FALSE(qEnvironmentVariableIsSet(QelmCommon::kStartStateVariable));
 
     // A program that cannot be started is reported.
     scriptedUi().answerStartProgram(false);

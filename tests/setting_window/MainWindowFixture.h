@@ -9,8 +9,10 @@
 
 #include "setting/ProgramState.h"
 #include "setting/fMain.h"
+#include "setting/mMOD.h"
 
 #include "platform/Folders.h"
+#include "platform/Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +35,10 @@ protected:
         ASSERT_TRUE(dataFolder_.isValid());
         QFile::copy(demoFile("QEL.e"), programPath("QEL.e"));
         platform::folders::setProgramFolderForTesting(programFolder_.path());
+        // Every case starts on a settings store that no earlier case wrote to.
+        for (const QString& app : {QelmSet::mMOD::ProgramName(), QStringLiteral("QELM_SET"), QStringLiteral("QELM_STP"),
+                                   QStringLiteral("Sorvi27")})
+            platform::settings::clear(app);
     }
 
     void TearDown() override

@@ -176,8 +176,12 @@ TEST(SettingLayout, GridsFillWhatTheButtonBarLeaves)
     main.show();
     frame->show();
 
+    frame->move(30, 20);
     mMOD::ExpandToMax(*form, true);
-    EXPECT_EQ(frame->width(), main.width() - platform::twipsToPixels(170));
+    // As wide as the area that holds it (the design's main window width less its borders).
+    EXPECT_EQ(frame->width(), area->viewport()->width());
+    // Nothing reaches beyond the area's height: no room is kept for a scroll bar.
+    EXPECT_EQ(area->viewport()->width(), main.width());
     EXPECT_EQ(bar->geometry().right(), form->width() - 1);
     QRect grids[4];
     for (int i = 0; i < 4; ++i)

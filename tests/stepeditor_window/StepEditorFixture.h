@@ -11,8 +11,10 @@
 #include "stepeditor/ProgramState.h"
 #include "stepeditor/fMain.h"
 #include "stepeditor/fStep.h"
+#include "stepeditor/mMOD.h"
 
 #include "platform/Folders.h"
+#include "platform/Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,6 +46,10 @@ protected:
         ASSERT_TRUE(dataFolder_.isValid());
         QFile::copy(demoFile("QEL.e"), programPath("QEL.e"));
         platform::folders::setProgramFolderForTesting(programFolder_.path());
+        // Every case starts on a settings store that no earlier case wrote to.
+        for (const QString& app : {QelmStp::mMOD::ProgramName(), QStringLiteral("QELM_SET"), QStringLiteral("QELM_STP"),
+                                   QStringLiteral("Sorvi27")})
+            platform::settings::clear(app);
     }
 
     void TearDown() override

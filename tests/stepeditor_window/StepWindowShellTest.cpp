@@ -11,10 +11,13 @@
 #include "stepeditor/mMOD.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace testsupport;
 using steptest::StepEditorFixture;
@@ -429,11 +432,21 @@ TEST_F(StepWindowShell, TheUserWindowClosesOnlyWithTheProgram)
     EXPECT_TRUE(user.IsLoaded());
     EXPECT_TRUE(user.IsChanged());
     EXPECT_EQ(done_, QStringList({"SaveStepData 0"}));
+    // The Close command and the close box (or Alt+F4) ask the same.
+    window().show();
+    scriptedUi().answerMessageBox(platform::vbCancel);
+    window().toolKey(QStringLiteral("keyCLOSE"))->trigger();
+    QCloseEvent closeBox;
+    scriptedUi().answerMessageBox(platform::vbCancel);
+    QCoreApplication::sendEvent(window().windowHandle(), &closeBox);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(user.IsLoaded());
+    EXPECT_TRUE(user.IsChanged());
     // No drops the changes and the program ends.
     done_.clear();
     scriptedUi().answerMessageBox(platform::vbNo);
     EXPECT_TRUE(window().close());
-    EXPECT_EQ(messages(), QStringList({message(13), message(13), message(13)}));
+    EXPECT_EQ(messages(), QStringList({message(13), message(13), message(13), message(13), message(13)}));
     EXPECT_EQ(done_, QStringList({"DeleteTemporaryFiles 0"}));
 }
 
@@ -450,9 +463,12 @@ TEST_F(StepWindowShell, ProgramEndsAfterASuccessfulSave)
 TEST_F(StepWindowShell, GrabOfTheStepWindows)
 {
     showReferenceWindow();
-    window().resize(1200, 800);
+    window().resize(1280, 800);
     window().ArrangeTiled();
-    steptest::grabIfAsked(window(), "stp_shell_main.png");
+    steptest::grabIfAsked(window(), "stp_shell_main_1280x800.png");
+    window().resize(800, 600);
+    window().ArrangeTiled();
+    steptest::grabIfAsked(window(), "stp_shell_main_800x600.png");
     steptest::grabIfAsked(userWindow(), "stp_shell_user.png");
 }
 

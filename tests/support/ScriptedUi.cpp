@@ -72,7 +72,10 @@ void ScriptedUi::answerInput(const QString& text) { answers_.push_back({UiCall::
 void ScriptedUi::answerOpenFile(const QString& path) { answers_.push_back({UiCall::OpenFile, 0, path}); }
 void ScriptedUi::answerSaveFile(const QString& path) { answers_.push_back({UiCall::SaveFile, 0, path}); }
 void ScriptedUi::answerFolder(const QString& path) { answers_.push_back({UiCall::Folder, 0, path}); }
-void ScriptedUi::answerStartProgram(bool started) { answers_.push_back({UiCall::StartProgram, started ? 1 : 0, {}}); }
+void ScriptedUi::answerStartProgram(bool started, std::function<void()> whileStarting)
+{
+    answers_.push_back({.kind = UiCall::StartProgram, .number = started ? 1 : 0, .whileCalled = std::move(whileStarting)});
+}
 void ScriptedUi::answerOpenDocument(bool opened) { answers_.push_back({UiCall::OpenDocument, opened ? 1 : 0, {}}); }
 void ScriptedUi::answerDialog(std::function<void(QDialog&)> drive)
 {
@@ -121,7 +124,7 @@ ScriptedUi::Answer ScriptedUi::take(UiCall::Kind kind, const UiCall& call)
     if (!queued) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << ": title \"" << call.title.toStdString() << "\", text \""
                       << call.text.toStdString() << "\"";
-        return {kind, 0, {}, {}, {}, {}};
+        return {kind, 0, {}, {}, {}, {}, {}};
     }
     Answer answer = answers_.front();
     answers_.pop_front();
@@ -156,7 +159,10 @@ QString ScriptedUi::folderName(const QString& title, const QString& startFolder)
 
 bool ScriptedUi::startProgram(const QString& program, const QStringList& arguments, bool minimized)
 {
-    return take(UiCall::StartProgram, {UiCall::StartProgram, program, {}, minimized ? 1 : 0, arguments}).number != 0;
+    const Answer a = take(UiCall::StartProgram, {UiCall::StartProgram, program, {}, minimized ? 1 : 0, arguments});
+    if (a.whileCalled)
+        a.whileCalled();
+    return a.number != 0;
 }
 
 bool ScriptedUi::openDocument(const QString& path)

@@ -36,7 +36,9 @@ public:
     void answerOpenFile(const QString& path);
     void answerSaveFile(const QString& path);
     void answerFolder(const QString& path);
-    void answerStartProgram(bool started);
+    // `whileStarting` runs at the moment the program would be started (to look
+    // at what the started program would inherit).
+    void answerStartProgram(bool started, std::function<void()> whileStarting = {});
     void answerOpenDocument(bool opened);
     // The next dialog of the suite's own is handed to `drive`, which plays the
     // user (sets fields, clicks buttons) while the dialog is shown; the dialog's
@@ -80,6 +82,7 @@ private:
         std::function<void(QDialog&)> drive = {};
         std::optional<QColor> color = {};
         std::optional<std::vector<QColor>> customColors = {};
+        std::function<void()> whileCalled = {};
     };
     Answer take(UiCall::Kind kind, const UiCall& call);
 
