@@ -8,6 +8,7 @@
 #include "datamodel/okuri/colclsOkuri.h"
 #include "datamodel/parameters/colclsFunction.h"
 #include "datamodel/steps/colclsStep.h"
+#include "platform/Folders.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "platform/forms/FormBuilder.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -115,6 +117,23 @@ private:
     std::function<void(const QString&)>& event_;
     std::function<void(const QString&)> previous_;
 };
+
+// Whether the folder of this path is there but takes no new file (the library
+// folder of an install in a system folder).
+bool inClosedFolder(const QString& path)
+{
+    const QString folder = parentFolder(path);
+    return !path.isEmpty() && QFileInfo(folder).isDir() && !platform::folders::isWritableFolder(folder);
+}
+
+// The path the file dialog proposes: the same name in the user's documents
+// folder in place of a folder that would refuse the save.
+QString proposedPath(const QString& path)
+{
+    if (!inClosedFolder(path))
+        return path;
+    return QDir(platform::folders::documentsFolder()).filePath(QFileInfo(path).fileName());
+}
 
 } // namespace
 
@@ -298,10 +317,11 @@ bool fPrint::StartPrinting()
 QString fPrint::settlePath()
 {
     const QString& latest = settings_.LatestExcelFullFname;
-    // Writing over the last workbook asks nothing while its folder is there.
-    if (settings_.DoesOverWrite && !latest.isEmpty() && QFileInfo(parentFolder(latest)).isDir())
+    // Writing over the last workbook asks nothing while its folder is there and takes it.
+    if (settings_.DoesOverWrite && !latest.isEmpty() && QFileInfo(parentFolder(latest)).isDir() &&
+        !inClosedFolder(latest))
         return latest;
-    return GetExcelFullFname(latest);
+    return GetExcelFullFname(proposedPath(latest));
 }
 
 bool fPrint::Export(const QString& path)

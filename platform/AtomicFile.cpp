@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,14 +41,14 @@ QString besideName(const QFileInfo& target, const char* suffix)
     return target.absoluteDir().filePath(QStringLiteral(".%1.%2%3").arg(target.fileName(), tag, QLatin1String(suffix)));
 }
 
-// The permission bits a replacement takes over: the old file's, or the usual
-// ones of a new file.
-mode_t modeFor(const QString& target)
+// The permission bits of the file a replacement stands in for; none when the
+// target is new.
+std::optional<mode_t> oldModeOf(const QString& target)
 {
     struct stat st {};
     if (::stat(QFile::encodeName(target).constData(), &st) == 0)
         return st.st_mode & 07777;
-    return 0666;
+    return std::nullopt;
 }
 
 // Writes the bytes into a new hidden file beside the target and forces them to
@@ -55,16 +56,19 @@ mode_t modeFor(const QString& target)
 QString writeBeside(const QString& target, const QByteArray& content, const char* suffix, bool durable = true)
 {
     const QFileInfo info(target);
-    const mode_t mode = modeFor(target);
+    const std::optional<mode_t> oldMode = oldModeOf(target);
     for (int attempt = 0;; ++attempt) {
         const QString name = besideName(info, suffix);
-        const int fd = createExclusive(name, mode);
+        // A new file gets the bits every new file gets: read and write for
+        // all, less the process's creation mask, which open() applies.
+        const int fd = createExclusive(name, oldMode.value_or(0666));
         if (fd < 0) {
             if (errno == EEXIST && attempt < 100)
                 continue;
             failWithErrno(errno, target);
         }
-        ::fchmod(fd, mode); // the creation mask must not narrow an old file's bits
+        if (oldMode)
+            ::fchmod(fd, *oldMode); // the creation mask must not narrow an old file's bits
         if (!writeAll(fd, content.constData(), content.size(), name) || (durable && !flush(fd, name))) {
             const int cause = errno;
             ::close(fd);
@@ -196,8 +200,10 @@ void FileReplacement::syncFolders()
     }
 }
 
-void FileReplacement::rollBack(size_t placed, int cause, const QString& where)
+void FileReplacement::rollBack(size_t placed, int cause, const QString& failedPath)
 {
+    // A copy: the path may be a staged entry's, which discard() frees.
+    const QString where = failedPath;
     QStringList notRestored;
     for (size_t i = placed; i-- > 0;) {
         Staged& file = staged_[i];

@@ -56,7 +56,7 @@ private:
     void keepOldFiles();
     void placeNewFiles();
     void syncFolders();
-    [[noreturn]] void rollBack(size_t placed, int cause, const QString& where);
+    [[noreturn]] void rollBack(size_t placed, int cause, const QString& failedPath);
 
     Durability durability_;
     std::vector<Staged> staged_;

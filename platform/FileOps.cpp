@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::fileops {
@@ -48,6 +49,26 @@ const char* opName(Op op)
     case Op::SyncFolder: return "sync folder";
     }
     return "?";
+}
+
+mode_t newFileMode()
+{
+    // The kernel shows the mask in the process status; reading it through
+    // umask() would set it for a moment, under the feet of other threads.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (!line.startsWith("Umask:"))
+                continue;
+            bool ok = false;
+            const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+            if (ok)
+                return 0666 & ~static_cast<mode_t>(mask);
+        }
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 void setFaultHook(FaultHook faultHook) { hook() = std::move(faultHook); }

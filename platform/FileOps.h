@@ -39,6 +39,11 @@ bool syncFolder(const QString& folder);
 // a point of failure a test injects.
 void removeQuietly(const QString& path);
 
+// The permission bits a new file gets: read and write for all, less the
+// process's file creation mask. For files made under another name first (a
+// temporary file, created private) and given these bits before they are renamed.
+mode_t newFileMode();
+
 // The runtime error number for an errno of these operations: a full disk or a
 // size limit is 61, a refusal 70, a missing folder 76, an I/O error 57.
 int32_t errorNumberFor(int errnoValue, const QString& path);

@@ -27,9 +27,28 @@ QString& programOverride()
     return folder;
 }
 
-bool isWritableFolder(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
+QString& unwritableOverride()
+{
+    static QString folder;
+    return folder;
+}
 
 } // namespace
+
+bool isWritableFolder(const QString& folder)
+{
+    if (!unwritableOverride().isEmpty() && QDir(folder) == QDir(unwritableOverride()))
+        return false;
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
 
 QString programFolder()
 {
@@ -76,5 +95,7 @@ QString workingFolder()
 void setLibraryFolderForTesting(const QString& folder) { libraryOverride() = folder; }
 
 void setProgramFolderForTesting(const QString& folder) { programOverride() = folder; }
+
+void setUnwritableFolderForTesting(const QString& folder) { unwritableOverride() = folder; }
 
 } // namespace platform::folders

@@ -17,12 +17,23 @@ QString installFolder();
 // live: the install folder when it is writable, else the per-user data folder.
 QString libraryFolder();
 
+// Whether this process may create files in the folder, as the system decides
+// (root may write into a folder without write bits; nobody into a read-only mount).
+bool isWritableFolder(const QString& folder);
+
+// The user's documents folder, or the home folder when there is none.
+QString documentsFolder();
+
 // A private folder of this process (mode 0700) under the temporary folder, for
 // the working copies; created on first use, removed with its contents at exit.
 QString workingFolder();
 
 // Tests point the library folder at a folder of their own; "" restores the default.
 void setLibraryFolderForTesting(const QString& folder);
+
+// Tests name one folder that counts as not writable whatever its bits say (a
+// test running as root can write anywhere); "" restores the default.
+void setUnwritableFolderForTesting(const QString& folder);
 
 // Tests point the program folder at a folder of their own (with or without a
 // QEL.e); "" restores the default.

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -45,9 +46,17 @@ QMessageBox::Icon iconFor(int32_t style)
     }
 }
 
+// The file the user chose; "" when the dialog was cancelled.
+QString chosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
 } // namespace
 
-QString qtFileFilter(const QString& pipeFilter)
+QStringList qtFileFilters(const QString& pipeFilter)
 {
     const QStringList parts = pipeFilter.split(QLatin1Char('|'));
     QStringList filters;
@@ -56,7 +65,29 @@ QString qtFileFilter(const QString& pipeFilter)
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
         filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
     }
-    return filters.join(QLatin1String(";;"));
+    return filters;
+}
+
+QString qtFileFilter(const QString& pipeFilter) { return qtFileFilters(pipeFilter).join(QLatin1String(";;")); }
+
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request)
+{
+    dialog.setWindowTitle(request.title);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // The filter first: choosing one in a save dialog gives the file name its
+    // extension, and the name asked for must stay as it is.
+    const QStringList filters = qtFileFilters(request.filter);
+    dialog.setNameFilters(filters);
+    // The index counts from 1; one outside the list keeps the first filter.
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (request.fileName.isEmpty()) {
+        dialog.setDirectory(request.initialFolder);
+        return;
+    }
+    const QFileInfo start(QDir(request.initialFolder).filePath(request.fileName));
+    dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName());
 }
 
 int32_t QtUi::messageBox(const QString& text, int32_t style, const QString& title)
@@ -86,24 +117,22 @@ QString QtUi::inputBox(const QString& prompt, const QString& title, const QStrin
 
 QString QtUi::openFileName(const FileDialogRequest& request)
 {
-    const QString start = request.fileName.isEmpty() ? request.initialFolder
-                                                     : QDir(request.initialFolder).filePath(request.fileName);
-    return QFileDialog::getOpenFileName(dialogParent(), request.title, start, qtFileFilter(request.filter));
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepareFileDialog(dialog, request);
+    return chosenFile(dialog);
 }
 
 QString QtUi::saveFileName(const FileDialogRequest& request)
 {
-    const QString start = request.fileName.isEmpty() ? request.initialFolder
-                                                     : QDir(request.initialFolder).filePath(request.fileName);
-    if (request.defaultSuffix.isEmpty())
-        return QFileDialog::getSaveFileName(dialogParent(), request.title, start, qtFileFilter(request.filter));
-    // The static dialog knows no default suffix: with one, the dialog itself
-    // adds it before it asks about writing over an existing file.
-    QFileDialog dialog(dialogParent(), request.title, start, qtFileFilter(request.filter));
+    // With a default suffix the dialog itself adds it before it asks about
+    // writing over an existing file.
+    QFileDialog dialog(dialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                     : QString();
+    dialog.setFileMode(QFileDialog::AnyFile);
+    prepareFileDialog(dialog, request);
+    return chosenFile(dialog);
 }
 
 QString QtUi::folderName(const QString& title, const QString& startFolder)

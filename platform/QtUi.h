@@ -3,6 +3,8 @@
 
 #include "Ui.h"
 
+class QFileDialog;
+
 namespace platform {
 
 class QtUi final : public Ui {
@@ -21,5 +23,12 @@ public:
 
 // "Etb files|*.etb|All|*.*" -> "Etb files (*.etb);;All (*.*)"
 QString qtFileFilter(const QString& pipeFilter);
+// The same, one entry per filter.
+QStringList qtFileFilters(const QString& pipeFilter);
+
+// Sets a file dialog up as the request asks: its title, the folder and file it
+// starts at, its filters with the one of the request's index (counted from 1)
+// selected, and the suffix added to a name typed without one.
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request);
 
 } // namespace platform

@@ -13,8 +13,11 @@ namespace {
 
 // One store per application for the life of the process: opening a store
 // looks for its file in several folders, which a start-up reading some forty
-// values would otherwise do forty times. Every change is synced at once, which
-// also takes in what another program wrote meanwhile.
+// values would otherwise do forty times. The other program of the suite writes
+// into the same files (the step editor its folder for the setting program), so
+// every read first takes in what changed on disk (the store then reads the
+// file again only when its size or time changed), and every change is synced
+// at once.
 QSettings& storeFor(const QString& app)
 {
     static std::map<QString, std::unique_ptr<QSettings>> stores;
@@ -40,6 +43,7 @@ void checkStatus(const QSettings& store)
 std::optional<QString> read(const QString& app, const QString& section, const QString& key)
 {
     QSettings& store = storeFor(app);
+    store.sync();
     checkStatus(store);
     const QString value = store.value(path(section, key)).toString();
     if (value.isEmpty())

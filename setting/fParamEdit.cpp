@@ -220,7 +220,7 @@ void fParam::ResetFace()
     g.setRedraw(true);
 }
 
-// Finds a parameter by its name and makes its row the current one.
+// Finds a parameter by its name and selects its Digital cell.
 void fParam::findDigital()
 {
     const QString answer = platform::ui().inputBox(state().resource->Res(348), mMOD::ProgramName(), QString());
@@ -230,8 +230,8 @@ void fParam::findDigital()
     const int32_t row = g.FindRow(answer.toUpper(), -1, colDigital, false, true);
     if (row < 0)
         return;
-    fg_->ShowCell(row, colUser);
-    g.Select(row, colUser);
+    fg_->ShowCell(row, colDigital);
+    g.Select(row, colDigital);
 }
 
 } // namespace QelmSet

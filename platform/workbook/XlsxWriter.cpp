@@ -1,5 +1,6 @@
 #include "platform/workbook/XlsxWriter.h"
 
+#include "platform/FileOps.h"
 #include "platform/Folders.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/SheetGeometry.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <sys/stat.h>
 
 namespace platform::workbook {
 
@@ -128,8 +130,8 @@ void XlsxWriter::write(const QString& path)
     book_ = nullptr;
     check(closed, "Cannot write the workbook");
 
-    QFile::setPermissions(written.name, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                            | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    // The temporary file was created private; the workbook gets the bits of any new file.
+    ::chmod(QFile::encodeName(written.name).constData(), fileops::newFileMode());
     // Renaming never replaces a file that appeared meanwhile.
     if (!QFile::rename(written.name, path))
         refuse(QStringLiteral("Cannot save the workbook as \"%1\"").arg(path));

@@ -68,7 +68,7 @@ TEST_F(DemoController, TablesFillTheModel)
     EXPECT_FALSE(model.Item("TRIM")->Items()->Contains("T09"));
 
     EXPECT_EQ(model.SettingTableNo(), 3);
-    EXPECT_EQ(model.DataVersion(), 260);
+    EXPECT_EQ(model.DataVersion(), 5);
     EXPECT_EQ(model.KishuName(), QStringLiteral("QD10"));
 }
 

@@ -461,6 +461,49 @@ TEST_F(PrintTest, OverwriteAsksNothingWhileTheLastFolderIsThere)
     EXPECT_EQ(stored("FileInfo", "LatestExcelFullFname"), path);
 }
 
+TEST_F(PrintTest, ALibraryFolderThatTakesNoFileProposesTheDocumentsFolder)
+{
+    loadParameters();
+    // The user's documents folder as the desktop names it; without it, the home folder.
+    const QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    QTemporaryDir documents;
+    writeFile(config + "/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"" + documents.path().toUtf8() + "\"\n");
+    // An install in a system folder: the library folder takes no new file
+    // (named to the platform, since a test may run as root, who can write anywhere).
+    platform::folders::setUnwritableFolderForTesting(platform::folders::libraryFolder());
+    const struct Restore {
+        QString dirs;
+        ~Restore()
+        {
+            platform::folders::setUnwritableFolderForTesting({});
+            QFile::remove(dirs);
+        }
+    } restore{config + "/user-dirs.dirs"};
+    const clsSelectKino kino;
+    clsPrint print;
+    ASSERT_EQ(stored("FileInfo", "LatestExcelFullFname"), libraryFile("QELMFUNC.xlsx"));
+    for (const QString& expected : {documents.path(), QDir::homePath()}) {
+        SCOPED_TRACE(expected.toStdString());
+        scriptedUi().clearCalls();
+        scriptedUi().answerDialog([&](QDialog& d) {
+            const WindowDriver w(d);
+            // Writing over the last workbook asks too: its folder would refuse it.
+            if (!chk(w, "chkDoesOverWrite")->isChecked())
+                w.click("chkDoesOverWrite");
+            clickItem(*lst(w), 1);
+            scriptedUi().answerSaveFile(QString());
+            w.ok();
+            w.cancel();
+        });
+        print.PrintParameter(nullptr, prms, QStringLiteral("AllFunctions"), false);
+        const auto dialogs = scriptedUi().callsOf(UiCall::SaveFile);
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(dialogs[0].arguments, (QStringList{expected, QStringLiteral("QELMFUNC.xlsx")}));
+        ASSERT_TRUE(documents.remove());
+    }
+    EXPECT_EQ(stored("FileInfo", "LatestExcelFullFname"), libraryFile("QELMFUNC.xlsx"));
+}
+
 TEST_F(PrintTest, ProgressIsPaintedWhileTheWorkbookIsWritten)
 {
     loadParameters();

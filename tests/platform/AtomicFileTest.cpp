@@ -13,8 +13,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using testsupport::errorOf;
@@ -26,6 +28,25 @@ namespace {
 int32_t errorOfReplacing(const QString& path, const QByteArray& content)
 {
     return errorOf([&] { platform::replaceFile(path, content); });
+}
+
+// Sets the process's file creation mask for one test and restores it.
+class CreationMask {
+public:
+    explicit CreationMask(mode_t mask) : old_(::umask(mask)) {}
+    ~CreationMask() { ::umask(old_); }
+    CreationMask(const CreationMask&) = delete;
+    CreationMask& operator=(const CreationMask&) = delete;
+
+private:
+    mode_t old_;
+};
+
+mode_t modeOf(const QString& path)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+    return st.st_mode & 07777;
 }
 
 } // namespace
@@ -115,8 +136,14 @@ TEST(AtomicFile, AFileThatCannotBePutBackIsNamedWithItsOldContent)
         return op == platform::fileops::Op::Rename && (++renames == 2 || renames == 3) ? EIO : 0;
     });
     platform::FileReplacement pair;
-    pair.stage(dir.filePath("t.stp"), "new step");
-    pair.stage(dir.filePath("t.BIN"), "new note");
+    {
+        // Paths built on the heap and gone after staging: the replacement's own
+        // copies are all that is left of them when the error is put together.
+        auto step = std::make_unique<QString>(dir.filePath("t.stp"));
+        auto note = std::make_unique<QString>(dir.filePath("t.BIN"));
+        pair.stage(*step, "new step");
+        pair.stage(*note, "new note");
+    }
     try {
         pair.commit();
         ADD_FAILURE() << "committed";
@@ -124,6 +151,9 @@ TEST(AtomicFile, AFileThatCannotBePutBackIsNamedWithItsOldContent)
         EXPECT_EQ(e.number(), platform::errDeviceIO);
         EXPECT_TRUE(e.description().contains("could not be put back")) << e.description().toStdString();
         EXPECT_TRUE(e.description().contains("t.stp")) << e.description().toStdString();
+        // The file whose replacement failed leads the message.
+        EXPECT_TRUE(e.description().contains(QDir::toNativeSeparators(dir.filePath("t.BIN")) + ". "))
+            << e.description().toStdString();
     }
     platform::fileops::setFaultHook({});
     EXPECT_EQ(readFile(dir.filePath("t.stp")), "new step");
@@ -200,6 +230,38 @@ TEST(AtomicFile, PermissionsOfTheOldFileAreKept)
     QFile::setPermissions(dir.filePath("t.etb"), mode);
     platform::replaceFile(dir.filePath("t.etb"), "new");
     EXPECT_EQ(QFile::permissions(dir.filePath("t.etb")) & ~QFileDevice::Permissions(0x0f00), mode); // without the "user" bits
+}
+
+TEST(AtomicFile, NewFilesTakeTheCreationMaskAndReplacedFilesKeepTheirBits)
+{
+    struct Case {
+        mode_t mask;
+        mode_t old; // 0: no file before
+        mode_t expected;
+    };
+    const Case cases[] = {
+        {022, 0, 0644},
+        {077, 0, 0600},
+        {002, 0, 0664},
+        {077, 0664, 0664}, // the mask does not narrow the old file's bits
+        {022, 0666, 0666},
+        {000, 0640, 0640},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::oct << "mask " << c.mask << ", old " << c.old);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("t.etb");
+        if (c.old != 0) {
+            writeFile(target, "old");
+            ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), c.old), 0);
+        }
+        const CreationMask mask(c.mask);
+        EXPECT_EQ(platform::fileops::newFileMode(), 0666 & ~c.mask);
+        platform::FileReplacement set;
+        set.stage(target, "new");
+        set.commit();
+        EXPECT_EQ(modeOf(target), c.expected);
+    }
 }
 
 // A real size limit, not the fault hook: the kernel refuses the write past it.

@@ -2,8 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace folders = platform::folders;
 
@@ -33,4 +37,21 @@ TEST(Folders, TheLibraryFolderCanBeRedirected)
     folders::setLibraryFolderForTesting("");
     EXPECT_EQ(QDir(folders::libraryFolder()), QDir(folders::installFolder())); // the build folder is writable
     folders::setLibraryFolderForTesting(saved);
+}
+
+TEST(Folders, WritableIsWhatTheSystemAllowsThisProcess)
+{
+    QTemporaryDir dir;
+    EXPECT_TRUE(folders::isWritableFolder(dir.path()));
+    EXPECT_FALSE(folders::isWritableFolder(dir.filePath("missing")));
+    // Without write bits only root may still create files there.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(folders::isWritableFolder(dir.path()), ::geteuid() == 0);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // A test names a folder that counts as closed whoever runs it.
+    folders::setUnwritableFolderForTesting(dir.path());
+    EXPECT_FALSE(folders::isWritableFolder(dir.path()));
+    EXPECT_FALSE(folders::isWritableFolder(dir.path() + "/"));
+    folders::setUnwritableFolderForTesting({});
+    EXPECT_TRUE(folders::isWritableFolder(dir.path()));
 }

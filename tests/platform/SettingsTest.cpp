@@ -2,6 +2,8 @@
 
 #include "platform/RuntimeError.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -37,4 +39,21 @@ TEST(Settings, AnUnwritableStoreIsAnError)
     // A folder where the store's file should be: not writable for anybody, root included.
     QDir(config).mkpath("QELM/Locked.ini");
     EXPECT_THROW(settings::write("Locked", "General", "Key", "1"), platform::RuntimeError);
+}
+
+TEST(Settings, AValueTheOtherProgramWroteIsReadFromTheFile)
+{
+    // The step editor, a process of its own, writes its folder into its store
+    // while the setting program runs and reads it.
+    const QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    QDir(config).mkpath("QELM");
+    const QString file = config + "/QELM/QELM_STP.ini";
+    testsupport::writeFile(file, "[SETTING]\nMYPATH=/opt/a\n");
+    ASSERT_EQ(settings::read("QELM_STP", "SETTING", "MYPATH"), QStringLiteral("/opt/a"));
+    testsupport::writeFile(file, "[SETTING]\nMYPATH=/home/user/steps\n");
+    EXPECT_EQ(settings::read("QELM_STP", "SETTING", "MYPATH"), QStringLiteral("/home/user/steps"));
+    // A later change of this program keeps it.
+    settings::write("QELM_STP", "SETTING", "Other", "1");
+    EXPECT_EQ(settings::read("QELM_STP", "SETTING", "MYPATH"), QStringLiteral("/home/user/steps"));
+    EXPECT_TRUE(testsupport::readFile(file).contains("MYPATH=/home/user/steps"));
 }

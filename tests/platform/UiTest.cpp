@@ -1,6 +1,9 @@
 #include "platform/QtUi.h"
 #include "platform/Ui.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(Ui, StyleFlagsDecodeIntoButtonsIconAndDefault)
@@ -21,6 +24,40 @@ TEST(Ui, FileFiltersTranslateToQtForm)
 {
     EXPECT_EQ(platform::qtFileFilter("Table (*.etb)|*.etb;*.stg|All|*.*"),
               QStringLiteral("Table (*.etb) (*.etb *.stg);;All (*.*)"));
+}
+
+TEST(Ui, FileDialogsOpenWithTheRequestedFilterAndFile)
+{
+    QTemporaryDir dir;
+    const QString filter = QStringLiteral("etb file (*.etb) 8192 byte|*.etb|stg file (*.stg) 65536 byte|*.stg");
+    const QStringList filters = platform::qtFileFilters(filter);
+    ASSERT_EQ(filters.size(), 2);
+    struct Case {
+        int index;
+        QString selected;
+    };
+    const Case cases[] = {{1, filters[0]}, {2, filters[1]}, {0, filters[0]}, {3, filters[0]}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        platform::FileDialogRequest request;
+        request.title = QStringLiteral("Save file");
+        request.filter = filter;
+        request.filterIndex = c.index;
+        request.initialFolder = dir.path();
+        request.fileName = QStringLiteral("DEMO.stg");
+        request.defaultSuffix = QStringLiteral("STG");
+        platform::prepareFileDialog(dialog, request);
+        EXPECT_EQ(dialog.windowTitle(), request.title);
+        EXPECT_EQ(dialog.nameFilters(), filters);
+        EXPECT_EQ(dialog.selectedNameFilter(), c.selected);
+        EXPECT_EQ(QFileInfo(dialog.directory().path()).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("STG"));
+        ASSERT_EQ(dialog.selectedFiles().size(), 1);
+        EXPECT_EQ(QFileInfo(dialog.selectedFiles().first()).fileName(), QStringLiteral("DEMO.stg"));
+    }
 }
 
 #include "platform/SystemColors.h"

@@ -198,8 +198,8 @@ TEST_F(HeaderDialog, APastedNameGetsCapitalsAndAnyOtherCharacterStopsTheSave)
 
 TEST_F(HeaderDialog, AVersionTheListCannotShowIsReportedAndKept)
 {
-    // The demo user table carries data version 260.
-    ASSERT_EQ(header().DataVersion(), 260);
+    // A table written by something else than this suite: data version 260.
+    setHeader(3, 260, QStringLiteral("QD10"));
     scriptedUi().answerMessageBox(platform::vbOK);
     openDialog([&](QDialog&, const WindowDriver& w) {
         const Shown shown = shownIn(w);
@@ -219,6 +219,37 @@ TEST_F(HeaderDialog, AVersionTheListCannotShowIsReportedAndKept)
     EXPECT_EQ(header().SettingTableNo(), 6);
     EXPECT_EQ(header().DataVersion(), 260);
     EXPECT_EQ(header().KishuName(), QStringLiteral("QD10"));
+}
+
+TEST_F(HeaderDialog, EveryDemoTableOpensWithoutAnError)
+{
+    struct Case {
+        const char* file;
+        int table; // of an eight-table file, else 0
+    };
+    const Case cases[] = {{"DEMO_USR.etb", 0}, {"DEMO.stg", 1}, {"DEMO.stg", 7}};
+    dataCopy("DEMO.SEK");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.file << " table " << c.table);
+        scriptedUi().clearCalls();
+        if (c.table > 0) {
+            scriptedUi().answerDialog([&c](QDialog& d) {
+                const WindowDriver w(d);
+                w.click(QStringLiteral("op%1").arg(c.table));
+                w.ok();
+            });
+        }
+        window().ReadQELMData(Telva27::eUSR, dataCopy(c.file));
+        ASSERT_EQ(window().UsrFilePath(), dataPath(QLatin1String(c.file)));
+        openDialog([&](QDialog&, const WindowDriver& w) {
+            const Shown shown = shownIn(w);
+            EXPECT_EQ(shown.version, QString::number(header().DataVersion(), 16).toUpper());
+            EXPECT_FALSE(shown.version.isEmpty());
+            EXPECT_EQ(shown.name, QStringLiteral("QD10"));
+            w.cancel();
+        });
+        EXPECT_TRUE(scriptedUi().callsOf(UiCall::MessageBox).empty());
+    }
 }
 
 TEST_F(HeaderDialog, SaveStaysEnabledAndAnUnsavedFileKeepsTheNewValues)

@@ -205,6 +205,30 @@ TEST_F(OpenFiles, FileChosenInTheDialogRemembersItsKind)
     EXPECT_TRUE(window().StdFilePath().isEmpty());
 }
 
+// The window reads the stored filter indexes at its start.
+using OpenDialogs = MainWindowFixture;
+
+TEST_F(OpenDialogs, ShowTheFilesOfTheKindOpenedLast)
+{
+    // As stored after an eight-table user file and a one-table factory file.
+    const QString program = QelmSet::mMOD::ProgramName();
+    platform::settings::write(program, QStringLiteral("FileInfo"), QStringLiteral("PrevUsr_ExtFilterIndex"), "2");
+    platform::settings::write(program, QStringLiteral("FileInfo"), QStringLiteral("PrevStd_ExtFilterIndex"), "1");
+    ASSERT_TRUE(start());
+    for (const Telva27::ENUM_USRSTD kind : {Telva27::eUSR, Telva27::eSTD}) {
+        scriptedUi().answerOpenFile(QString());
+        window().ReadQELMData(kind, QString());
+    }
+    const auto dialogs = scriptedUi().callsOf(UiCall::OpenFile);
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].text, QStringLiteral("Open user file"));
+    EXPECT_EQ(dialogs[0].filterIndex, 2);
+    EXPECT_EQ(selectedFilterPatterns(dialogs[0]), QStringLiteral("*.stg"));
+    EXPECT_EQ(dialogs[1].text, QStringLiteral("Open std file"));
+    EXPECT_EQ(dialogs[1].filterIndex, 1);
+    EXPECT_EQ(selectedFilterPatterns(dialogs[1]), QStringLiteral("*.etb"));
+}
+
 TEST(ModelSnapshot, PutsBackWhatAReadChanged)
 {
     Telva27::colclsFunction functions;

@@ -213,19 +213,22 @@ TEST_F(ParamEditTest, ResetShowsTheFactoryValuesEvenInGreyRows)
         EXPECT_EQ(digital("SPEED", name).UserValue(), digital("SPEED", name).StdValue()) << name;
 }
 
-TEST_F(ParamEditTest, FindMovesToTheNamedParameter)
+TEST_F(ParamEditTest, FindSelectsTheDigitalCellOfTheNamedParameter)
 {
     fParam* w = open(itemAll, "4829");
     ASSERT_NE(w, nullptr);
     scriptedUi().answerInput(QStringLiteral("f04"));
     button(*w, 4).click();
     EXPECT_EQ(cells(*w).Row(), rowOf(*w, "F04"));
-    EXPECT_EQ(cells(*w).Col(), fParam::colUser);
+    EXPECT_EQ(cells(*w).Col(), fParam::colDigital);
+    EXPECT_EQ(cells(*w).RowSel(), rowOf(*w, "F04"));
+    EXPECT_EQ(cells(*w).ColSel(), fParam::colDigital);
     EXPECT_EQ(scriptedUi().callsOf(UiCall::InputBox).back().text, QStringLiteral("Input digital value."));
     for (const char* answer : {"F4", ""}) {
         scriptedUi().answerInput(QLatin1String(answer));
         button(*w, 4).click();
         EXPECT_EQ(cells(*w).Row(), rowOf(*w, "F04")) << answer;
+        EXPECT_EQ(cells(*w).Col(), fParam::colDigital) << answer;
     }
 }
 

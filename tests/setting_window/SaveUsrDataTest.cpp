@@ -274,6 +274,22 @@ TEST_F(SaveUsrData, SaveAsToANewFileAsksNothingAndBecomesTheUsrFile)
     EXPECT_EQ(readFile(etb), old);
 }
 
+TEST_F(SaveUsrData, SaveAsOffersTheKindOfTheLoadedFile)
+{
+    openEtb();
+    scriptedUi().answerSaveFile(QString());
+    EXPECT_FALSE(window().SaveAllFiles(QStringLiteral("keySAVEAS")));
+    openStg(1);
+    scriptedUi().answerSaveFile(QString());
+    EXPECT_FALSE(window().SaveAllFiles(QStringLiteral("keySAVEAS")));
+    const auto dialogs = scriptedUi().callsOf(UiCall::SaveFile);
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].arguments.value(1), QStringLiteral("user.etb"));
+    EXPECT_EQ(selectedFilterPatterns(dialogs[0]), QStringLiteral("*.etb"));
+    EXPECT_EQ(dialogs[1].arguments.value(1), QStringLiteral("user.stg"));
+    EXPECT_EQ(selectedFilterPatterns(dialogs[1]), QStringLiteral("*.stg"));
+}
+
 TEST_F(SaveUsrData, ATargetOfAnotherKindIsRefused)
 {
     openEtb();

@@ -65,7 +65,21 @@ QStringList colorNames(const std::vector<QColor>& colors)
     return names;
 }
 
+UiCall fileDialogCall(UiCall::Kind kind, const platform::FileDialogRequest& r)
+{
+    UiCall call{kind, r.title, r.filter, 0, {r.initialFolder, r.fileName}};
+    call.filterIndex = r.filterIndex;
+    return call;
+}
+
 } // namespace
+
+QString selectedFilterPatterns(const UiCall& call)
+{
+    const QStringList parts = call.title.split(QLatin1Char('|'));
+    const qsizetype at = 2 * (call.filterIndex - 1) + 1;
+    return call.filterIndex >= 1 && at < parts.size() ? parts[at] : QString();
+}
 
 void ScriptedUi::answerMessageBox(int32_t answer) { answers_.push_back({UiCall::MessageBox, answer, {}}); }
 void ScriptedUi::answerInput(const QString& text) { answers_.push_back({UiCall::InputBox, 0, text}); }
@@ -144,12 +158,12 @@ QString ScriptedUi::inputBox(const QString& prompt, const QString& title, const 
 
 QString ScriptedUi::openFileName(const platform::FileDialogRequest& r)
 {
-    return take(UiCall::OpenFile, {UiCall::OpenFile, r.title, r.filter, 0, {r.initialFolder, r.fileName}}).text;
+    return take(UiCall::OpenFile, fileDialogCall(UiCall::OpenFile, r)).text;
 }
 
 QString ScriptedUi::saveFileName(const platform::FileDialogRequest& r)
 {
-    return take(UiCall::SaveFile, {UiCall::SaveFile, r.title, r.filter, 0, {r.initialFolder, r.fileName}}).text;
+    return take(UiCall::SaveFile, fileDialogCall(UiCall::SaveFile, r)).text;
 }
 
 QString ScriptedUi::folderName(const QString& title, const QString& startFolder)

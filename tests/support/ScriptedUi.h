@@ -21,9 +21,16 @@ struct UiCall {
     QString text;   // message, prompt, program, the document opened; a menu's object name; a colour dialog's initial colour (#rrggbb)
     QString title;  // title; for file dialogs the filter
     int32_t style = 0;
-    QStringList arguments; // a menu's entries (object name, else text); a colour dialog's custom colours
+    QStringList arguments; // a menu's entries (object name, else text); a colour dialog's custom colours;
+                           // a file dialog's initial folder and file name
     const QWidget* owner = nullptr; // a colour dialog's owner
+    int filterIndex = 0; // a file dialog's filter selected at first (from 1, as asked)
 };
+
+// The patterns of the filter a file dialog call asked to be selected at first
+// ("*.stg" of "etb file|*.etb|stg file|*.stg" with index 2); "" when the index
+// is outside the filter list.
+QString selectedFilterPatterns(const UiCall& call);
 
 class ScriptedUi final : public platform::Ui {
 public:

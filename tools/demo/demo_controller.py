@@ -17,7 +17,7 @@
 from collections import namedtuple
 
 MODEL_NAME = "QD10"          # offsets 8-11; codes Q=26, D=13, 1, 0 at offsets 4-7
-DATA_VERSION = 260           # offsets 2-3, little-endian (0x04 0x01)
+DATA_VERSION = 5             # offsets 2-3, little-endian (0x05 0x00); the header dialog offers 0 to F
 HEADER_BYTE1 = 0x03          # offset 1: owned by nobody, must survive every save
 STD_TABLE_BYTE = 0x00        # offset 0 of DEMO_STD.etb: table 0, flag clear
 USR_TABLE_BYTE = 0x03        # offset 0 of DEMO_USR.etb: table 3, flag clear

@@ -181,6 +181,8 @@ def put_pitch(image, offset, rows):
 
 
 def build_table(table_byte, values, limit_bytes, unowned_bytes, pitch_x, pitch_y, pins):
+    # The header dialog lists the data versions 0 to F and can show no other.
+    require(0 <= D.DATA_VERSION <= 0xF, f"data version {D.DATA_VERSION} is not one of 0 to F")
     image = bytearray(TABLE_SIZE)
     image[0] = table_byte
     image[1] = D.HEADER_BYTE1
@@ -371,8 +373,9 @@ def readme(images, lists, lines):
     w("| file | byte 0 | byte 1 | data version (2-3) | codes (4-7) | name (8-11) |")
     w("|---|---|---|---|---|---|")
     codes = " ".join(str(c) for c in model_codes(D.MODEL_NAME))
+    version_bytes = " ".join(f"{b:02X}" for b in D.DATA_VERSION.to_bytes(2, "little", signed=True))
     for label, image in (("DEMO_STD.etb", std), ("DEMO_USR.etb", usr)):
-        w(f"| `{label}` | {hx(image[0])} | {hx(image[1])} | {D.DATA_VERSION} (04 01) | {codes} |"
+        w(f"| `{label}` | {hx(image[0])} | {hx(image[1])} | {D.DATA_VERSION} ({version_bytes}) | {codes} |"
           f" \"{D.MODEL_NAME}\" |")
     stg_bytes = " ".join(hx(stg_header_byte(t)) for t in range(STG_TABLES))
     w(f"| `DEMO.stg` tables 0-7 | {stg_bytes} | {hx(D.HEADER_BYTE1)} | {D.DATA_VERSION} | {codes} |"
