@@ -56,8 +56,9 @@ QByteArray readTable(const QString& path, int32_t table)
 
 } // namespace
 
-TableCopyWriter::TableCopyWriter(Ostrel7::clsMethod& reporter, const CopySlots& sources)
-    : reporter_(reporter), slots_(sources)
+TableCopyWriter::TableCopyWriter(Ostrel7::clsMethod& reporter, const CopySlots& sources,
+                                 platform::Durability durability)
+    : reporter_(reporter), slots_(sources), durability_(durability)
 {
 }
 
@@ -136,7 +137,7 @@ bool TableCopyWriter::SaveStgFile(const QString& target)
             if (!WriteTable_0_7(*slot, i, image))
                 return false;
         }
-        platform::FileReplacement files;
+        platform::FileReplacement files(durability_);
         files.stage(companionOf(target, QStringLiteral("SEK")), sekBytes);
         files.stage(target, image);
         files.commit();
@@ -153,7 +154,7 @@ bool TableCopyWriter::SaveStpFile(const QString& target)
             return false;
         const QString noteTarget = companionOf(target, QStringLiteral("BIN"));
         stepfile::refuseOwnNoteFile(target, noteTarget);
-        platform::FileReplacement files;
+        platform::FileReplacement files(durability_);
         files.stage(target, steps);
         files.stage(noteTarget, notes);
         files.commit();

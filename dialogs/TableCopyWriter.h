@@ -10,6 +10,8 @@
 // A source that does not hold the whole table a slot names fails the copy
 // rather than being filled up with zeros.
 
+#include "platform/AtomicFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -38,7 +40,10 @@ public:
     static constexpr int32_t kTableCount = 8;
 
     // Failures are reported through `reporter` under each procedure's name.
-    TableCopyWriter(Ostrel7::clsMethod& reporter, const CopySlots& sources);
+    // The new files are forced to the disk unless `durability` says they are
+    // scratch files (the fuzz target's, which would else wait on the disk).
+    TableCopyWriter(Ostrel7::clsMethod& reporter, const CopySlots& sources,
+                    platform::Durability durability = platform::Durability::Synced);
 
     // The SEK file of slot 0's source (found without regard to letter case);
     // "" after a report, also when slot 0 is empty.
@@ -67,6 +72,7 @@ private:
 
     Ostrel7::clsMethod& reporter_;
     CopySlots slots_;
+    platform::Durability durability_;
 };
 
 } // namespace Sorvi27

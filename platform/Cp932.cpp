@@ -51,6 +51,8 @@ bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0
 constexpr char16_t kKeptByteBase = 0xF780;
 constexpr char16_t kKeptByteLast = kKeptByteBase + 0x7F;
 
+constexpr size_t kMaxCharBytes = 8;
+
 // No two-byte character decodes to U+0000, so it marks a pair that is none.
 constexpr char16_t kNoPair = 0;
 
@@ -91,25 +93,70 @@ int singleByteOf(char16_t unit)
     return -1;
 }
 
+// The rows holding the code page's duplicates in the form the encoder does
+// not write: NEC row 13 (0x87), the NEC-selected IBM extensions (0xED, 0xEE)
+// and the IBM extensions also in NEC row 13 or JIS (0xFA). Such a pair decodes
+// to its own private-use code point U+F300 + 0x100 * row + trail, so that it
+// is written back as the bytes it came from.
+constexpr std::array<unsigned char, 4> kDuplicateRows{0x87, 0xED, 0xEE, 0xFA};
+constexpr char16_t kDuplicateBase = 0xF300;
+constexpr char16_t kDuplicateLast = kDuplicateBase + 0x100 * kDuplicateRows.size() - 1;
+
+int duplicateRowIndex(unsigned char lead)
+{
+    const auto* row = std::find(kDuplicateRows.begin(), kDuplicateRows.end(), lead);
+    return row == kDuplicateRows.end() ? -1 : static_cast<int>(row - kDuplicateRows.begin());
+}
+
+// Whether the encoder writes the unit as exactly the pair.
+bool encodesBackTo(char16_t unit, const char (&pair)[2])
+{
+    char out[4];
+    size_t outLen = sizeof out;
+    return fromUtf16().convert(reinterpret_cast<const char*>(&unit), 2, out, outLen) && outLen == 2 &&
+           out[0] == pair[0] && out[1] == pair[1];
+}
+
 // The UTF-16 unit of every two-byte character with one lead byte (kNoPair
-// where the trail byte makes none), converted once per thread the first time
-// a text uses that lead byte: Japanese texts draw on few lead bytes, and one
-// conversion call per character would cost more than reading the file.
+// where the trail byte makes none, a duplicate's own code point where the
+// encoder would write the character otherwise), converted once per thread the
+// first time a text uses that lead byte: Japanese texts draw on few lead
+// bytes, and one conversion call per character would cost more than reading
+// the file.
 const std::array<char16_t, 256>& rowOf(unsigned char lead)
 {
     thread_local std::array<std::unique_ptr<std::array<char16_t, 256>>, 256> rows;
     auto& row = rows[lead];
     if (!row) {
         row = std::make_unique<std::array<char16_t, 256>>();
+        const int duplicateRow = duplicateRowIndex(lead);
         for (int trail = 0; trail < 256; ++trail) {
             const char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
             char16_t out[2];
             size_t outLen = sizeof out;
             const bool ok = toUtf16().convert(in, 2, reinterpret_cast<char*>(out), outLen) && outLen == 2;
-            (*row)[trail] = ok ? out[0] : kNoPair;
+            char16_t unit = ok ? out[0] : kNoPair;
+            if (ok && duplicateRow >= 0 && !encodesBackTo(unit, in))
+                unit = static_cast<char16_t>(kDuplicateBase + 0x100 * duplicateRow + trail);
+            (*row)[trail] = unit;
         }
     }
     return *row;
+}
+
+// The pair a duplicate's code point stands for, written to out; false for a
+// code point that stands for none (then it is no character of the code page).
+bool duplicatePairOf(char16_t unit, char (&out)[kMaxCharBytes])
+{
+    if (unit < kDuplicateBase || unit > kDuplicateLast)
+        return false;
+    const unsigned char lead = kDuplicateRows[(unit - kDuplicateBase) / 0x100];
+    const unsigned char trail = static_cast<unsigned char>(unit & 0xFF);
+    if (rowOf(lead)[trail] != unit)
+        return false;
+    out[0] = static_cast<char>(lead);
+    out[1] = static_cast<char>(trail);
+    return true;
 }
 
 // Length in UTF-16 units of the character starting at i.
@@ -117,8 +164,6 @@ qsizetype charLength(const QString& text, qsizetype i)
 {
     return (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
 }
-
-constexpr size_t kMaxCharBytes = 8;
 
 // Writes the CP932 bytes of one character to out ("?" when it has none) and
 // returns how many there are.
@@ -133,6 +178,8 @@ qsizetype encodeChar(const QChar* ch, qsizetype units, char (&out)[kMaxCharBytes
         out[0] = static_cast<char>(b);
         return 1;
     }
+    if (units == 1 && duplicatePairOf(c, out))
+        return 2;
     size_t outLen = sizeof out;
     if (!fromUtf16().convert(reinterpret_cast<const char*>(ch), static_cast<size_t>(units) * 2, out, outLen)) {
         out[0] = '?';

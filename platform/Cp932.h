@@ -11,10 +11,16 @@
 // trail byte, a lead byte at the end) is kept, not replaced: byte b decodes to
 // the private-use code point U+F780 + (b - 0x80), and encoding turns every code
 // point of U+F780..U+F7FF back into its byte. No CP932 character decodes into
-// that range, so an unchanged text is saved byte for byte. The one exception
-// is the code page's own duplicates (a character with two byte forms, e.g. the
-// NEC-selected IBM extensions in rows 0xED/0xEE): they decode to their
-// character and are written in the form Windows writes.
+// that range.
+//
+// The code page's duplicates (a character with two byte forms, e.g. the
+// NEC-selected IBM extensions in rows 0xED/0xEE) decode to their character in
+// the form the encoder writes (so a text typed by a user is written in the
+// standard form), and to a private-use code point of their own in the other
+// form: U+F300 + 0x100 * row + trail byte, the rows being 0x87, 0xED, 0xEE and
+// 0xFA in this order. Encoding turns such a code point back into its two bytes.
+// So decoding then encoding gives back any byte string byte for byte, and an
+// unchanged text is saved as it was read.
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -204,6 +204,19 @@ bool breaksStructure(const QString& section, const QString& key, const QString& 
            key.contains(u'=') || key.startsWith(u';') || key.startsWith(u'[');
 }
 
+// Whether the lines the write makes read back as the names and value given:
+// a name ending in a lead byte with no trail of its own would take the "]"
+// after it as its trail (the section could never be found again), and one
+// followed by a byte that completes a character would read back as another
+// name.
+bool readsBack(const QString& section, const QString& key, const QString& value)
+{
+    const Entry header = classify(cp932::encode(u'[' + section + u']'));
+    const Entry entry = classify(cp932::encode(key + u'=' + value));
+    return header.kind == Kind::Section && header.name == section && entry.kind == Kind::Key &&
+           entry.name == key && entry.value == value.trimmed();
+}
+
 void setKey(std::vector<Line>& lines, const QString& section, const QString& key, const QString& value)
 {
     const Position pos = locate(lines, section, key);
@@ -258,7 +271,7 @@ bool writeString(const QString& section, const QString& key, const QString& valu
 {
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
-    if (breaksStructure(sectionName, keyName, value))
+    if (breaksStructure(sectionName, keyName, value) || !readsBack(sectionName, keyName, value))
         return false;
     try {
         std::vector<Line> lines;

@@ -43,8 +43,10 @@ QString getString(const QString& section, const QString& key, const QString& def
 // after the last entry of its section, else in a new section at the end; the
 // file is created when missing. New and rewritten lines end in CR LF.
 // False, with the file untouched, when the file cannot be read or replaced
-// (missing folder, read-only file, not a regular file) or when a name or the value would break the
-// file's structure (a line break, a key with "=", a section with "]", an empty key).
+// (missing folder, read-only file, not a regular file), when a name or the value would break the
+// file's structure (a line break, a key with "=", a key starting with ";" or "[", an empty key),
+// or when the line written would read back as another name or value (a section name ending in
+// a lone CP932 lead byte, which would take the closing "]" as its trail byte).
 bool writeString(const QString& section, const QString& key, const QString& value, const QString& file);
 
 } // namespace platform::profile

@@ -7,13 +7,14 @@
 #include <QDataStream>
 #include <QFile>
 #include <QIODevice>
+#include <QtEndian>
 
 namespace platform::grid {
 
 namespace {
 
 constexpr quint32 kMagic = 0x51474C44; // "QGLD"
-constexpr quint16 kVersion = 1;
+constexpr quint16 kVersion = 2;
 
 // Guards against absurd sizes in a damaged file before anything is allocated.
 constexpr qint32 kMaxCount = 1 << 20;
@@ -34,6 +35,55 @@ void readOptional(QDataStream& in, std::optional<uint32_t>& value)
 [[noreturn]] void badFormat()
 {
     throw RuntimeError(errInvalidFileFormat, QStringLiteral("Invalid file format"));
+}
+
+// Qt reads a list by first reserving room for the count the stream gives, so a
+// damaged count would take gigabytes before the file runs out. No list is read
+// from the file: the font is kept as its description text, and cell data only
+// as one of the plain types (those Qt reads without a count of elements).
+bool isPlainType(int typeId)
+{
+    switch (typeId) {
+    case QMetaType::UnknownType:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::QChar:
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void writeData(QDataStream& out, const QVariant& data)
+{
+    if (!isPlainType(data.metaType().id()))
+        throw RuntimeError(errInvalidPropertyValue,
+                           QStringLiteral("A cell holds data of a type a grid file does not keep"));
+    out << data;
+}
+
+// A variant begins with its type: it is looked at before Qt reads the rest.
+void readData(QDataStream& in, QVariant& data)
+{
+    const QByteArray type = in.device()->peek(sizeof(quint32));
+    if (type.size() != sizeof(quint32) || !isPlainType(static_cast<int>(qFromBigEndian<quint32>(type.constData()))))
+        badFormat();
+    in >> data;
+}
+
+void readFont(QDataStream& in, QFont& font)
+{
+    QString description;
+    in >> description;
+    if (in.status() != QDataStream::Ok || !font.fromString(description))
+        badFormat();
 }
 
 } // namespace
@@ -84,13 +134,14 @@ void GridFileAccess::write(QDataStream& out, const GridData& grid)
     out << qint32(s.selectionMode) << qint32(s.editable) << qint32(s.allowUserResizing) << s.ownerDraw;
     out << quint32(s.backColor) << quint32(s.foreColor) << quint32(s.backColorFixed) << quint32(s.foreColorFixed)
         << quint32(s.backColorSel) << quint32(s.foreColorSel) << quint32(s.gridColor);
-    out << s.font << s.comboList << s.formatString;
+    out << s.font.toString() << s.comboList << s.formatString;
     for (const auto& col : s.colEntries)
         out << qint32(col.width) << col.hidden << qint32(col.data) << qint32(col.alignment) << col.comboList;
     for (const auto& row : s.rows) {
         out << qint32(row.height);
         for (const auto& cell : row.cells) {
-            out << cell.text << cell.data;
+            out << cell.text;
+            writeData(out, cell.data);
             writeOptional(out, cell.backColor);
             writeOptional(out, cell.foreColor);
             out << cell.fontName << cell.fontSize << qint8(cell.bold) << qint8(cell.italic) << qint8(cell.underline)
@@ -131,7 +182,8 @@ void GridFileAccess::read(QDataStream& in, GridData& grid)
     s.backColorSel = colors[4];
     s.foreColorSel = colors[5];
     s.gridColor = colors[6];
-    in >> s.font >> s.comboList >> s.formatString;
+    readFont(in, s.font);
+    in >> s.comboList >> s.formatString;
     s.colEntries.resize(static_cast<size_t>(cols));
     for (auto& entry : s.colEntries) {
         qint32 width = 0, data = 0, alignment = 0;
@@ -151,7 +203,8 @@ void GridFileAccess::read(QDataStream& in, GridData& grid)
             qint8 bold = 0, italic = 0, underline = 0;
             qint32 alignment = 0, pictureAlignment = 0;
             bool hasPicture = false;
-            in >> cell.text >> cell.data;
+            in >> cell.text;
+            readData(in, cell.data);
             readOptional(in, cell.backColor);
             readOptional(in, cell.foreColor);
             in >> cell.fontName >> cell.fontSize >> bold >> italic >> underline >> alignment >> pictureAlignment

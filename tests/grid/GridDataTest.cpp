@@ -348,4 +348,30 @@ TEST(GridDataFile, AFileThatIsNoGridLeavesTheGridAsItWas)
     EXPECT_EQ(grid.Rows(), 3);
 }
 
+// A damaged snapshot whose cell data claims a list of four thousand million
+// texts: Qt would reserve room for them all before reading one. It is refused
+// at once instead, and a list is never written into a snapshot.
+TEST(GridDataFile, ASnapshotWithAHugeListCountIsRefused)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("~qe2.tmp"));
+    GridData grid = shaped(3, 3);
+    grid.setCell(CellProperty::Data, 1, 1, 0x5A5A5A5A);
+    grid.SaveGrid(path);
+    // The cell's data as saved: type Int (2), not null, the value.
+    const QByteArray plain = QByteArray::fromHex("00000002005a5a5a5a");
+    // The same place holding a text list (type 11) of 0xFFFFFFFF elements.
+    const QByteArray list = QByteArray::fromHex("0000000b00ffffffff");
+    QByteArray bytes = testsupport::readFile(path);
+    ASSERT_EQ(bytes.count(plain), 1);
+    testsupport::writeFile(path, bytes.replace(plain, list));
+
+    grid.setTextMatrix(1, 2, QStringLiteral("kept"));
+    EXPECT_EQ(errorOf([&] { grid.LoadGrid(path); }), 321);
+    EXPECT_EQ(grid.TextMatrix(1, 2), QStringLiteral("kept"));
+
+    grid.setCell(CellProperty::Data, 1, 1, QStringList{QStringLiteral("a")});
+    EXPECT_EQ(errorOf([&] { grid.SaveGrid(path); }), platform::errInvalidPropertyValue);
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <type_traits>
 #include <vector>
 
 using namespace Telva27;
@@ -278,6 +279,11 @@ TEST_F(OkuriTest, ReadRefusesABlockItCannotReadWholeAndKeepsTheRows)
     EXPECT_EQ(okuri.Count(), 16);
 }
 
+// A kind outside the named values, as a caller may pass it, must be a value of
+// the kind (storing it in an enum without a fixed type is undefined) so that
+// the save can refuse it.
+static_assert(std::is_same_v<std::underlying_type_t<ENUM_ETBSTG>, int32_t>);
+
 TEST_F(OkuriTest, SaveRefusesToWriteOutsideTheBlockOrIntoNoFile)
 {
     struct Case {
@@ -295,7 +301,9 @@ TEST_F(OkuriTest, SaveRefusesToWriteOutsideTheBlockOrIntoNoFile)
         {"negative offset", 8 * kTable, eETB, eSTG, 513, -1, platform::errBadRecordNumber},
         {"block across a table boundary", 8 * kTable, eSTG, eSTG, kTable - 63, 512, platform::errBadRecordNumber},
         {"position below 1", kTable, eETB, eETB, 0, 512, platform::errBadRecordNumber},
-        {"unknown file kind", kTable, eETB, static_cast<ENUM_ETBSTG>(2), 513, 512, platform::errInvalidCall},
+        {"unknown target kind", kTable, eETB, static_cast<ENUM_ETBSTG>(2), 513, 512, platform::errInvalidCall},
+        {"unknown source kind", kTable, static_cast<ENUM_ETBSTG>(2), eETB, 513, 512, platform::errInvalidCall},
+        {"negative kind", kTable, eSTG, static_cast<ENUM_ETBSTG>(-1), 513, 512, platform::errInvalidCall},
     };
     fill(okuri, edgeRows());
     for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 
 #include <iconv.h>
 #include <optional>
+#include <random>
 #include <set>
 
 namespace cp932 = platform::cp932;
@@ -42,7 +43,13 @@ std::optional<char16_t> iconvCharacter(const QByteArray& bytes)
     return out[0];
 }
 
-bool isReserved(char16_t c) { return (c >= kKeptFirst && c <= kKeptLast) || (c >= 0xF8F0 && c <= 0xF8F3); }
+// Where a duplicate read in the form the encoder does not write is kept.
+bool isDuplicate(char16_t c) { return c >= 0xF300 && c <= 0xF6FF; }
+
+bool isReserved(char16_t c)
+{
+    return (c >= kKeptFirst && c <= kKeptLast) || (c >= 0xF8F0 && c <= 0xF8F3) || isDuplicate(c);
+}
 } // namespace
 
 TEST(Cp932, RoundTripsJapaneseAndAscii)
@@ -95,8 +102,9 @@ TEST(Cp932, BytesThatAreNoCharacterAreKept)
     }
 }
 
-// Every one- and two-byte sequence comes back byte for byte, except the code
-// page's duplicates, which come back in the one form Windows writes.
+// Every one- and two-byte sequence comes back byte for byte. A character with
+// two byte forms decodes to itself in the form the encoder writes, and to a
+// private-use code point of its own in the other form.
 TEST(Cp932, EveryByteSequenceRoundTrips)
 {
     for (int b = 0; b < 256; ++b) {
@@ -116,26 +124,90 @@ TEST(Cp932, EveryByteSequenceRoundTrips)
             SCOPED_TRACE(testing::Message() << std::hex << lead << ' ' << trail);
             const QByteArray pair = bytesOf({lead, trail});
             const QString text = cp932::decode(pair);
-            if (const auto c = iconvCharacter(pair)) {
-                EXPECT_FALSE(isReserved(*c));
-                EXPECT_EQ(text, QString(QChar(*c)));
-            } else {
+            EXPECT_EQ(cp932::encode(text), pair);
+            const auto c = iconvCharacter(pair);
+            if (!c) {
                 EXPECT_EQ(text, kept(uint8_t(lead)) + cp932::decode(bytesOf({trail})));
-            }
-            const QByteArray again = cp932::encode(text);
-            if (again == pair)
                 continue;
+            }
+            EXPECT_FALSE(isReserved(*c));
+            const QString character = QChar(*c);
+            if (text == character)
+                continue;
+            // A duplicate: its character is written in the other form, which
+            // decodes to the character itself.
             ++duplicates;
             duplicateLeads.insert(lead);
-            EXPECT_EQ(again.size(), 2);
-            EXPECT_EQ(cp932::decode(again), text);
-            EXPECT_EQ(cp932::encode(cp932::decode(again)), again);
+            EXPECT_TRUE(isDuplicate(text[0].unicode())) << std::hex << int(text[0].unicode());
+            const QByteArray standard = cp932::encode(character);
+            EXPECT_EQ(standard.size(), 2);
+            EXPECT_NE(standard, pair);
+            EXPECT_EQ(cp932::decode(standard), character);
         }
     }
     // The duplicates: NEC row 13 symbols also in JIS row 2 (0x87), IBM extensions
     // also in NEC row 13 or JIS (0xFA), and the NEC-selected IBM extensions (0xED, 0xEE).
     EXPECT_EQ(duplicates, 398);
     EXPECT_EQ(duplicateLeads, (std::set<int>{0x87, 0xED, 0xEE, 0xFA}));
+}
+
+// A stray lead byte before a duplicate used to let the duplicate be written in
+// the encoder's form.
+TEST(Cp932, DuplicatesComeBackInTheFormTheyWereRead)
+{
+    const QByteArray cases[] = {
+        bytesOf({0xEE, 0xEE, 0x5B}), // a stray 0xEE, then a NEC-selected IBM kanji
+        bytesOf({0xED, 0x40}),       // the same kanji as 0xFA 0x5C
+        bytesOf({0x87, 0x90}),       // the NEC form of 0x81 0xE0
+        bytesOf({0xFA, 0x4A}),       // the IBM form of 0x87 0x54
+        bytesOf({'A', 0xEE, 0xEF, 0xFA, 0x40, 'B'}),
+    };
+    for (const QByteArray& bytes : cases) {
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        EXPECT_EQ(cp932::encode(cp932::decode(bytes)), bytes);
+        EXPECT_EQ(cp932::fixedField(cp932::decode(bytes), int(bytes.size()) + 1), bytes + QByteArray(1, '\0'));
+        EXPECT_EQ(cp932::byteLength(cp932::decode(bytes)), bytes.size());
+    }
+}
+
+// Texts a user types are written in the standard forms; a private-use code
+// point of the duplicates' range that stands for no pair is no character.
+TEST(Cp932, TypedTextsAreWrittenInTheStandardForms)
+{
+    const struct {
+        const char* text;
+        QByteArray bytes;
+    } cases[] = {
+        {"\u7E8A", bytesOf({0xFA, 0x5C})},       // NEC-selected IBM kanji: the IBM form
+        {"\u2252", bytesOf({0x81, 0xE0})},       // also in NEC row 13: the JIS form
+        {"\u2160", bytesOf({0x87, 0x54})},       // Roman numeral one: the NEC form
+        {"\u2170", bytesOf({0xFA, 0x40})},       // small Roman numeral one: the IBM form
+        {"\uFFE2", bytesOf({0x81, 0xCA})},       // not sign: the JIS form
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(cp932::encode(QString::fromUtf8(c.text)), c.bytes);
+    }
+    EXPECT_EQ(cp932::encode(QString(QChar(char16_t(0xF300)))), QByteArray("?"));  // 0x87 0x00 is no pair
+    EXPECT_EQ(cp932::encode(QString(QChar(char16_t(0xF640)))), QByteArray("?"));  // 0xFA 0x40 is standard
+}
+
+// Any byte string, decoded and encoded again, comes back byte for byte.
+TEST(Cp932, RandomByteStringsRoundTrip)
+{
+    std::mt19937 random(932);
+    // Mostly lead bytes and bytes of the duplicate rows, where the pairs are.
+    const int favoured[] = {0x81, 0x87, 0x9F, 0xE0, 0xED, 0xEE, 0xFA, 0xFC, 0x40, 0x5B, 0x7F, 0x80, 0xA0, 0xFD};
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray bytes;
+        const int length = int(random() % 24);
+        for (int i = 0; i < length; ++i)
+            bytes.append(static_cast<char>(random() % 2 ? favoured[random() % std::size(favoured)] : random() % 256));
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        const QString text = cp932::decode(bytes);
+        ASSERT_EQ(cp932::encode(text), bytes);
+        ASSERT_EQ(cp932::byteLength(text), bytes.size());
+    }
 }
 
 TEST(Cp932, ByteCountsAndCutsAgreeWithEncoding)

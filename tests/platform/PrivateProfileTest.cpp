@@ -191,6 +191,47 @@ TEST(PrivateProfile, RefusedWritesLeaveTheFileAlone)
     EXPECT_FALSE(QFile::exists(lost));
 }
 
+// Names holding a lead byte without its trail (as read from a damaged file):
+// what is written reads back, and what would not is refused.
+TEST(PrivateProfile, NamesWithLoneLeadBytesReadBackOrAreRefused)
+{
+    const QString lead = platform::cp932::decode(QByteArray("\x83"));
+    const QString katakanaA = platform::cp932::decode(QByteArray("\x83\x41"));
+    struct Case {
+        const char* name;
+        QString section, key, value;
+        bool written;
+    };
+    const Case cases[] = {
+        // "]" would become the trail byte: the section could never be found
+        {"section ending in a lead byte", "Main" + lead, "Key", "2", false},
+        // "A" would become the trail byte: another section would be written
+        {"section with a lead byte before a letter", lead + "A", "Key", "2", false},
+        {"key with a lead byte before a letter", "Main", lead + "A", "2", false},
+        {"value with a lead byte before a letter", "Main", "Key", lead + "A", false},
+        // "=" and the line end are no trail bytes
+        {"key ending in a lead byte", "Main", "Key" + lead, "2", true},
+        {"value ending in a lead byte", "Main", "Key", "2" + lead, true},
+        {"section of katakana", katakanaA, "Key", "2", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("opt.ini");
+        const QByteArray original = "[Main]\r\nOther=1\r\n";
+        writeFile(path, original);
+
+        EXPECT_EQ(profile::writeString(c.section, c.key, c.value, path), c.written);
+
+        if (c.written) {
+            EXPECT_EQ(profile::getString(c.section, c.key, kTextSentinel, 64, path), c.value);
+            EXPECT_EQ(profile::getString("Main", "Other", kTextSentinel, 64, path), "1");
+        } else {
+            EXPECT_EQ(readFile(path), original);
+        }
+    }
+}
+
 TEST(PrivateProfile, WhatIsNoSettingsFileIsRefusedWithoutWaitingOnIt)
 {
     QTemporaryDir dir;

@@ -1,4 +1,5 @@
 #include "FileFixture.h"
+#include "tests/platform/SpecialFiles.h"
 
 using namespace Ostrel7;
 
@@ -61,4 +62,24 @@ TEST_F(ByteRotationTest, AFailedWriteLeavesTheDestinationByteIdentical)
     expectReport();
     EXPECT_FALSE(file.DeCode(source, path("no/such/folder/x.bin")));
     EXPECT_EQ(reportedLabel(), "DeCode");
+}
+
+// What stands at the source's path is no regular file of a size to hold: both
+// members refuse it at once, as they do a missing source, without opening a pipe.
+TEST_F(ByteRotationTest, WhatIsNoFileToRotateIsReportedAndTouchesNothing)
+{
+    using testsupport::Standing;
+    const QString destination = write("out.bin", "kept");
+    for (const Standing what : {Standing::Fifo, Standing::Folder, Standing::HugeFile}) {
+        SCOPED_TRACE(testsupport::nameOf(what));
+        const testsupport::StandIn standIn(path("source"), what);
+        expectReport();
+        EXPECT_FALSE(file.EnCode(path("source"), destination));
+        EXPECT_EQ(reportedLabel(), "EnCode");
+        expectReport();
+        EXPECT_FALSE(file.DeCode(path("source"), destination));
+        EXPECT_EQ(reportedLabel(), "DeCode");
+        standIn.expectRefusedAtOnce();
+        EXPECT_EQ(readFile(destination), "kept");
+    }
 }

@@ -1,6 +1,7 @@
 #include "FileFixture.h"
 
 #include "platform/AutomationDate.h"
+#include "tests/platform/SpecialFiles.h"
 
 #include <QStandardPaths>
 #include <QUrl>
@@ -54,6 +55,24 @@ TEST_F(ShellCopyTest, FailsForMissingOrEmptySources)
     EXPECT_FALSE(file.SHFileCopy(nullptr, "", path("out")));
     EXPECT_FALSE(file.SHFileCopy(nullptr, a, a)); // onto itself
     EXPECT_EQ(readFile(a), "x");
+}
+
+// A pipe, or a file too large to hold, among the sources fails the copy at
+// once and leaves the old target as it was, alone or inside a copied folder.
+TEST_F(ShellCopyTest, FailsAtOnceForWhatIsNoFileToCopy)
+{
+    using testsupport::Standing;
+    const QString target = write("out/source", "old");
+    for (const Standing what : {Standing::Fifo, Standing::HugeFile}) {
+        SCOPED_TRACE(testsupport::nameOf(what));
+        QDir().mkpath(path("tree"));
+        const testsupport::StandIn standIn(path("tree/source"), what);
+        EXPECT_FALSE(file.SHFileCopy(nullptr, path("tree/source"), path("out")));
+        EXPECT_FALSE(file.SHFileCopy(nullptr, path("tree"), path("copy") + "/"));
+        standIn.expectRefusedAtOnce();
+        EXPECT_EQ(readFile(target), "old");
+        EXPECT_FALSE(QFileInfo::exists(path("copy/tree/source")));
+    }
 }
 
 namespace {

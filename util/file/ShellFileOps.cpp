@@ -1,7 +1,9 @@
 #include "ShellFileOps.h"
 
 #include "FileNames.h"
+#include "WholeFileLimit.h"
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -64,20 +66,16 @@ bool isInside(const QString& path, const QString& folder)
     return inner.startsWith(outer);
 }
 
+// Only a regular file is copied: a pipe, device or socket is refused before it
+// could block the copy, and so is a file too large to hold in memory.
 bool copyFile(const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray content = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return false;
     try {
-        platform::replaceFile(target, content);
+        platform::replaceFile(target, platform::readWholeFile(source, kWholeFileLimit));
     } catch (const platform::RuntimeError&) {
         return false;
     }
-    return QFile::setPermissions(target, in.permissions());
+    return QFile::setPermissions(target, QFile::permissions(source));
 }
 
 bool copyEntry(const QString& source, QString target, bool overwrite, bool renameOnCollision);

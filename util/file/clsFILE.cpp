@@ -7,11 +7,13 @@
 #include "util/file/FileTimes.h"
 #include "util/file/ShellFileOps.h"
 #include "util/file/StandardFolders.h"
+#include "util/file/WholeFileLimit.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 #include "util/need/xNEED.h"
 #include "platform/AtomicFile.h"
 #include "platform/Folders.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/Trim.h"
 #include "platform/Ui.h"
@@ -78,20 +80,13 @@ bool isTaken(const QString& path)
     return entry.exists() || entry.isSymLink();
 }
 
-// The whole content of a file, read under a file number.
+// The whole content of a regular file, read under a file number. A pipe, a
+// device or a folder is refused before it is opened, a file too large to hold
+// before it is read.
 QByteArray readWhole(const QString& path)
 {
     FileNumber number;
-    QFile file(fn::nativePath(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!file.exists())
-            throw RuntimeError(platform::errFileNotFound);
-        throw RuntimeError(QFileInfo(file).isDir() ? platform::errPathFileAccess : platform::errPermissionDenied);
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw RuntimeError(platform::errDeviceIO);
-    return content;
+    return platform::readWholeFile(fn::nativePath(path), kWholeFileLimit);
 }
 
 // The folder where IsWritable places its test file.

@@ -9,4 +9,5 @@ target_sources(Ostrel7 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FileTypes.h
   ${CMAKE_CURRENT_LIST_DIR}/ShellFileOps.cpp ${CMAKE_CURRENT_LIST_DIR}/ShellFileOps.h
   ${CMAKE_CURRENT_LIST_DIR}/StandardFolders.cpp ${CMAKE_CURRENT_LIST_DIR}/StandardFolders.h
+  ${CMAKE_CURRENT_LIST_DIR}/WholeFileLimit.h
 )
