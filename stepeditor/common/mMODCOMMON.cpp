@@ -109,34 +109,43 @@ QRect placeFramed(QWidget& form)
     return form.geometry();
 }
 
-// Places the window once more when it is first shown, when its real frame is
-// known; unless it was moved or sized in the meantime.
+// Places the window once more when the window manager has framed it and its
+// real frame is known, if that frame does not lie where the work area wants
+// it: the frame arrives after the window is shown, and a frame sticking out
+// above the screen hides the title bar. A window the user or the program has
+// placed inside the work area meanwhile stays where it is.
 class PlaceWhenFramed final : public QObject {
 public:
     static constexpr const char* kName = "FitToWorkAreaWhenFramed";
 
-    PlaceWhenFramed(QWidget& form, const QRect& placed) : QObject(&form), form_(form), placed_(placed)
+    explicit PlaceWhenFramed(QWidget& form) : QObject(&form), form_(form)
     {
         setObjectName(QLatin1String(kName));
         form.windowHandle()->installEventFilter(this);
     }
 
-    void placedAt(const QRect& placed) { placed_ = placed; }
-
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose && watched == form_.windowHandle() && form_.windowHandle()->isExposed()) {
-            form_.windowHandle()->removeEventFilter(this);
-            if (form_.geometry() == placed_)
-                platform::guarded(QStringLiteral("FitToWorkArea"), [&] { placeFramed(form_); });
-            deleteLater();
-        }
+        QWindow* window = form_.windowHandle();
+        if (watched != window || !isPlacementEvent(event->type()) || window->frameMargins().isNull())
+            return false;
+        window->removeEventFilter(this);
+        platform::guarded(QStringLiteral("FitToWorkArea"), [&] {
+            const QScreen* screen = form_.screen();
+            if (screen && !WorkAreaFrame(screen->availableGeometry()).contains(form_.frameGeometry()))
+                placeFramed(form_);
+        });
+        deleteLater();
         return false;
     }
 
 private:
+    static bool isPlacementEvent(QEvent::Type type)
+    {
+        return type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize;
+    }
+
     QWidget& form_;
-    QRect placed_;
 };
 
 } // namespace
@@ -145,15 +154,12 @@ void FitToWorkArea(QWidget& form)
 {
     // The native window exists from here on, so its frame can be asked for.
     form.winId();
-    const QRect placed = placeFramed(form);
-    if (form.windowHandle()->isExposed())
+    placeFramed(form);
+    if (!form.windowHandle()->frameMargins().isNull())
         return;
     // Only this helper names a child so.
-    QObject* pending = form.findChild<QObject*>(QLatin1String(PlaceWhenFramed::kName), Qt::FindDirectChildrenOnly);
-    if (pending)
-        static_cast<PlaceWhenFramed*>(pending)->placedAt(placed);
-    else
-        new PlaceWhenFramed(form, placed);
+    if (!form.findChild<QObject*>(QLatin1String(PlaceWhenFramed::kName), Qt::FindDirectChildrenOnly))
+        new PlaceWhenFramed(form);
 }
 
 } // namespace QelmCommon::mMODCOMMON

@@ -68,6 +68,8 @@ bool waitUntilFramed(QWidget& window)
 void expectFrameOnScreen(const QWidget& window)
 {
     const QRect available = window.screen()->availableGeometry();
+    // The window manager takes the final placement in its own time.
+    static_cast<void>(QTest::qWaitFor([&] { return available.contains(window.frameGeometry()); }, kWaitMs));
     const QRect frame = window.frameGeometry();
     EXPECT_GE(frame.top(), available.top()) << "the title bar is above the screen: frame " << text(frame);
     EXPECT_TRUE(available.contains(frame)) << "frame " << text(frame) << " beyond the available area "
