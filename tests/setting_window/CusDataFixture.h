@@ -42,8 +42,7 @@ protected:
         ASSERT_TRUE(start());
         window().resize(1280, 900);
         window().show();
-        window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
-        window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
+        loadDemoTables();
     }
 
     // The customize menu's item for connector id `conId` ("0" to "5").

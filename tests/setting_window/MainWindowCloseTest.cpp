@@ -58,8 +58,7 @@ protected:
     void startWithFiles()
     {
         ASSERT_TRUE(start());
-        window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
-        window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
+        loadDemoTables();
         window().show();
         ASSERT_TRUE(workingCopiesExist());
     }

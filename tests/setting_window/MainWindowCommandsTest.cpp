@@ -193,8 +193,7 @@ TEST_F(MainWindowCommands, StepEditorIsFoundThroughItsRecordedFolder)
 
 TEST_F(MainWindowCommands, PitchWindowOpensOnlyWithShiftAndCtrlHeld)
 {
-    window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
-    window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
+    loadDemoTables();
     auto pitchWindows = [&] {
         int count = 0;
         for (QMdiSubWindow* frame : window().mdiArea().subWindowList())

@@ -11,6 +11,7 @@
 #include "setting/fMain.h"
 #include "setting/mMOD.h"
 
+#include "datamodel/common/Enums.h"
 #include "platform/Folders.h"
 #include "platform/Settings.h"
 
@@ -65,6 +66,13 @@ protected:
     {
         window_ = std::make_unique<QelmSet::fMain>();
         return window_->MDIForm_Load(commandLine);
+    }
+
+    // Reads copies of the demo's factory and user tables into the started window.
+    void loadDemoTables()
+    {
+        window_->ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
+        window_->ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
     }
 
     QelmSet::fMain& window() { return *window_; }

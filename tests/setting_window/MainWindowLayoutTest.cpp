@@ -27,8 +27,7 @@ protected:
     {
         MainWindowFixture::SetUp();
         ASSERT_TRUE(start());
-        window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
-        window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
+        loadDemoTables();
     }
 
     void showAt(const QSize& size)

@@ -76,8 +76,7 @@ protected:
         ASSERT_TRUE(start());
         window().resize(1100, 800);
         window().show();
-        window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
-        window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
+        loadDemoTables();
     }
 
     // Opens the window through its guarded button, as a user does.

@@ -32,8 +32,7 @@ protected:
     {
         MainWindowFixture::SetUp();
         ASSERT_TRUE(start());
-        window().ReadQELMData(Telva27::eSTD, dataCopy("DEMO_STD.etb"));
-        window().ReadQELMData(Telva27::eUSR, dataCopy("DEMO_USR.etb"));
+        loadDemoTables();
         window().resize(1280, 720);
         window().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
