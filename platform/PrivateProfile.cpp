@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Cp932.h"
+#include "IniLines.h"
 #include "RegularFile.h"
 #include "RuntimeError.h"
 
@@ -13,111 +14,12 @@ namespace platform::profile {
 
 namespace {
 
-const QByteArray crlf("\r\n");
+QString decodeCp932(const QByteArray& bytes) { return cp932::decode(bytes); }
+QByteArray encodeCp932(const QString& text) { return cp932::encode(text); }
 
-// One line of the file as it stands, so untouched lines go back byte for byte.
-struct Line {
-    QByteArray text; // without its end
-    QByteArray end;  // "\r\n", "\n", or empty for a last line without one
-};
+const ini::Codec codec{decodeCp932, encodeCp932};
 
-enum class Kind { Other, Section, Key };
-
-// What a line means to the reader.
-struct Entry {
-    Kind kind = Kind::Other;
-    QString name;
-    QString value;
-};
-
-// Where a key of a section stands in the file. Only the first section of a
-// name counts, as it did for the system.
-struct Position {
-    std::optional<size_t> header;   // the section's header line
-    size_t lastKey = 0;             // its last key line (the header when it has none)
-    std::optional<size_t> key;      // the key's first line in it
-    QString keyName;                // the key as the file spells it
-    QString value;
-};
-
-std::vector<Line> splitLines(const QByteArray& content)
-{
-    std::vector<Line> lines;
-    qsizetype start = 0;
-    while (start < content.size()) {
-        const qsizetype lf = content.indexOf('\n', start);
-        if (lf < 0) {
-            lines.push_back({content.mid(start), {}});
-            break;
-        }
-        const bool cr = lf > start && content[lf - 1] == '\r';
-        lines.push_back({content.mid(start, lf - start - (cr ? 1 : 0)), cr ? crlf : QByteArray("\n")});
-        start = lf + 1;
-    }
-    return lines;
-}
-
-QByteArray joinLines(const std::vector<Line>& lines)
-{
-    QByteArray content;
-    for (const Line& line : lines)
-        content += line.text + line.end;
-    return content;
-}
-
-// Decoding line by line is safe for CP932: LF, CR, '[', '=' and ';' never occur
-// as the second byte of a double-byte character.
-Entry classify(const QByteArray& raw)
-{
-    const QString line = cp932::decode(raw).trimmed();
-    if (line.isEmpty() || line.startsWith(u';'))
-        return {};
-    if (line.startsWith(u'[')) {
-        const qsizetype close = line.lastIndexOf(u']');
-        if (close < 0)
-            return {};
-        return {Kind::Section, line.mid(1, close - 1).trimmed(), {}};
-    }
-    const qsizetype eq = line.indexOf(u'=');
-    if (eq < 0)
-        return {};
-    return {Kind::Key, line.left(eq).trimmed(), line.mid(eq + 1).trimmed()};
-}
-
-// Names match without regard to ASCII letter case only, as the design's
-// keyed lookups do; other letters must match exactly.
-bool sameName(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    auto fold = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; };
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (fold(a[i].unicode()) != fold(b[i].unicode()))
-            return false;
-    return true;
-}
-
-Position locate(const std::vector<Line>& lines, const QString& section, const QString& key)
-{
-    Position pos;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const Entry entry = classify(lines[i].text);
-        if (entry.kind == Kind::Section) {
-            if (pos.header)
-                break;
-            if (sameName(entry.name, section))
-                pos.header = pos.lastKey = i;
-        } else if (entry.kind == Kind::Key && pos.header) {
-            pos.lastKey = i;
-            if (!pos.key && sameName(entry.name, key)) {
-                pos.key = i;
-                pos.keyName = entry.name;
-                pos.value = entry.value;
-            }
-        }
-    }
-    return pos;
-}
+ini::Entry classify(const QByteArray& raw) { return ini::classify(cp932::decode(raw)); }
 
 // The file's bytes; nullopt when it is missing. Throws when it is there but
 // can't be read.
@@ -149,7 +51,7 @@ std::optional<QString> findValue(const QString& section, const QString& key, con
     const auto content = readFile(file);
     if (!content)
         return std::nullopt;
-    const Position pos = locate(splitLines(*content), section.trimmed(), keyName);
+    const ini::Position pos = ini::locate(ini::splitLines(*content), section.trimmed(), keyName, codec);
     if (!pos.key)
         return std::nullopt;
     return unquote(pos.value);
@@ -211,31 +113,10 @@ bool breaksStructure(const QString& section, const QString& key, const QString& 
 // name.
 bool readsBack(const QString& section, const QString& key, const QString& value)
 {
-    const Entry header = classify(cp932::encode(u'[' + section + u']'));
-    const Entry entry = classify(cp932::encode(key + u'=' + value));
-    return header.kind == Kind::Section && header.name == section && entry.kind == Kind::Key &&
+    const ini::Entry header = classify(cp932::encode(u'[' + section + u']'));
+    const ini::Entry entry = classify(cp932::encode(key + u'=' + value));
+    return header.kind == ini::Kind::Section && header.name == section && entry.kind == ini::Kind::Key &&
            entry.name == key && entry.value == value.trimmed();
-}
-
-void setKey(std::vector<Line>& lines, const QString& section, const QString& key, const QString& value)
-{
-    const Position pos = locate(lines, section, key);
-    if (pos.key) {
-        lines[*pos.key] = {cp932::encode(pos.keyName + u'=' + value), crlf};
-        return;
-    }
-    const Line entry{cp932::encode(key + u'=' + value), crlf};
-    if (pos.header) {
-        Line& last = lines[pos.lastKey];
-        if (last.end.isEmpty())
-            last.end = crlf;
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(pos.lastKey + 1), entry);
-        return;
-    }
-    if (!lines.empty() && lines.back().end.isEmpty())
-        lines.back().end = crlf;
-    lines.push_back({cp932::encode(u'[' + section + u']'), crlf});
-    lines.push_back(entry);
 }
 
 } // namespace
@@ -274,11 +155,11 @@ bool writeString(const QString& section, const QString& key, const QString& valu
     if (breaksStructure(sectionName, keyName, value) || !readsBack(sectionName, keyName, value))
         return false;
     try {
-        std::vector<Line> lines;
+        std::vector<ini::Line> lines;
         if (const auto content = readFile(file))
-            lines = splitLines(*content);
-        setKey(lines, sectionName, keyName, value);
-        replaceFile(file, joinLines(lines));
+            lines = ini::splitLines(*content);
+        ini::setKey(lines, sectionName, keyName, value, codec);
+        replaceFile(file, ini::joinLines(lines));
         return true;
     } catch (const std::exception&) {
         return false;

@@ -1,51 +1,177 @@
 #include "Settings.h"
 
+#include "AtomicFile.h"
+#include "FileOps.h"
+#include "IniLines.h"
+#include "RegularFile.h"
 #include "RuntimeError.h"
+#include "SettingsFormat.h"
+#include "Ui.h"
 
-#include <QSettings>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
+#include <cerrno>
 #include <map>
-#include <memory>
+#include <mutex>
+#include <sys/stat.h>
 
 namespace platform::settings {
 
 namespace {
 
-// One store per application for the life of the process: opening a store
-// looks for its file in several folders, which a start-up reading some forty
-// values would otherwise do forty times. The other program of the suite writes
-// into the same files (the step editor its folder for the setting program), so
-// every read first takes in what changed on disk (the store then reads the
-// file again only when its size or time changed), and every change is synced
-// at once.
-QSettings& storeFor(const QString& app)
+QString decodeUtf8(const QByteArray& bytes) { return QString::fromUtf8(bytes); }
+QByteArray encodeUtf8(const QString& text) { return text.toUtf8(); }
+
+const ini::Codec utf8{decodeUtf8, encodeUtf8};
+
+using Lines = std::vector<ini::Line>;
+
+// The lines of a file as last read, kept while its identity, size and times
+// stay the same, so that a start-up reading some forty values parses the file once.
+struct Parsed {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    struct timespec modified {};
+    struct timespec changed {};
+    Lines lines;
+
+    bool describes(const struct stat& status) const
+    {
+        return device == status.st_dev && inode == status.st_ino && size == status.st_size &&
+               modified.tv_sec == status.st_mtim.tv_sec && modified.tv_nsec == status.st_mtim.tv_nsec &&
+               changed.tv_sec == status.st_ctim.tv_sec && changed.tv_nsec == status.st_ctim.tv_nsec;
+    }
+};
+
+std::mutex cacheMutex;
+std::map<QString, Parsed>& cache()
 {
-    static std::map<QString, std::unique_ptr<QSettings>> stores;
-    std::unique_ptr<QSettings>& store = stores[app];
-    if (!store)
-        store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QELM"), app);
-    return *store;
+    static std::map<QString, Parsed> parsed;
+    return parsed;
 }
 
-QString path(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
-
-void checkStatus(const QSettings& store)
+void forget(const QString& path)
 {
-    switch (store.status()) {
-    case QSettings::NoError: return;
-    case QSettings::AccessError: throw RuntimeError(errPathFileAccess);
-    case QSettings::FormatError: throw RuntimeError(errBadFileMode);
+    const std::lock_guard lock(cacheMutex);
+    cache().erase(path);
+}
+
+// What makes the content no settings file: a byte no text holds, or a line of
+// no INI shape (a header or key cut off when the file was half written).
+QString damageIn(const QByteArray& content, const Lines& lines)
+{
+    for (const char byte : content) {
+        const auto b = static_cast<unsigned char>(byte);
+        if ((b < 0x20 && b != '\t' && b != '\r' && b != '\n') || b == 0x7F)
+            return QStringLiteral("it holds binary data");
     }
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (ini::classify(decodeUtf8(lines[i].text)).kind == ini::Kind::Other &&
+            !lines[i].text.trimmed().startsWith('#'))
+            return QStringLiteral("line %1 is incomplete").arg(i + 1);
+    return {};
+}
+
+// A name beside the file that says what it is and is not taken yet.
+QString asideName(const QString& path)
+{
+    const QString base = path + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+        name = base + QStringLiteral("-%1").arg(n);
+    return name;
+}
+
+// Renames the damaged file aside and tells the user once, naming both files.
+// The store then starts empty, so every default applies.
+void setAside(const QString& path, const QString& why)
+{
+    forget(path);
+    const QString aside = asideName(path);
+    if (!fileops::rename(path, aside)) {
+        const int error = errno;
+        throw RuntimeError(fileops::errorNumberFor(error, path),
+                           QStringLiteral("The settings file %1 is damaged (%2) and could not be set aside")
+                               .arg(QDir::toNativeSeparators(path), why));
+    }
+    ui().messageBox(QStringLiteral("The settings file %1 was damaged (%2).\r\nIt was kept as %3 and the default "
+                                   "settings are used.")
+                        .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(aside)),
+                    vbExclamation | vbOKOnly, QFileInfo(path).completeBaseName());
+}
+
+// The file's bytes; nullopt when it is missing. Throws when it is there but
+// can't be read (a folder or pipe among them, refused without opening it).
+std::optional<QByteArray> readFile(const QString& path)
+{
+    try {
+        return readWholeFile(path, maxFileSize);
+    } catch (const RuntimeError& e) {
+        if (e.number() == errFileNotFound || e.number() == errPathNotFound)
+            return std::nullopt;
+        throw;
+    }
+}
+
+// The store's lines as the file holds them now: none when it is missing or was
+// damaged (and so set aside).
+Lines load(const QString& path)
+{
+    struct stat status {};
+    const QByteArray native = QFile::encodeName(path);
+    if (::stat(native.constData(), &status) == 0 && S_ISREG(status.st_mode)) {
+        if (status.st_size > maxFileSize) {
+            setAside(path, QStringLiteral("it is %1 bytes, more than a settings file holds").arg(status.st_size));
+            return {};
+        }
+        const std::lock_guard lock(cacheMutex);
+        const auto cached = cache().find(path);
+        if (cached != cache().end() && cached->second.describes(status))
+            return cached->second.lines;
+    }
+    const std::optional<QByteArray> content = readFile(path);
+    if (!content)
+        return {};
+    Lines lines = ini::splitLines(*content);
+    if (const QString why = damageIn(*content, lines); !why.isEmpty()) {
+        setAside(path, why);
+        return {};
+    }
+    // The status of what was read: a file replaced in the meantime is read again next time.
+    if (::stat(native.constData(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size == content->size()) {
+        const std::lock_guard lock(cacheMutex);
+        cache()[path] = {status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim, lines};
+    }
+    return lines;
+}
+
+void store(const QString& path, const Lines& lines)
+{
+    forget(path);
+    // The folder is made on the first write, as it always was.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    replaceFile(path, ini::joinLines(lines));
 }
 
 } // namespace
 
+QString filePath(const QString& app)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/QELM/") + app +
+           QStringLiteral(".ini");
+}
+
 std::optional<QString> read(const QString& app, const QString& section, const QString& key)
 {
-    QSettings& store = storeFor(app);
-    store.sync();
-    checkStatus(store);
-    const QString value = store.value(path(section, key)).toString();
+    const ini::Position pos = ini::locate(load(filePath(app)), escapedSection(section), escapedKey(key), utf8);
+    if (!pos.key)
+        return std::nullopt;
+    const QString value = unescapedValue(pos.value);
     if (value.isEmpty())
         return std::nullopt;
     return value;
@@ -53,26 +179,25 @@ std::optional<QString> read(const QString& app, const QString& section, const QS
 
 void write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
-    QSettings& store = storeFor(app);
-    store.setValue(path(section, key), value);
-    store.sync();
-    checkStatus(store);
+    const QString path = filePath(app);
+    Lines lines = load(path);
+    ini::setKey(lines, escapedSection(section), escapedKey(key), escapedValue(value), utf8);
+    store(path, lines);
 }
 
 void remove(const QString& app, const QString& section, const QString& key)
 {
-    QSettings& store = storeFor(app);
-    store.remove(path(section, key));
-    store.sync();
-    checkStatus(store);
+    const QString path = filePath(app);
+    Lines lines = load(path);
+    if (ini::removeKey(lines, escapedSection(section), escapedKey(key), utf8))
+        store(path, lines);
 }
 
 void clear(const QString& app)
 {
-    QSettings& store = storeFor(app);
-    store.clear();
-    store.sync();
-    checkStatus(store);
+    const QString path = filePath(app);
+    load(path); // a folder or pipe in its place is refused, not replaced
+    store(path, {});
 }
 
 QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }

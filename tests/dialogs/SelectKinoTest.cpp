@@ -148,7 +148,9 @@ TEST_F(SelectKinoTest, ValuesThatDoNotConvertFallBackToTheirDefaultsWithOneMessa
 
 TEST_F(SelectKinoTest, AStoreThatCannotBeWrittenIsToldOnce)
 {
-    QDir().mkpath(storePath()); // a folder where the store's file belongs
+    // A folder where the store's file belongs, in place of the one the start of the case wrote.
+    QFile::remove(storePath());
+    ASSERT_TRUE(QDir().mkpath(storePath()));
     scriptedUi().answerMessageBox(platform::vbOK); // RegDefaultKey's report
     scriptedUi().answerMessageBox(platform::vbOK); // ReadRegData's report
     scriptedUi().answerMessageBox(platform::vbOK); // message 2

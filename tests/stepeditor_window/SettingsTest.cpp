@@ -128,8 +128,10 @@ TEST_F(StepEditorSettings, ChangingOneOptionWritesAllEight)
 
 TEST_F(StepEditorSettings, AStoreThatCannotBeWrittenIsToldAndTheStartGoesOn)
 {
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QDir(config).mkpath(QStringLiteral("QELM/") + app() + QStringLiteral(".ini")); // a folder where the file belongs
+    // A folder where the file belongs, in place of the one the start of the case wrote.
+    const QString file = platform::settings::filePath(app());
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkpath(file));
     scriptedUi().answerMessageBox(platform::vbOK); // the report of the first default
     scriptedUi().answerMessageBox(platform::vbOK); // message 2
     scriptedUi().answerMessageBox(platform::vbOK); // the report of the reading
