@@ -209,20 +209,25 @@ bool fMain::CheckRegData()
 
 bool fMain::ReadRegValues()
 {
-    ProgramState& s = *state_;
-    const Ostrel7::SettingsTable& table = *s.settings;
-    // A value that no longer converts reads as its default.
-    bool allConverted = true;
-    for (const Ostrel7::SettingDecl& decl : table.settings())
-        allConverted = table.storedValueConverts(decl.section, decl.key) && allConverted;
-    s.StdReadingPath = table.readText(kFileInfo, QStringLiteral("StdReadingPath"));
-    s.PrevStd_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevStd_ExtFilterIndex"));
-    s.PrevUsr_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevUsr_ExtFilterIndex"));
-    s.PassWordSpecial = table.readText(kGeneral, QStringLiteral("PassWordSpecial"));
-    s.DoesNeedPassWord = table.readBool(kGeneral, QStringLiteral("DoesNeedPassWord"));
-    s.wdt_Custom_StdKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_StdKino"));
-    s.wdt_Custom_UsrKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_UsrKino"));
-    return allConverted;
+    // A store that cannot be read (a folder or a pipe where its file belongs)
+    // leaves the values the program starts with and is told once; start-up
+    // goes on.
+    return Ostrel7::trapped(*state_->method, QStringLiteral("ReadRegValues"), [&] {
+        ProgramState& s = *state_;
+        const Ostrel7::SettingsTable& table = *s.settings;
+        // A value that no longer converts reads as its default.
+        bool allConverted = true;
+        for (const Ostrel7::SettingDecl& decl : table.settings())
+            allConverted = table.storedValueConverts(decl.section, decl.key) && allConverted;
+        s.StdReadingPath = table.readText(kFileInfo, QStringLiteral("StdReadingPath"));
+        s.PrevStd_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevStd_ExtFilterIndex"));
+        s.PrevUsr_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevUsr_ExtFilterIndex"));
+        s.PassWordSpecial = table.readText(kGeneral, QStringLiteral("PassWordSpecial"));
+        s.DoesNeedPassWord = table.readBool(kGeneral, QStringLiteral("DoesNeedPassWord"));
+        s.wdt_Custom_StdKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_StdKino"));
+        s.wdt_Custom_UsrKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_UsrKino"));
+        return allConverted;
+    });
 }
 
 void fMain::OpenCommandLineFile(const QString& commandLine)

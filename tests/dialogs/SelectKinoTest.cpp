@@ -52,7 +52,6 @@ protected:
         previousLibrary = platform::folders::libraryFolder();
         platform::folders::setProgramFolderForTesting(programDir.path());
         platform::folders::setLibraryFolderForTesting(libraryDir.path());
-        settings::clear(kApp);
     }
     void TearDown() override
     {

@@ -60,7 +60,6 @@ class SelectionDialogTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        platform::settings::clear(kApp);
         kino = std::make_unique<Sorvi27::clsSelectKino>();
     }
     void TearDown() override { kino.reset(); }

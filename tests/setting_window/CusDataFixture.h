@@ -37,8 +37,6 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        // Each test starts from the default column widths.
-        platform::settings::clear(QelmSet::mMOD::ProgramName());
         ASSERT_TRUE(start());
         window().resize(1280, 900);
         window().show();

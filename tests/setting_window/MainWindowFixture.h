@@ -36,10 +36,6 @@ protected:
         ASSERT_TRUE(dataFolder_.isValid());
         QFile::copy(demoFile("QEL.e"), programPath("QEL.e"));
         platform::folders::setProgramFolderForTesting(programFolder_.path());
-        // Every case starts on a settings store that no earlier case wrote to.
-        for (const QString& app : {QelmSet::mMOD::ProgramName(), QStringLiteral("QELM_SET"), QStringLiteral("QELM_STP"),
-                                   QStringLiteral("Sorvi27")})
-            platform::settings::clear(app);
     }
 
     void TearDown() override

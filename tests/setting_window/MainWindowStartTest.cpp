@@ -99,6 +99,27 @@ TEST_F(MainWindowStart, StoredValuesAreReadAndBadOnesFallBackWithOneWarning)
     EXPECT_EQ(stored(QStringLiteral("General"), QStringLiteral("PassWordSpecial")), QStringLiteral("4829"));
 }
 
+TEST_F(MainWindowStart, AStoreThatCannotBeReadIsToldAndTheStartGoesOn)
+{
+    // A folder where the store's file belongs.
+    const QString file = platform::settings::filePath(programName());
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkpath(file));
+    scriptedUi().answerEveryMessageBox(platform::vbOK);
+
+    ASSERT_TRUE(start());
+    const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
+    const auto told = [&](const QString& start) {
+        return std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text.startsWith(start); });
+    };
+    EXPECT_EQ(told(QStringLiteral("ReadRegValues\r\n")), 1);
+    EXPECT_EQ(told(QStringLiteral("Failed to read registry. ")), 1);
+    // The values the program starts with stand in for what could not be read.
+    EXPECT_TRUE(state().DoesNeedPassWord);
+    EXPECT_EQ(state().wdt_Custom_StdKino, 1900);
+    EXPECT_TRUE(window().isEnabled());
+}
+
 TEST_F(MainWindowStart, MissingArchiveEndsTheStartNamingIt)
 {
     QFile::remove(programPath(QStringLiteral("QEL.e")));

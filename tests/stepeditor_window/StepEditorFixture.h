@@ -46,14 +46,6 @@ protected:
         ASSERT_TRUE(dataFolder_.isValid());
         QFile::copy(demoFile("QEL.e"), programPath("QEL.e"));
         platform::folders::setProgramFolderForTesting(programFolder_.path());
-        // Every case starts on a settings store that no earlier case wrote to.
-        for (const QString& app : {QelmStp::mMOD::ProgramName(), QStringLiteral("QELM_SET"), QStringLiteral("QELM_STP"),
-                                   QStringLiteral("Sorvi27")}) {
-            const QString store = platform::settings::filePath(app);
-            if (QFileInfo(store).isDir()) // left by a test of an unwritable store
-                QDir(store).removeRecursively();
-            platform::settings::clear(app);
-        }
     }
 
     void TearDown() override

@@ -23,6 +23,11 @@ namespace {
 class ScriptedUiListener final : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override
     {
+        // Every case starts on settings stores that no earlier case wrote to,
+        // whatever an earlier case left where a store belongs.
+        const QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+        QDir(config).removeRecursively();
+        QDir().mkpath(config);
         testsupport::scriptedUi().reset();
         testsupport::reportedErrors().reset();
         platform::setClockForTesting({});
