@@ -1,12 +1,12 @@
 #include "AtomicFile.h"
 
 #include "FileOps.h"
+#include "ReplacementJournal.h"
 #include "RuntimeError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QStringList>
 
@@ -34,12 +34,7 @@ using namespace fileops;
     fail(errorNumberFor(errnoValue, path), path, outcome);
 }
 
-// A hidden name beside the target that no other file has yet.
-QString besideName(const QFileInfo& target, const char* suffix)
-{
-    const QString tag = QString::number(QRandomGenerator::global()->generate(), 36);
-    return target.absoluteDir().filePath(QStringLiteral(".%1.%2%3").arg(target.fileName(), tag, QLatin1String(suffix)));
-}
+QString besideName(const QFileInfo& target, const char* suffix) { return replacementName(target, suffix); }
 
 // The permission bits of the file a replacement stands in for; none when the
 // target is new.
@@ -123,10 +118,20 @@ void replaceScratchFile(const QString& path, const QByteArray& content)
     replacement.commit();
 }
 
+FileReplacement::FileReplacement(Durability durability) : durability_(durability) {}
+
 FileReplacement::~FileReplacement() { discard(); }
 
 void FileReplacement::discard()
 {
+    if (journal_) {
+        // Cut off between renames (an unexpected exception): the journal and
+        // the files it names stay for the next recovery to complete.
+        journal_->leave();
+        journal_.reset();
+        staged_.clear();
+        return;
+    }
     for (const Staged& file : staged_) {
         if (!file.written.isEmpty())
             removeQuietly(file.written);
@@ -138,6 +143,7 @@ void FileReplacement::discard()
 
 void FileReplacement::stage(const QString& path, const QByteArray& content)
 {
+    recoverFor(path);
     const QString target = resolveLinks(path);
     for (const Staged& file : staged_)
         if (file.target == target)
@@ -156,9 +162,13 @@ void FileReplacement::stage(const QString& path, const QByteArray& content)
 void FileReplacement::commit()
 {
     keepOldFiles();
+    writeJournal();
     placeNewFiles();
     if (durability_ == Durability::Synced)
         syncFolders();
+    if (journal_)
+        journal_->finish(); // every new file is in place: the old ones are no longer needed
+    journal_.reset();
     for (Staged& file : staged_)
         if (!file.kept.isEmpty())
             removeQuietly(file.kept);
@@ -171,6 +181,23 @@ void FileReplacement::keepOldFiles()
         for (Staged& file : staged_)
             if (QFileInfo::exists(file.target))
                 file.kept = keepAside(file.target);
+    } catch (const RuntimeError& e) {
+        discard();
+        throw RuntimeError(e.number(), e.description() + QStringLiteral(". No file was changed"));
+    }
+}
+
+void FileReplacement::writeJournal()
+{
+    // One rename is whole by itself; several need a journal so that a kill
+    // between them is completed later instead of leaving a mixed set.
+    if (staged_.size() < 2)
+        return;
+    std::vector<ReplacementJournal::Entry> entries;
+    for (const Staged& file : staged_)
+        entries.push_back({file.target, file.written, file.kept});
+    try {
+        journal_ = std::make_unique<ReplacementJournal>(entries, durability_ == Durability::Synced);
     } catch (const RuntimeError& e) {
         discard();
         throw RuntimeError(e.number(), e.description() + QStringLiteral(". No file was changed"));
@@ -204,6 +231,18 @@ void FileReplacement::rollBack(size_t placed, int cause, const QString& failedPa
 {
     // A copy: the path may be a staged entry's, which discard() frees.
     const QString where = failedPath;
+    if (journal_ && placed == 0) {
+        journal_->finish(); // nothing was replaced: nothing to complete or undo
+        journal_.reset();
+    }
+    if (journal_ && !journal_->markRollBack()) {
+        // The journal still says "complete": the next recovery puts the new
+        // files in place, so the set can't stay mixed. Nothing is removed.
+        journal_->leave();
+        journal_.reset();
+        staged_.clear();
+        failWithErrno(cause, where, QStringLiteral("The save is completed the next time the file is opened"));
+    }
     QStringList notRestored;
     for (size_t i = placed; i-- > 0;) {
         Staged& file = staged_[i];
@@ -227,7 +266,16 @@ void FileReplacement::rollBack(size_t placed, int cause, const QString& failedPa
         syncFolder(folder); // best effort: the error to report is the cause
     const QString outcome = notRestored.isEmpty()
         ? QStringLiteral("No file was changed")
-        : QStringLiteral("These files were replaced and could not be put back: %1").arg(notRestored.join(QStringLiteral(", ")));
+        : QStringLiteral("These files were replaced and could not be put back: %1. "
+                         "They are put back the next time the file is opened")
+              .arg(notRestored.join(QStringLiteral(", ")));
+    if (journal_) {
+        if (notRestored.isEmpty())
+            journal_->finish();
+        else
+            journal_->leave(); // the roll-back journal lets the next recovery finish it
+        journal_.reset();
+    }
     discard();
     failWithErrno(cause, where, outcome);
 }

@@ -9,9 +9,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace platform {
+
+class ReplacementJournal;
 
 // Replaces (or creates) the file with exactly these bytes.
 // Throws RuntimeError when any step fails; the target is then unchanged.
@@ -31,9 +34,14 @@ enum class Durability { Synced, Scratch };
 // every new content is written out completely first, the old files are kept
 // aside until every new one is in place, and a failure on the way puts back
 // the ones already replaced. The error then says what happened.
+//
+// A set cut off on the way (the process killed, the power lost) is completed
+// or undone the next time one of its files is read or replaced, from the
+// journal the replacement writes before its first rename (see
+// ReplacementJournal.h): the set is then wholly old or wholly new.
 class FileReplacement {
 public:
-    explicit FileReplacement(Durability durability = Durability::Synced) : durability_(durability) {}
+    explicit FileReplacement(Durability durability = Durability::Synced);
     ~FileReplacement(); // discards what was not committed
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
@@ -54,12 +62,14 @@ private:
 
     void discard(); // removes the temporary and kept files still listed
     void keepOldFiles();
+    void writeJournal();
     void placeNewFiles();
     void syncFolders();
     [[noreturn]] void rollBack(size_t placed, int cause, const QString& failedPath);
 
     Durability durability_;
     std::vector<Staged> staged_;
+    std::unique_ptr<ReplacementJournal> journal_;
 };
 
 } // namespace platform

@@ -174,6 +174,29 @@ int32_t errorNumberFor(int errnoValue, const QString& path)
     }
 }
 
+namespace {
+
+// The rule the kernel applies to the links it follows itself: a link in a
+// sticky folder that others may write into (the shared temporary folder) is
+// followed only when it belongs to this user or to the folder's owner, since
+// anybody else could have planted it to make us write where they choose.
+void refusePlantedLink(const QString& link)
+{
+    struct stat linkStatus {};
+    struct stat folderStatus {};
+    if (::lstat(native(link).constData(), &linkStatus) != 0 ||
+        ::stat(native(QFileInfo(link).absolutePath()).constData(), &folderStatus) != 0)
+        return;
+    const bool shared = (folderStatus.st_mode & S_ISVTX) && (folderStatus.st_mode & S_IWOTH);
+    if (!shared || linkStatus.st_uid == ::geteuid() || linkStatus.st_uid == folderStatus.st_uid)
+        return;
+    throw RuntimeError(errPermissionDenied,
+                       QStringLiteral("%1: %2 is a symbolic link another user made in a shared folder; it is not followed")
+                           .arg(RuntimeError::standardText(errPermissionDenied), QDir::toNativeSeparators(link)));
+}
+
+} // namespace
+
 QString resolveLinks(const QString& path)
 {
     // As many hops as the kernel itself follows before it gives up.
@@ -183,6 +206,7 @@ QString resolveLinks(const QString& path)
         const QFileInfo info(current);
         if (!info.isSymLink())
             return current;
+        refusePlantedLink(current);
         current = info.symLinkTarget();
     }
     throw RuntimeError(errPathFileAccess,

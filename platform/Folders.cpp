@@ -7,8 +7,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <QRegularExpression>
+
+#include <cerrno>
 #include <dlfcn.h>
 #include <memory>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::folders {
@@ -79,12 +84,36 @@ QString libraryFolder()
     return userFolder;
 }
 
+void removeDeadWorkingFolders()
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(^qelm-([1-9][0-9]{0,9})-[A-Za-z0-9]{6}$)"));
+    const QDir temp(QDir::tempPath());
+    for (const QString& name : temp.entryList({QStringLiteral("qelm-*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        if (!match.hasMatch())
+            continue;
+        const pid_t pid = static_cast<pid_t>(match.captured(1).toLongLong());
+        if (pid == ::getpid() || ::kill(pid, 0) == 0 || errno == EPERM)
+            continue; // its run is still going
+        // Only a real folder of this user: never another's, never through a link.
+        const QString path = temp.filePath(name);
+        struct stat st {};
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        QDir(path).removeRecursively();
+    }
+}
+
 QString workingFolder()
 {
     // QTemporaryDir creates the folder with mode 0700 and removes it with its
-    // contents when the process ends normally.
+    // contents when the process ends normally; its name carries the process
+    // id, so that the folder of a run that was killed is known and removed by
+    // the next one.
     static const std::unique_ptr<QTemporaryDir> folder = [] {
-        auto dir = std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("qelm-XXXXXX")));
+        removeDeadWorkingFolders();
+        auto dir = std::make_unique<QTemporaryDir>(
+            QDir(QDir::tempPath()).filePath(QStringLiteral("qelm-%1-XXXXXX").arg(::getpid())));
         if (!dir->isValid())
             throw RuntimeError(errPathFileAccess);
         return dir;

@@ -28,6 +28,11 @@ QString documentsFolder();
 // the working copies; created on first use, removed with its contents at exit.
 QString workingFolder();
 
+// Removes the private folders (and the working copies in them) of earlier runs
+// that were killed before they could remove their own; done before the first
+// working folder of a run is made.
+void removeDeadWorkingFolders();
+
 // Tests point the library folder at a folder of their own; "" restores the default.
 void setLibraryFolderForTesting(const QString& folder);
 

@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include "ReplacementJournal.h"
 #include "RuntimeError.h"
 
 #include <QDir>
@@ -52,6 +53,9 @@ void checkStatus(const struct stat& status, const QString& path, int64_t maxByte
 // Opens and checks the file; answers its size at that moment.
 int64_t openChecked(QFile& file, const QString& path, int64_t maxBytes)
 {
+    // A save of this file's set that was cut off is completed first, so that
+    // no reader sees a mixed set.
+    recoverFor(path);
     const QByteArray native = QFile::encodeName(path);
     struct stat status {};
     // The type is checked before opening: opening a pipe would wait for a

@@ -1,20 +1,39 @@
 #include "SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
-QString lockFolder()
+// Whether the folder is this user's own and closed to everyone else.
+bool isPrivateFolder(const QString& folder)
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    struct stat st {};
+    return !folder.isEmpty() && ::stat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+        st.st_uid == ::geteuid() && (st.st_mode & 0777) == 0700;
 }
 
 } // namespace
+
+QString SingleInstance::lockFolder()
+{
+    // Never a fixed name in a shared folder: anybody could make that file first
+    // and so keep this user's program from starting.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (isPrivateFolder(runtime))
+        return runtime;
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString folder = QDir(own.isEmpty() ? QDir::homePath() : own).filePath(QStringLiteral("QELM"));
+    QDir().mkpath(folder);
+    return folder;
+}
 
 SingleInstance::SingleInstance(const QString& programName)
     : lock_(std::make_unique<QLockFile>(QDir(lockFolder()).filePath(programName + QStringLiteral(".lock"))))

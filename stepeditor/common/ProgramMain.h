@@ -7,7 +7,10 @@
 #include "SessionEnd.h"
 
 #include "platform/EventGuard.h"
+#include "platform/Folders.h"
 #include "platform/QtUi.h"
+#include "platform/ReplacementJournal.h"
+#include "platform/RuntimeError.h"
 #include "platform/SingleInstance.h"
 #include "util/method/clsMethod.h"
 
@@ -38,6 +41,16 @@ int runProgram(int argc, char** argv, const QString& instanceName)
 
     // The whole command line names one file, as typed.
     const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    // What killed runs left: their working folders, and a save of the given
+    // file cut off half way (completed or undone before anything reads it;
+    // should that fail, reading the file reports it).
+    platform::folders::removeDeadWorkingFolders();
+    if (!commandLine.isEmpty()) {
+        try {
+            platform::recoverFor(commandLine);
+        } catch (const platform::RuntimeError&) {
+        }
+    }
     MainWindow window;
     // An error the start-up does not trap itself ends the program after its report.
     if (!platform::guarded(QStringLiteral("MDIForm_Load"), [&] { return window.MDIForm_Load(commandLine); }, false))

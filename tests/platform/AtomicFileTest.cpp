@@ -3,6 +3,7 @@
 #include "FileFaults.h"
 #include "TestFiles.h"
 #include "platform/FileOps.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -158,10 +159,16 @@ TEST(AtomicFile, AFileThatCannotBePutBackIsNamedWithItsOldContent)
     platform::fileops::setFaultHook({});
     EXPECT_EQ(readFile(dir.filePath("t.stp")), "new step");
     EXPECT_EQ(readFile(dir.filePath("t.BIN")), "old note");
-    // The first file's old content is still on disk under its second name.
+    // The first file's old content is still on disk under its second name,
+    // beside the journal (and its roll-back marker) that lets the next
+    // recovery put it back.
     const auto files = testsupport::snapshotOf(dir.path());
-    EXPECT_EQ(files.size(), 3u);
+    EXPECT_EQ(files.size(), 5u);
     EXPECT_EQ(std::count_if(files.begin(), files.end(), [](const auto& f) { return f.second == "old step"; }), 1);
+    // Reading the file puts the set back, wholly old, and nothing is left.
+    EXPECT_EQ(platform::readWholeFile(dir.filePath("t.BIN"), 100), "old note");
+    EXPECT_EQ(readFile(dir.filePath("t.stp")), "old step");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({"t.BIN", "t.stp"}));
 }
 
 TEST(AtomicFile, ErrorNumbersSayWhatWentWrong)
@@ -208,6 +215,28 @@ TEST(AtomicFile, LinksAreWrittenThroughAndStay)
     EXPECT_TRUE(QFileInfo(dir.filePath("link.etb")).isSymLink());
     EXPECT_EQ(readFile(dir.filePath("real/t.etb")), "new");
     EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"t.etb"});
+}
+
+TEST(AtomicFile, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("shared");
+    const QString shared = dir.filePath("shared");
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    writeFile(dir.filePath("victim.etb"), "old");
+    const QString planted = shared + "/t.etb";
+    const QString own = shared + "/mine.etb";
+    ASSERT_TRUE(QFile::link(dir.filePath("victim.etb"), planted));
+    ASSERT_TRUE(QFile::link(dir.filePath("victim.etb"), own));
+    // The folder is this user's; the link must belong to somebody else.
+    if (::lchown(QFile::encodeName(planted).constData(), 65534, 65534) != 0)
+        GTEST_SKIP() << "a link can't be given to another user without root";
+    const int32_t error = errorOfReplacing(planted, "new");
+    EXPECT_EQ(error, platform::errPermissionDenied);
+    EXPECT_EQ(readFile(dir.filePath("victim.etb")), "old");
+    // This user's own link in the same folder is followed.
+    platform::replaceFile(own, "mine");
+    EXPECT_EQ(readFile(dir.filePath("victim.etb")), "mine");
 }
 
 TEST(AtomicFile, OneFileCannotBeTwoFilesOfASet)

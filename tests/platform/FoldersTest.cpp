@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace folders = platform::folders;
@@ -54,4 +55,29 @@ TEST(Folders, WritableIsWhatTheSystemAllowsThisProcess)
     EXPECT_FALSE(folders::isWritableFolder(dir.path() + "/"));
     folders::setUnwritableFolderForTesting({});
     EXPECT_TRUE(folders::isWritableFolder(dir.path()));
+}
+
+TEST(Folders, TheWorkingFoldersOfDeadRunsAreRemoved)
+{
+    // A process id that is certainly dead: a child that has ended and was reaped.
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+    const QDir temp(QDir::tempPath());
+    const QString dead = temp.filePath(QStringLiteral("qelm-%1-aB3xYz").arg(child));
+    const QString live = temp.filePath(QStringLiteral("qelm-%1-aB3xYz").arg(::getppid()));
+    const QString other = temp.filePath(QStringLiteral("qelm-%1-notours").arg(child));
+    for (const QString& folder : {dead, live, other}) {
+        ASSERT_TRUE(QDir().mkpath(folder + "/inner"));
+        QFile file(folder + "/inner/copy.stg");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    platform::folders::removeDeadWorkingFolders();
+    EXPECT_FALSE(QFileInfo::exists(dead));
+    EXPECT_TRUE(QFileInfo::exists(live + "/inner/copy.stg"));
+    EXPECT_TRUE(QFileInfo::exists(other + "/inner/copy.stg"));
+    QDir(live).removeRecursively();
+    QDir(other).removeRecursively();
 }

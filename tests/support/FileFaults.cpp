@@ -4,6 +4,10 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace testsupport {
 
 FailNthFileOperation::FailNthFileOperation(int n, int errnoValue)
@@ -19,6 +23,36 @@ FailNthFileOperation::FailNthFileOperation(int n, int errnoValue)
 }
 
 FailNthFileOperation::~FailNthFileOperation() { platform::fileops::setFaultHook({}); }
+
+bool killAtFileOperation(int n, const std::function<void()>& work, int failAt, int errnoValue)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        int count = 0;
+        platform::fileops::setFaultHook([&count, n, failAt, errnoValue](platform::fileops::Op, const QString&) {
+            if (++count == failAt)
+                return errnoValue;
+            if (count == n)
+                ::raise(SIGKILL);
+            return 0;
+        });
+        try {
+            work();
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) {
+        ADD_FAILURE() << "the child process could not be run";
+        return false;
+    }
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+        return true;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child's work failed";
+    return false;
+}
 
 FolderSnapshot snapshotOf(const QString& folder)
 {

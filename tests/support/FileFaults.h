@@ -31,6 +31,14 @@ private:
     QString failedPath_;
 };
 
+// Runs work in a child process that is killed (SIGKILL) at its Nth operation
+// of the file layer (counted from 1), as a crash or a power cut would end it.
+// Answers true when the child was killed there, false when work completed
+// before reaching that operation. When failAt is given, the child's operation
+// of that number fails first with errnoValue (to kill it while it undoes a
+// failed save).
+bool killAtFileOperation(int n, const std::function<void()>& work, int failAt = 0, int errnoValue = 0);
+
 // Every file under the folder (hidden ones included) with its bytes.
 using FolderSnapshot = std::map<QString, QByteArray>;
 FolderSnapshot snapshotOf(const QString& folder);
