@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <algorithm>
 #include <functional>
 
 using namespace testsupport;
@@ -60,6 +61,10 @@ protected:
         ASSERT_TRUE(start());
         loadDemoTables();
         window().show();
+        // Named while the program runs: its objects are gone once it has ended.
+        QelmSet::ProgramState& s = state();
+        workingCopies_ = {QelmCommon::mMODCOMMON::CreateParaTempName(*s.method, Telva27::eUSR),
+                          QelmCommon::mMODCOMMON::CreateParaTempName(*s.method, Telva27::eSTD)};
         ASSERT_TRUE(workingCopiesExist());
     }
 
@@ -71,12 +76,13 @@ protected:
         return form;
     }
 
-    bool workingCopiesExist()
+    bool workingCopiesExist() const
     {
-        QelmSet::ProgramState& s = state();
-        return QFileInfo::exists(QelmCommon::mMODCOMMON::CreateParaTempName(*s.method, Telva27::eUSR)) &&
-               QFileInfo::exists(QelmCommon::mMODCOMMON::CreateParaTempName(*s.method, Telva27::eSTD));
+        return std::all_of(workingCopies_.begin(), workingCopies_.end(),
+                           [](const QString& path) { return QFileInfo::exists(path); });
     }
+
+    QStringList workingCopies_;
 
     QStringList openTags()
     {
