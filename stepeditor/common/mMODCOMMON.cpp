@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -112,8 +113,10 @@ QRect placeFramed(QWidget& form)
 // Places the window once more when the window manager has framed it and its
 // real frame is known, if that frame does not lie where the work area wants
 // it: the frame arrives after the window is shown, and a frame sticking out
-// above the screen hides the title bar. A window the user or the program has
-// placed inside the work area meanwhile stays where it is.
+// above the screen hides the title bar. The frame's size may become known
+// without any event of the window's own, so it is also looked at on a short
+// timer until it is seen inside the work area. A window once seen inside is
+// left alone after that, wherever the user moves it.
 class PlaceWhenFramed final : public QObject {
 public:
     static constexpr const char* kName = "FitToWorkAreaWhenFramed";
@@ -122,30 +125,59 @@ public:
     {
         setObjectName(QLatin1String(kName));
         form.windowHandle()->installEventFilter(this);
+        timer_.setInterval(kPollMs);
+        connect(&timer_, &QTimer::timeout, this, [this] { check(); });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        QWindow* window = form_.windowHandle();
-        if (watched != window || !isPlacementEvent(event->type()) || window->frameMargins().isNull())
-            return false;
-        window->removeEventFilter(this);
-        platform::guarded(QStringLiteral("FitToWorkArea"), [&] {
-            const QScreen* screen = form_.screen();
-            if (screen && !WorkAreaFrame(screen->availableGeometry()).contains(form_.frameGeometry()))
-                placeFramed(form_);
-        });
-        deleteLater();
+        if (watched == form_.windowHandle() && isPlacementEvent(event->type())) {
+            if (!timer_.isActive())
+                timer_.start();
+            check();
+        }
         return false;
     }
 
 private:
+    static constexpr int kPollMs = 50;
+    static constexpr int kPolls = 100;   // five seconds for the window manager
+    static constexpr int kPlacings = 3;  // never a fight with a window manager that disagrees
+
     static bool isPlacementEvent(QEvent::Type type)
     {
         return type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize;
     }
 
+    void check()
+    {
+        platform::guarded(QStringLiteral("FitToWorkArea"), [&] {
+            QWindow* window = form_.windowHandle();
+            if (++looks_ > kPolls)
+                return finish();
+            if (!window || window->frameMargins().isNull())
+                return;
+            const QScreen* screen = form_.screen();
+            if (!screen || WorkAreaFrame(screen->availableGeometry()).contains(form_.frameGeometry()))
+                return finish();
+            if (placings_++ == kPlacings)
+                return finish();
+            placeFramed(form_);
+        });
+    }
+
+    void finish()
+    {
+        timer_.stop();
+        if (QWindow* window = form_.windowHandle())
+            window->removeEventFilter(this);
+        deleteLater();
+    }
+
     QWidget& form_;
+    QTimer timer_;
+    int looks_ = 0;
+    int placings_ = 0;
 };
 
 } // namespace
