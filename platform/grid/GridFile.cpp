@@ -2,10 +2,10 @@
 
 #include "GridData.h"
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -15,6 +15,10 @@ namespace {
 
 constexpr quint32 kMagic = 0x51474C44; // "QGLD"
 constexpr quint16 kVersion = 2;
+
+// The largest grid file read: room for a full grid with its pictures, while a
+// damaged or hostile file can't make the load take more memory than that.
+constexpr int64_t kMaxFileBytes = int64_t(64) << 20;
 
 // Guards against absurd sizes in a damaged file before anything is allocated.
 constexpr qint32 kMaxCount = 1 << 20;
@@ -109,12 +113,9 @@ void GridFile::save(const GridData& grid, const QString& fileName)
 
 void GridFile::load(GridData& grid, const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.exists())
-        throw RuntimeError(errFileNotFound);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(errPathFileAccess);
-    QDataStream in(&file);
+    // Only a regular file is read (a pipe would block the load for ever).
+    const QByteArray bytes = readWholeFile(fileName, kMaxFileBytes);
+    QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_6_4);
     quint32 magic = 0;
     quint16 version = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/FileOps.h"
 #include "platform/Folders.h"
+#include "platform/ReplacementJournal.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/SheetGeometry.h"
 #include "platform/workbook/Worksheet.h"
@@ -17,7 +18,10 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform::workbook {
 
@@ -89,15 +93,73 @@ void setBorders(lxw_format* f, const ResolvedStyle& s)
     }
 }
 
-// Removes the temporary file unless the write got as far as renaming it.
+[[noreturn]] void failWithErrno(int errnoValue, const QString& path)
+{
+    const int number = fileops::errorNumberFor(errnoValue, path);
+    throw RuntimeError(number, QStringLiteral("%1: %2").arg(RuntimeError::standardText(number), QDir::toNativeSeparators(path)));
+}
+
+// The file the library writes the workbook into, beside the target under a
+// name of the file layer's writers; removed unless it became the target.
 struct TemporaryFile {
     QString name;
     ~TemporaryFile()
     {
         if (!name.isEmpty())
-            QFile::remove(name);
+            fileops::removeQuietly(name);
     }
 };
+
+// Makes the empty, private file the library then writes into.
+QString createBeside(const QFileInfo& target)
+{
+    for (int attempt = 0;; ++attempt) {
+        const QString name = replacementName(target, ".new");
+        const int fd = fileops::createExclusive(name, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST && attempt < 100)
+                continue;
+            failWithErrno(errno, target.filePath());
+        }
+        if (!fileops::close(fd, name)) {
+            const int cause = errno;
+            fileops::removeQuietly(name);
+            failWithErrno(cause, target.filePath());
+        }
+        return name;
+    }
+}
+
+// Forces the written workbook to the disk and gives it the bits of any new file.
+void finishWritten(const QString& name, const QString& target)
+{
+    const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        failWithErrno(errno, target);
+    ::fchmod(fd, fileops::newFileMode()); // it was created private
+    if (!fileops::flush(fd, name)) {
+        const int cause = errno;
+        ::close(fd);
+        failWithErrno(cause, target);
+    }
+    if (!fileops::close(fd, name))
+        failWithErrno(errno, target);
+}
+
+// Gives the finished workbook the target's name. A link, not a rename: it never
+// replaces a file that appeared meanwhile.
+void publish(TemporaryFile& written, const QString& target)
+{
+    if (!fileops::link(written.name, target))
+        failWithErrno(errno, target);
+    fileops::removeQuietly(written.name);
+    written.name.clear();
+    if (!fileops::syncFolder(QFileInfo(target).absolutePath())) {
+        const int cause = errno;
+        fileops::removeQuietly(target); // the save failed: it leaves nothing
+        failWithErrno(cause, target);
+    }
+}
 
 } // namespace
 
@@ -106,12 +168,9 @@ void XlsxWriter::write(const QString& path)
     const QFileInfo target(path);
     if (path.isEmpty() || target.exists() || target.isSymLink())
         refuse(QStringLiteral("Cannot save the workbook as \"%1\": the file exists").arg(path));
-    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
-    temp.setAutoRemove(false);
-    if (!temp.open())
-        refuse(QStringLiteral("Cannot save the workbook as \"%1\": %2").arg(path, temp.errorString()));
-    TemporaryFile written{temp.fileName()};
-    temp.close();
+    if (!QFileInfo(target.absolutePath()).isDir())
+        refuse(QStringLiteral("Cannot save the workbook as \"%1\": the folder does not exist").arg(path));
+    TemporaryFile written{createBeside(QFileInfo(target.absoluteFilePath()))};
 
     const QByteArray tmpdir = QFile::encodeName(QDir::tempPath());
     lxw_workbook_options options{};
@@ -129,13 +188,8 @@ void XlsxWriter::write(const QString& path)
     const lxw_error closed = workbook_close(book_);
     book_ = nullptr;
     check(closed, "Cannot write the workbook");
-
-    // The temporary file was created private; the workbook gets the bits of any new file.
-    ::chmod(QFile::encodeName(written.name).constData(), fileops::newFileMode());
-    // Renaming never replaces a file that appeared meanwhile.
-    if (!QFile::rename(written.name, path))
-        refuse(QStringLiteral("Cannot save the workbook as \"%1\"").arg(path));
-    written.name.clear();
+    finishWritten(written.name, path);
+    publish(written, target.absoluteFilePath());
 }
 
 void XlsxWriter::fill()

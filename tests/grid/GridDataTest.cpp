@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "tests/platform/SpecialFiles.h"
 #include "platform/RuntimeError.h"
 #include "platform/grid/GridData.h"
 
@@ -346,6 +347,23 @@ TEST(GridDataFile, AFileThatIsNoGridLeavesTheGridAsItWas)
     EXPECT_EQ(errorOf([&] { grid.LoadGrid(good); }), 321);
     EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("kept"));
     EXPECT_EQ(grid.Rows(), 3);
+}
+
+// A pipe, a folder or a file far larger than any grid at the path is refused
+// at once, without waiting on the pipe or reading the file.
+TEST(GridDataFile, WhatIsNoGridFileIsRefusedAtOnce)
+{
+    using testsupport::Standing;
+    QTemporaryDir dir;
+    GridData grid = shaped(3, 3);
+    grid.setTextMatrix(1, 1, QStringLiteral("kept"));
+    for (const Standing what : {Standing::Fifo, Standing::Folder, Standing::HugeFile}) {
+        SCOPED_TRACE(testsupport::nameOf(what));
+        const testsupport::StandIn standIn(dir.filePath(QStringLiteral("grid.tmp")), what);
+        EXPECT_EQ(errorOf([&] { grid.LoadGrid(dir.filePath(QStringLiteral("grid.tmp"))); }), platform::errPathFileAccess);
+        standIn.expectRefusedAtOnce();
+        EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("kept"));
+    }
 }
 
 // A damaged snapshot whose cell data claims a list of four thousand million

@@ -5,6 +5,8 @@
 
 #include "ScriptedUi.h"
 #include "TestFiles.h"
+#include "platform/FileOps.h"
+#include "tests/platform/SpecialFiles.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/Folders.h"
@@ -12,9 +14,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QWidget>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using testsupport::scriptedUi;
 using testsupport::UiCall;
@@ -173,4 +178,60 @@ TEST(xNEED, ChildCallBackCollectsCaptionsAfterAnEmptyFirstEntry)
     EXPECT_EQ(list[1].caption.size(), 254);
     EXPECT_EQ(list[2].caption, QStringLiteral("before"));
     EXPECT_EQ(list[2].hwnd, &b);
+}
+
+// Whatever stands at the log's path instead of a log (a pipe someone made
+// there) is refused at once: the report is shown and the error handling goes
+// on instead of waiting on the pipe.
+TEST_F(ErrRegTest, APipeAtTheLogIsRefusedAtOnceAfterTheBox)
+{
+    const testsupport::StandIn standIn(logPath(), testsupport::Standing::Fifo);
+    scriptedUi().answerMessageBox(platform::vbOK);
+    EXPECT_NO_THROW(method.ErrReg(13, "Type mismatch", "ReadData"));
+    EXPECT_EQ(scriptedUi().calls().size(), 1u);
+    standIn.expectRefusedAtOnce();
+}
+
+TEST_F(ErrRegTest, AFullLogStartsAnewWithItsNewestLines)
+{
+    const QByteArray header = platform::cp932::encode(Ostrel7::errorlog::headerLine() + "\r\n");
+    QByteArray old = header;
+    for (int i = 0; old.size() < (1 << 20) + 100; ++i)
+        old += QByteArray("old report ") + QByteArray::number(i).rightJustified(8, '0') + "\r\n";
+    testsupport::writeFile(logPath(), old);
+    const QByteArray newestOld = old.mid(old.lastIndexOf("old report", old.size() - 3));
+
+    scriptedUi().answerMessageBox(platform::vbOK);
+    method.ErrReg(13, "Type mismatch", "ReadData");
+
+    const QByteArray log = testsupport::readFile(logPath());
+    EXPECT_LT(log.size(), 1 << 19);
+    EXPECT_GT(log.size(), 1 << 17);
+    EXPECT_TRUE(log.startsWith(header));
+    EXPECT_EQ(log.count(header), 1);
+    EXPECT_TRUE(log.mid(header.size()).startsWith("old report ")) << "a cut line was kept";
+    EXPECT_TRUE(log.contains(newestOld));
+    const QStringList lines = logLines();
+    EXPECT_TRUE(lines.last().contains("Type mismatch"));
+    EXPECT_TRUE(QFileInfo(logPath()).isFile());
+}
+
+// The disk fills up while the log is written: the user has seen the report,
+// and the log stays as it was.
+TEST_F(ErrRegTest, ALogThatCannotBeWrittenStaysAsItWasAndTheReportIsShown)
+{
+    scriptedUi().answerMessageBox(platform::vbOK);
+    method.ErrReg(5, "first", "M");
+    const QByteArray before = testsupport::readFile(logPath());
+    for (const auto failing : {platform::fileops::Op::Open, platform::fileops::Op::Write,
+                               platform::fileops::Op::Rename}) {
+        SCOPED_TRACE(platform::fileops::opName(failing));
+        platform::fileops::setFaultHook([&](platform::fileops::Op op, const QString&) { return op == failing ? ENOSPC : 0; });
+        scriptedUi().answerMessageBox(platform::vbOK);
+        EXPECT_NO_THROW(method.ErrReg(61, "Disk full", "SaveData"));
+        platform::fileops::setFaultHook({});
+        EXPECT_TRUE(scriptedUi().calls().back().text.contains("[ErrCode] 61"));
+        EXPECT_EQ(testsupport::readFile(logPath()), before);
+        EXPECT_EQ(QDir(platform::folders::libraryFolder()).entryList(QDir::Files | QDir::Hidden).filter("Err.log").size(), 1);
+    }
 }

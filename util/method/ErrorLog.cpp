@@ -1,14 +1,15 @@
 #include "ErrorLog.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QFile>
 #include <QLocale>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
+#include <cstdint>
+#include <limits>
 
 namespace Ostrel7::errorlog {
 
@@ -40,36 +41,42 @@ QString timeText(const QDateTime& when)
            locale.toString(when.time(), timeFormat.trimmed());
 }
 
-int openLog(const QString& path, int flags)
-{
-    return ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0644);
-}
+// A log that reaches this size is started anew with its newest part, so that
+// years of reports never fill the disk or make a report slow to write.
+constexpr int64_t kMaxLogBytes = int64_t(1) << 20;
+// How much of a full log is kept: the newest quarter, whole lines only.
+constexpr int64_t kKeptBytes = kMaxLogBytes / 4;
 
-void writeAll(int fd, const QByteArray& bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int error = errno;
-            ::close(fd);
-            throw platform::RuntimeError(error == ENOSPC ? platform::errDiskFull : platform::errDeviceIO);
-        }
-        done += n;
-    }
-}
+QByteArray lineBytes(const QString& line) { return platform::cp932::encode(line + QStringLiteral("\r\n")); }
 
-[[noreturn]] void throwOpenError()
+// The log as it is to go on: empty when there is none yet; when it is full,
+// its header and its newest whole lines. Any size is opened (the log is trimmed
+// rather than refused), but only a regular file.
+QByteArray logToContinue(const QString& path)
 {
-    switch (errno) {
-    case EACCES:
-    case EPERM:
-    case EROFS: throw platform::RuntimeError(platform::errPermissionDenied);
-    case ENOENT: throw platform::RuntimeError(platform::errPathNotFound);
-    default: throw platform::RuntimeError(platform::errPathFileAccess);
+    QFile file;
+    try {
+        platform::openRegularFile(file, path, std::numeric_limits<int64_t>::max());
+    } catch (const platform::RuntimeError& e) {
+        if (e.number() == platform::errFileNotFound)
+            return {};
+        throw;
     }
+    const qint64 size = file.size();
+    if (size < kMaxLogBytes) {
+        const QByteArray bytes = file.readAll();
+        if (bytes.size() != size)
+            throw platform::RuntimeError(platform::errDeviceIO);
+        return bytes;
+    }
+    if (!file.seek(size - kKeptBytes))
+        throw platform::RuntimeError(platform::errDeviceIO);
+    QByteArray tail = file.read(kKeptBytes);
+    if (tail.size() != kKeptBytes)
+        throw platform::RuntimeError(platform::errDeviceIO);
+    const qsizetype lineEnd = tail.indexOf("\r\n");
+    tail.remove(0, lineEnd < 0 ? tail.size() : lineEnd + 2); // the first line is cut: it goes
+    return lineBytes(headerLine()) + tail;
 }
 
 } // namespace
@@ -96,20 +103,12 @@ QString reportLine(int32_t code, const QDateTime& when, const QString& moduleNam
 
 void append(const QString& path, const QString& line)
 {
-    // Exclusive create: the header is written only by whoever creates the log,
-    // never over a log that another program of the suite has just started.
-    int fd = openLog(path, O_WRONLY | O_CREAT | O_EXCL);
-    if (fd >= 0) {
-        writeAll(fd, platform::cp932::encode(headerLine() + QStringLiteral("\r\n")));
-        ::close(fd);
-    } else if (errno != EEXIST) {
-        throwOpenError();
-    }
-    fd = openLog(path, O_WRONLY | O_APPEND);
-    if (fd < 0)
-        throwOpenError();
-    writeAll(fd, platform::cp932::encode(line + QStringLiteral("\r\n")));
-    ::close(fd);
+    // The log is replaced whole with the report added: a kill leaves the old
+    // log or the new one, never half a line.
+    QByteArray log = logToContinue(path);
+    if (log.isEmpty())
+        log = lineBytes(headerLine());
+    platform::replaceFile(path, log + lineBytes(line));
 }
 
 } // namespace Ostrel7::errorlog

@@ -17,7 +17,9 @@ QString headerLine();
 QString reportLine(int32_t code, const QDateTime& when, const QString& moduleName, const QString& text);
 
 // Appends the report to the log at path, creating it with its header when it
-// does not exist yet. Throws platform::RuntimeError when the log can't be written.
+// does not exist yet; a log grown to 1 MB is started anew with its header and
+// its newest lines. The log is replaced whole, and only a regular file is.
+// Throws platform::RuntimeError when the log can't be written.
 void append(const QString& path, const QString& line);
 
 } // namespace Ostrel7::errorlog
