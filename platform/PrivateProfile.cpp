@@ -21,19 +21,6 @@ const ini::Codec codec{decodeCp932, encodeCp932};
 
 ini::Entry classify(const QByteArray& raw) { return ini::classify(cp932::decode(raw)); }
 
-// The file's bytes; nullopt when it is missing. Throws when it is there but
-// can't be read.
-std::optional<QByteArray> readFile(const QString& path)
-{
-    try {
-        return readWholeFile(path, maxFileSize);
-    } catch (const RuntimeError& e) {
-        if (e.number() == errFileNotFound || e.number() == errPathNotFound)
-            return std::nullopt;
-        throw;
-    }
-}
-
 // A value wrapped in matching quotes loses them.
 QString unquote(const QString& value)
 {
@@ -48,7 +35,7 @@ std::optional<QString> findValue(const QString& section, const QString& key, con
     const QString keyName = key.trimmed();
     if (keyName.isEmpty())
         return std::nullopt;
-    const auto content = readFile(file);
+    const auto content = readWholeFileIfAny(file, maxFileSize);
     if (!content)
         return std::nullopt;
     const ini::Position pos = ini::locate(ini::splitLines(*content), section.trimmed(), keyName, codec);
@@ -156,7 +143,7 @@ bool writeString(const QString& section, const QString& key, const QString& valu
         return false;
     try {
         std::vector<ini::Line> lines;
-        if (const auto content = readFile(file))
+        if (const auto content = readWholeFileIfAny(file, maxFileSize))
             lines = ini::splitLines(*content);
         ini::setKey(lines, sectionName, keyName, value, codec);
         replaceFile(file, ini::joinLines(lines));

@@ -98,4 +98,15 @@ QByteArray readWholeFile(const QString& path, int64_t maxBytes)
     return bytes;
 }
 
+std::optional<QByteArray> readWholeFileIfAny(const QString& path, int64_t maxBytes)
+{
+    try {
+        return readWholeFile(path, maxBytes);
+    } catch (const RuntimeError& e) {
+        if (e.number() == errFileNotFound || e.number() == errPathNotFound)
+            return std::nullopt;
+        throw;
+    }
+}
+
 } // namespace platform

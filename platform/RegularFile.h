@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -24,5 +25,9 @@ void openRegularFile(QFile& file, const QString& path, int64_t maxBytes);
 
 // The whole content of a regular file of at most maxBytes.
 QByteArray readWholeFile(const QString& path, int64_t maxBytes);
+
+// As readWholeFile, but nullopt when the file or its folder is missing, which
+// a store that starts empty takes as no content yet.
+std::optional<QByteArray> readWholeFileIfAny(const QString& path, int64_t maxBytes);
 
 } // namespace platform

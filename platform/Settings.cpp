@@ -105,19 +105,6 @@ void setAside(const QString& path, const QString& why)
                     vbExclamation | vbOKOnly, QFileInfo(path).completeBaseName());
 }
 
-// The file's bytes; nullopt when it is missing. Throws when it is there but
-// can't be read (a folder or pipe among them, refused without opening it).
-std::optional<QByteArray> readFile(const QString& path)
-{
-    try {
-        return readWholeFile(path, maxFileSize);
-    } catch (const RuntimeError& e) {
-        if (e.number() == errFileNotFound || e.number() == errPathNotFound)
-            return std::nullopt;
-        throw;
-    }
-}
-
 // The store's lines as the file holds them now: none when it is missing or was
 // damaged (and so set aside).
 Lines load(const QString& path)
@@ -134,7 +121,7 @@ Lines load(const QString& path)
         if (cached != cache().end() && cached->second.describes(status))
             return cached->second.lines;
     }
-    const std::optional<QByteArray> content = readFile(path);
+    const std::optional<QByteArray> content = readWholeFileIfAny(path, maxFileSize);
     if (!content)
         return {};
     Lines lines = ini::splitLines(*content);
