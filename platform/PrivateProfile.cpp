@@ -5,6 +5,7 @@
 #include "IniLines.h"
 #include "RegularFile.h"
 #include "RuntimeError.h"
+#include "Val.h"
 
 #include <exception>
 #include <optional>
@@ -42,18 +43,6 @@ std::optional<QString> findValue(const QString& section, const QString& key, con
     if (!pos.key)
         return std::nullopt;
     return unquote(pos.value);
-}
-
-int digitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
 }
 
 // The system's reading: sign, optional base prefix, digits up to the first

@@ -1,5 +1,7 @@
 #include "SettingsFormat.h"
 
+#include "Val.h"
+
 namespace platform::settings {
 
 namespace {
@@ -12,18 +14,7 @@ bool isPlainNameChar(char16_t c)
 
 QString hex(uint value, int digits) { return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper(); }
 
-int hexDigit(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
-bool isHexDigit(char16_t c) { return hexDigit(c) >= 0; }
+bool isHexDigit(char16_t c) { return digitValue(QChar(c)) >= 0; }
 
 // The character a backslash escape stands for; i is at the character after the backslash
 // and is left after the escape.
@@ -41,7 +32,7 @@ char16_t unescaped(const QString& text, qsizetype& i)
     case u'x': {
         uint value = 0;
         while (i < text.size() && isHexDigit(text[i].unicode()))
-            value = (value * 16 + static_cast<uint>(hexDigit(text[i++].unicode()))) & 0xFFFF;
+            value = (value * 16 + static_cast<uint>(digitValue(text[i++]))) & 0xFFFF;
         return static_cast<char16_t>(value);
     }
     default:

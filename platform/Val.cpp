@@ -21,18 +21,6 @@ QString squeezed(QStringView text)
     return out;
 }
 
-int digitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 double radixNumber(QStringView digits, int radix)
 {
     uint64_t value = 0;
@@ -179,6 +167,18 @@ double NumberOf(QStringView text)
 double roundHalfEven(double value)
 {
     return std::nearbyint(value); // the default rounding mode is to nearest, ties to even
+}
+
+int digitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
 }
 
 } // namespace platform

@@ -26,6 +26,10 @@ double Val(QStringView text);
 // mismatch (RuntimeError).
 double NumberOf(QStringView text);
 
+// The value of a digit in bases up to 16 (either letter case); -1 for any
+// other character.
+int digitValue(QChar c);
+
 // Whether NumberOf takes the whole text as a number.
 bool IsNumeric(QStringView text);
 
