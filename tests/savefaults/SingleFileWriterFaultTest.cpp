@@ -1,5 +1,5 @@
 // The writers of one file each (the settings store, Err.log, a grid's file,
-// the byte rotation of a file, the shell's copy) with the disk filling up at
+// the byte rotation of a file, the shell's copy, a launcher) with the disk filling up at
 // each of their file operations, then killed at each: the file is wholly old
 // or wholly new and nothing is left beside it.
 
@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -106,6 +107,19 @@ TEST(SingleFileWriterFaults, TheSettingsStore)
         }));
     EXPECT_EQ(platform::settings::read(QStringLiteral("QELM_SET"), QStringLiteral("SETTING"), QStringLiteral("MYPATH")),
               QStringLiteral("/new"));
+}
+
+TEST(SingleFileWriterFaults, ALauncher)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString launcher = QDir(folder).filePath(QStringLiteral("Step editor.desktop"));
+    Ostrel7::clsFILE file;
+    testsupport::sweepEachFileOperation({folder}, [&] { writeFile(launcher, "old launcher"); }, reportingOnce([&] {
+        return file.CreateShortCut(Ostrel7::eSHORTCUT_ON_PROGRAM, QStringLiteral("Step editor"),
+                                   QStringLiteral("/opt/qel/QELM_STP")) == 1;
+    }));
+    EXPECT_TRUE(readFile(launcher).startsWith("[Desktop Entry]\n"));
 }
 
 } // namespace
