@@ -193,6 +193,8 @@ TEST_F(CusEdit, WriteBackChangesOnlyTheEditedValuesOfTheUserPins)
     const int o2 = rowOf(cus, QStringLiteral("O2"));
     clickCell(cus, o2, 17);
     typeKeys(cus, QStringLiteral("42\r")); // O2 ON delay switched on, 42
+    clickCell(cus, o2, 19);
+    typeKeys(cus, QStringLiteral("9\r")); // O2 OFF delay switched on, 9 instead of 0
     const int oc = rowOf(cus, QStringLiteral("OC"));
     clickCell(cus, oc, 19);
     typeKeys(cus, QStringLiteral("0\r")); // OC OFF delay switched on, 0
@@ -204,7 +206,7 @@ TEST_F(CusEdit, WriteBackChangesOnlyTheEditedValuesOfTheUserPins)
                 entry = now;
     };
     changed(usrBefore, "I5", QStringLiteral("I5 3 - ALT OFF 0 OFF 0 OFF 0 0"));
-    changed(usrBefore, "O2", QStringLiteral("O2 2 - - ON 42 OFF 0 ON 20 1"));
+    changed(usrBefore, "O2", QStringLiteral("O2 2 - - ON 42 ON 9 ON 20 1"));
     changed(usrBefore, "OC", QStringLiteral("OC 16 - - OFF 0 ON 0 OFF 0 0"));
     EXPECT_EQ(valuesOf(*state().customUsr), usrBefore);
     EXPECT_EQ(valuesOf(*state().customStd), stdBefore);

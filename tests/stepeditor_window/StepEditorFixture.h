@@ -1,9 +1,8 @@
 #pragma once
-// Starts the real main window of the step editor as a user's start would: a
-// program folder of its own holding the setting archive, the test's private
-// settings, library and working folders, and the scripted Ui answering. The
-// opening of step files is recorded, not carried out.
+// Starts the real main window of the step editor as a user's start would (see
+// ProgramWindowFixture). The opening of step files is recorded, not carried out.
 
+#include "ProgramWindowFixture.h"
 #include "ScriptedUi.h"
 #include "TestFiles.h"
 #include "WindowLook.h"
@@ -13,16 +12,10 @@
 #include "stepeditor/fStep.h"
 #include "stepeditor/mMOD.h"
 
-#include "platform/Folders.h"
 #include "platform/Settings.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace steptest {
@@ -38,49 +31,17 @@ struct ReadStepCall {
     QString path;
 };
 
-class StepEditorFixture : public testing::Test {
+class StepEditorFixture : public testsupport::ProgramWindowFixture<QelmStp::fMain> {
 protected:
-    void SetUp() override
+    void beforeStart(QelmStp::fMain& window) override
     {
-        ASSERT_TRUE(programFolder_.isValid());
-        ASSERT_TRUE(dataFolder_.isValid());
-        QFile::copy(demoFile("QEL.e"), programPath("QEL.e"));
-        platform::folders::setProgramFolderForTesting(programFolder_.path());
-    }
-
-    void TearDown() override
-    {
-        window_.reset();
-        platform::folders::setProgramFolderForTesting({});
-    }
-
-    // A copy of a demo file in the test's data folder (the user's files).
-    QString dataCopy(const char* name, const QString& as = {})
-    {
-        const QString target = dataPath(as.isEmpty() ? QLatin1String(name) : as);
-        QFile::remove(target);
-        QFile::copy(demoFile(name), target);
-        QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        return target;
-    }
-
-    QString programPath(const QString& name) const { return QDir(programFolder_.path()).filePath(name); }
-    QString dataPath(const QString& name) const { return QDir(dataFolder_.path()).filePath(name); }
-
-    // Creates the main window and runs its start-up with the command line.
-    bool start(const QString& commandLine = {})
-    {
-        window_ = std::make_unique<QelmStp::fMain>();
-        window_->extensions().readStep = [this](QelmStp::fStep& w, int32_t kind, int32_t position,
-                                                const QString& path) {
+        window.extensions().readStep = [this](QelmStp::fStep& w, int32_t kind, int32_t position,
+                                              const QString& path) {
             readSteps_.push_back({w.STDUSR(), kind, position, path});
             return true;
         };
-        return window_->MDIForm_Load(commandLine);
     }
 
-    QelmStp::fMain& window() { return *window_; }
-    QelmStp::ProgramState& state() { return window_->state(); }
     QelmStp::fStep& userWindow() { return *state().frmUsr; }
     // Shows the reference window as the first opening of a reference file does.
     QelmStp::fStep& showReferenceWindow()
@@ -91,9 +52,6 @@ protected:
         return reference;
     }
 
-    QTemporaryDir programFolder_;
-    QTemporaryDir dataFolder_;
-    std::unique_ptr<QelmStp::fMain> window_;
     std::vector<ReadStepCall> readSteps_;
 };
 
