@@ -20,7 +20,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemColors.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/mMODCOMMON.h"
+#include "common/mMODCOMMON.h"
 #include "util/file/clsFILE.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"

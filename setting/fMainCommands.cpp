@@ -19,8 +19,8 @@
 #include "platform/Settings.h"
 #include "platform/Ui.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/MdiArrangement.h"
-#include "stepeditor/common/ProgramLaunch.h"
+#include "common/MdiArrangement.h"
+#include "common/ProgramLaunch.h"
 #include "util/file/clsFILE.h"
 #include "util/method/clsMethod.h"
 

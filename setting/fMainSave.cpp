@@ -25,7 +25,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/mMODCOMMON.h"
+#include "common/mMODCOMMON.h"
 #include "util/file/clsFILE.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"

@@ -9,7 +9,7 @@
 #include "platform/Ui.h"
 #include "platform/VariantText.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/MdiArrangement.h"
+#include "common/MdiArrangement.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 #include "util/property/SettingsTable.h"

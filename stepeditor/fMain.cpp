@@ -6,8 +6,8 @@
 #include "fStep.h"
 #include "mMOD.h"
 
-#include "stepeditor/common/ToolbarImage.h"
-#include "stepeditor/common/mMODCOMMON.h"
+#include "common/ToolbarImage.h"
+#include "common/mMODCOMMON.h"
 #include "datamodel/common/Enums.h"
 #include "datamodel/steps/colclsStep.h"
 #include "dialogs/clsPrint.h"

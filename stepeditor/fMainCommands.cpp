@@ -10,7 +10,7 @@
 #include "dialogs/clsSelectKino.h"
 #include "platform/EventGuard.h"
 #include "platform/Ui.h"
-#include "stepeditor/common/MdiArrangement.h"
+#include "common/MdiArrangement.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 

@@ -4,9 +4,9 @@
 #include "TestFiles.h"
 
 #include "platform/Folders.h"
-#include "stepeditor/common/MdiArrangement.h"
-#include "stepeditor/common/ProgramLaunch.h"
-#include "stepeditor/common/mMODCOMMON.h"
+#include "common/MdiArrangement.h"
+#include "common/ProgramLaunch.h"
+#include "common/mMODCOMMON.h"
 #include "util/method/clsMethod.h"
 
 #include <QDir>

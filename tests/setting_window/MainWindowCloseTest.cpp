@@ -6,7 +6,7 @@
 #include "datamodel/common/Enums.h"
 #include "setting/EditingWindow.h"
 #include "setting/ProgramState.h"
-#include "stepeditor/common/mMODCOMMON.h"
+#include "common/mMODCOMMON.h"
 #include "util/method/clsMethod.h"
 
 #include <QAction>

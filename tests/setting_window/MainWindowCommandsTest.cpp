@@ -9,7 +9,7 @@
 #include "platform/Settings.h"
 #include "datamodel/customize/colclsStyle.h"
 #include "setting/EditingWindow.h"
-#include "stepeditor/common/ProgramLaunch.h"
+#include "common/ProgramLaunch.h"
 
 #include <QAction>
 #include <QDialog>
