@@ -7,6 +7,8 @@
 #include "mFormTiledBitmap.h"
 #include "mMOD.h"
 
+#include "common/SharedObjects.h"
+#include "common/mMODCOMMON.h"
 #include "datamodel/common/Enums.h"
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/customize/colclsStyle.h"
@@ -20,7 +22,6 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemColors.h"
 #include "resource/clsResource.h"
-#include "common/mMODCOMMON.h"
 #include "util/file/clsFILE.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
@@ -125,13 +126,7 @@ bool fMain::MDIForm_Load(const QString& commandLine)
 bool fMain::CreateActiveX()
 {
     ProgramState& s = *state_;
-    Ostrel7::clsMethod fallback; // reports an error before the program's own reporter exists
-    try {
-        s.file = std::make_unique<Ostrel7::clsFILE>();
-        s.method = std::make_unique<Ostrel7::clsMethod>();
-        s.property = std::make_unique<Ostrel7::clsProperty>();
-        s.string = std::make_unique<Ostrel7::clsString>();
-        s.resource = std::make_unique<Resource::clsResource>();
+    return QelmCommon::CreateActiveX(s, [&] {
         s.functions = std::make_unique<Telva27::colclsFunction>();
         s.customUsr = std::make_unique<Telva27::colclsCustom>();
         s.customUsr->setUsrOrStd(Telva27::eUSR);
@@ -140,35 +135,20 @@ bool fMain::CreateActiveX()
         conStyles_ = std::make_unique<ConnectorTables>();
         for (auto& table : s.okuri)
             table = std::make_unique<Telva27::colclsOkuri>();
-        s.selectTable = std::make_unique<Sorvi27::clsSelectTable>();
-        s.selectKino = std::make_unique<Sorvi27::clsSelectKino>();
-        s.print = std::make_unique<Sorvi27::clsPrint>();
-        return true;
-    } catch (...) {
-        // Nothing later may use an object that does not exist: the start ends here.
-        const auto error = platform::currentErrorInfo();
-        (s.method ? *s.method : fallback).ErrReg(error.number, error.description, QStringLiteral("CreateActiveX"));
-        return false;
-    }
+    });
 }
 
 void fMain::ReleaseActiveX()
 {
     ProgramState& s = *state_;
-    s.file.reset();
-    s.method.reset();
-    s.property.reset();
-    s.string.reset();
-    s.resource.reset();
-    s.functions.reset();
-    s.customUsr.reset();
-    s.customStd.reset();
-    conStyles_.reset();
-    for (auto& table : s.okuri)
-        table.reset();
-    s.selectTable.reset();
-    s.selectKino.reset();
-    s.print.reset();
+    QelmCommon::ReleaseActiveX(s, [&] {
+        s.functions.reset();
+        s.customUsr.reset();
+        s.customStd.reset();
+        conStyles_.reset();
+        for (auto& table : s.okuri)
+            table.reset();
+    });
 }
 
 void fMain::InitGlobals()

@@ -12,6 +12,8 @@
 #include "fParam.h"
 #include "mMOD.h"
 
+#include "common/MdiArrangement.h"
+#include "common/ProgramLaunch.h"
 #include "datamodel/common/Enums.h"
 #include "dialogs/clsPrint.h"
 #include "platform/EventGuard.h"
@@ -19,8 +21,6 @@
 #include "platform/Settings.h"
 #include "platform/Ui.h"
 #include "resource/clsResource.h"
-#include "common/MdiArrangement.h"
-#include "common/ProgramLaunch.h"
 #include "util/file/clsFILE.h"
 #include "util/method/clsMethod.h"
 

@@ -6,6 +6,7 @@
 #include "fStep.h"
 #include "mMOD.h"
 
+#include "common/SharedObjects.h"
 #include "common/ToolbarImage.h"
 #include "common/mMODCOMMON.h"
 #include "datamodel/common/Enums.h"
@@ -111,46 +112,25 @@ bool fMain::MDIForm_Load(const QString& commandLine)
 bool fMain::CreateActiveX()
 {
     ProgramState& s = *state_;
-    Ostrel7::clsMethod fallback; // reports an error before the program's own reporter exists
-    try {
-        s.file = std::make_unique<Ostrel7::clsFILE>();
-        s.method = std::make_unique<Ostrel7::clsMethod>();
-        s.property = std::make_unique<Ostrel7::clsProperty>();
-        s.string = std::make_unique<Ostrel7::clsString>();
-        s.resource = std::make_unique<Resource::clsResource>();
-        s.selectTable = std::make_unique<Sorvi27::clsSelectTable>();
+    return QelmCommon::CreateActiveX(s, [&] {
         s.stepUsr = std::make_shared<Telva27::colclsStep>();
         s.stepStd = std::make_shared<Telva27::colclsStep>();
         s.frmStd = new fStep(*this);
         s.frmUsr = new fStep(*this);
-        s.selectKino = std::make_unique<Sorvi27::clsSelectKino>();
-        s.print = std::make_unique<Sorvi27::clsPrint>();
         s.waitBox = std::make_unique<WaitMessageBox>();
-        return true;
-    } catch (...) {
-        // Nothing later may use an object that does not exist: the start ends here.
-        const auto error = platform::currentErrorInfo();
-        (s.method ? *s.method : fallback).ErrReg(error.number, error.description, QStringLiteral("CreateActiveX"));
-        return false;
-    }
+    });
 }
 
 void fMain::ReleaseActiveX()
 {
     ProgramState& s = *state_;
-    s.file.reset();
-    s.method.reset();
-    s.property.reset();
-    s.string.reset();
-    s.resource.reset();
-    s.selectTable.reset();
-    s.stepUsr.reset();
-    s.stepStd.reset();
-    destroyWindow(s.frmStd);
-    destroyWindow(s.frmUsr);
-    s.selectKino.reset();
-    s.print.reset();
-    s.waitBox.reset();
+    QelmCommon::ReleaseActiveX(s, [&] {
+        s.stepUsr.reset();
+        s.stepStd.reset();
+        destroyWindow(s.frmStd);
+        destroyWindow(s.frmUsr);
+        s.waitBox.reset();
+    });
 }
 
 void fMain::InitApp()
