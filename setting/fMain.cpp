@@ -43,10 +43,6 @@ namespace QelmSet {
 
 namespace {
 
-const QString kFileInfo = QStringLiteral("FileInfo");
-const QString kGeneral = QStringLiteral("General");
-const QString kLocation = QStringLiteral("Location");
-
 // Catalogue texts of the customize menu items 1 and 3 to 7.
 constexpr int32_t kCustomizeCaptions[] = {310, 0, 311, 312, 313, 314, 315};
 
@@ -173,7 +169,7 @@ void fMain::InitGlobals()
 bool fMain::LoadRegSettings()
 {
     const bool defaultsWritten = CheckRegData();
-    writeMyPath(state_->file->YenCheck(Ostrel7::eRemoveYen, platform::folders::programFolder()));
+    writeMyPath(*state_->settings, state_->file->YenCheck(Ostrel7::eRemoveYen, platform::folders::programFolder()));
     // A default that could not be written and a value that no longer converts
     // are told once.
     if (!ReadRegValues() || !defaultsWritten)
@@ -193,19 +189,18 @@ bool fMain::ReadRegValues()
     // leaves the values the program starts with and is told once; start-up
     // goes on.
     return Ostrel7::trapped(*state_->method, QStringLiteral("ReadRegValues"), [&] {
+        using namespace settingkeys;
         ProgramState& s = *state_;
         const Ostrel7::SettingsTable& table = *s.settings;
         // A value that no longer converts reads as its default.
-        bool allConverted = true;
-        for (const Ostrel7::SettingDecl& decl : table.settings())
-            allConverted = table.storedValueConverts(decl.section, decl.key) && allConverted;
-        s.StdReadingPath = table.readText(kFileInfo, QStringLiteral("StdReadingPath"));
-        s.PrevStd_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevStd_ExtFilterIndex"));
-        s.PrevUsr_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevUsr_ExtFilterIndex"));
-        s.PassWordSpecial = table.readText(kGeneral, QStringLiteral("PassWordSpecial"));
-        s.DoesNeedPassWord = table.readBool(kGeneral, QStringLiteral("DoesNeedPassWord"));
-        s.wdt_Custom_StdKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_StdKino"));
-        s.wdt_Custom_UsrKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_UsrKino"));
+        const bool allConverted = table.everyStoredValueConverts();
+        s.StdReadingPath = table.readText(kStdReadingPath);
+        s.PrevStd_ExtFilterIndex = table.readInt(kPrevStd_ExtFilterIndex);
+        s.PrevUsr_ExtFilterIndex = table.readInt(kPrevUsr_ExtFilterIndex);
+        s.PassWordSpecial = table.readText(kPassWordSpecial);
+        s.DoesNeedPassWord = table.readBool(kDoesNeedPassWord);
+        s.wdt_Custom_StdKino = table.readInt(kWdt_Custom_StdKino);
+        s.wdt_Custom_UsrKino = table.readInt(kWdt_Custom_UsrKino);
         return allConverted;
     });
 }

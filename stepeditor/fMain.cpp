@@ -179,19 +179,19 @@ bool fMain::ReadSettings()
     if (!CheckRegData())
         mMOD::ShowMessage(2, 1);
     // The folder as the system gives it: no trailing separator but for the root.
-    writeMyPath(QDir::cleanPath(platform::folders::programFolder()));
+    writeMyPath(*s.settings, QDir::cleanPath(platform::folders::programFolder()));
     // A store that cannot be read leaves the defaults in place; a value that
     // does not convert reads as its default.
     Ostrel7::trapped(*s.method, QStringLiteral("ReadSettings"), [&] {
         const Ostrel7::SettingsTable& table = *s.settings;
-        s.InitialPath = table.readText(kFileInfo, kInitialPath);
-        s.DoesViewRemarkColumn = table.readBool(kGeneral, kDoesViewRemarkColumn);
-        s.DoesViewButtonCaption = table.readBool(kGeneral, kDoesViewButtonCaption);
-        s.DoesViewInputMethod = table.readBool(kGeneral, kDoesViewInputMethod);
-        s.DoesReplaceFunction = table.readBool(kGeneral, kDoesReplaceFunction);
-        s.DoesAskInReplacing = table.readBool(kGeneral, kDoesAskInReplacing);
-        s.selectKino->setDoesAskInEditingMode(table.readBool(kGeneral, kDoesAskInEditingMode));
-        s.RemarkColumnWidth = table.readInt(kLocation, kRemarkColumnWidth);
+        s.InitialPath = table.readText(kInitialPath);
+        s.DoesViewRemarkColumn = table.readBool(kDoesViewRemarkColumn);
+        s.DoesViewButtonCaption = table.readBool(kDoesViewButtonCaption);
+        s.DoesViewInputMethod = table.readBool(kDoesViewInputMethod);
+        s.DoesReplaceFunction = table.readBool(kDoesReplaceFunction);
+        s.DoesAskInReplacing = table.readBool(kDoesAskInReplacing);
+        s.selectKino->setDoesAskInEditingMode(table.readBool(kDoesAskInEditingMode));
+        s.RemarkColumnWidth = table.readInt(kRemarkColumnWidth);
     });
     if (s.InitialPath.isEmpty())
         s.InitialPath = s.AppPath;
@@ -203,14 +203,14 @@ void fMain::SaveSettings()
     using namespace settingkeys;
     const ProgramState& s = *state_;
     const Ostrel7::SettingsTable& table = *s.settings;
-    table.write(kFileInfo, kInitialPath, s.InitialPath);
-    table.write(kGeneral, kDoesViewRemarkColumn, s.DoesViewRemarkColumn);
-    table.write(kGeneral, kDoesViewButtonCaption, s.DoesViewButtonCaption);
-    table.write(kGeneral, kDoesViewInputMethod, s.DoesViewInputMethod);
-    table.write(kGeneral, kDoesReplaceFunction, s.DoesReplaceFunction);
-    table.write(kGeneral, kDoesAskInReplacing, s.DoesAskInReplacing);
-    table.write(kGeneral, kDoesAskInEditingMode, s.selectKino->DoesAskInEditingMode());
-    table.write(kLocation, kRemarkColumnWidth, s.RemarkColumnWidth);
+    table.write(kInitialPath, s.InitialPath);
+    table.write(kDoesViewRemarkColumn, s.DoesViewRemarkColumn);
+    table.write(kDoesViewButtonCaption, s.DoesViewButtonCaption);
+    table.write(kDoesViewInputMethod, s.DoesViewInputMethod);
+    table.write(kDoesReplaceFunction, s.DoesReplaceFunction);
+    table.write(kDoesAskInReplacing, s.DoesAskInReplacing);
+    table.write(kDoesAskInEditingMode, s.selectKino->DoesAskInEditingMode());
+    table.write(kRemarkColumnWidth, s.RemarkColumnWidth);
 }
 
 // ---- toolbar ---------------------------------------------------------------
