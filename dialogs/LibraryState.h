@@ -60,10 +60,22 @@ struct PlaceNames {
 };
 // Each selection dialog's place, in SelectionDialog order.
 inline constexpr PlaceNames kPlaces[kSelectionDialogCount] = {
-    {{"Location", "fSelCusIn_Height"}, {"Location", "fSelCusIn_Left"}, {"Location", "fSelCusIn_Top"}, {"Location", "fSelCusIn_Width"}},
-    {{"Location", "fSelCusOut_Height"}, {"Location", "fSelCusOut_Left"}, {"Location", "fSelCusOut_Top"}, {"Location", "fSelCusOut_Width"}},
-    {{"Location", "fSelStepIn_Height"}, {"Location", "fSelStepIn_Left"}, {"Location", "fSelStepIn_Top"}, {"Location", "fSelStepIn_Width"}},
-    {{"Location", "fSelStepOut_Height"}, {"Location", "fSelStepOut_Left"}, {"Location", "fSelStepOut_Top"}, {"Location", "fSelStepOut_Width"}},
+    {{"Location", "fSelCusIn_Height"},
+     {"Location", "fSelCusIn_Left"},
+     {"Location", "fSelCusIn_Top"},
+     {"Location", "fSelCusIn_Width"}},
+    {{"Location", "fSelCusOut_Height"},
+     {"Location", "fSelCusOut_Left"},
+     {"Location", "fSelCusOut_Top"},
+     {"Location", "fSelCusOut_Width"}},
+    {{"Location", "fSelStepIn_Height"},
+     {"Location", "fSelStepIn_Left"},
+     {"Location", "fSelStepIn_Top"},
+     {"Location", "fSelStepIn_Width"}},
+    {{"Location", "fSelStepOut_Height"},
+     {"Location", "fSelStepOut_Left"},
+     {"Location", "fSelStepOut_Top"},
+     {"Location", "fSelStepOut_Width"}},
 };
 } // namespace settingkeys
 

@@ -124,11 +124,11 @@ TEST_F(SettingsTableTest, ReadsFallBackToTheDefaultWhereTheValueDoesNotConvert)
         EXPECT_EQ(table.storedValueConverts(c.name), c.converts)
             << c.name.key << " stored as '" << (c.stored ? c.stored : "<missing>") << "'";
     }
-    // Every value converts but Width's.
+    // The whole table: every value converts, then all but Width's.
+    table.resetToDefaults();
+    EXPECT_TRUE(table.everyStoredValueConverts());
     settings::write(table.app(), "Location", "Width", "abc");
     EXPECT_FALSE(table.everyStoredValueConverts());
-    settings::write(table.app(), "Location", "Width", "12");
-    EXPECT_TRUE(table.everyStoredValueConverts());
 }
 
 TEST_F(SettingsTableTest, WritesValuesInTheStoredFormOfTheirType)
@@ -193,4 +193,12 @@ TEST_F(SettingsTableTest, APublishedSettingLivesUnderItsOwnApplication)
     table.resetToDefaults();
     EXPECT_EQ(table.readText(kPublished), QStringLiteral("/opt/qel"));
     settings::clear(published);
+
+    // Another program's store is no part of this table's check, even when it cannot be read.
+    const QString unreadable = "QELM/" + published + ".ini";
+    QDir(configFolder()).remove(unreadable);
+    ASSERT_TRUE(QDir(configFolder()).mkpath(unreadable));
+    ASSERT_NE(errorOf([&] { table.readText(kPublished); }), 0);
+    EXPECT_EQ(errorOf([&] { EXPECT_TRUE(table.everyStoredValueConverts()); }), 0);
+    QDir(configFolder()).rmdir(unreadable);
 }

@@ -167,7 +167,8 @@ bool SettingsTable::everyStoredValueConverts() const
 {
     bool all = true;
     for (const SettingDecl& decl : settings_)
-        all = storedValueConverts(decl.name) && all;
+        if (!decl.name.app)
+            all = storedValueConverts(decl.name) && all;
     return all;
 }
 

@@ -70,7 +70,9 @@ public:
     // default applies) or it converts to the setting's type ("abc" is no
     // Boolean and no number). Throws as the reads do.
     bool storedValueConverts(const SettingName& name) const;
-    // True when every setting's stored value reads as itself (each is checked).
+    // True when the stored value of every setting of the table's own
+    // application reads as itself (each is checked; another program's
+    // published setting is its own business).
     bool everyStoredValueConverts() const;
 
     // Stores the value converted to the setting's type. Throws as the reads do,
