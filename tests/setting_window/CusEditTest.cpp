@@ -6,6 +6,7 @@
 #include "ReportedErrors.h"
 #include "WindowDriver.h"
 
+#include "setting/ProgramSettings.h"
 #include "setting/mMOD.h"
 #include "util/property/SettingsTable.h"
 
@@ -239,19 +240,19 @@ TEST_F(CusEdit, FunctionColumnWidthsAreKeptInTheSettings)
         QApplication::sendEvent(g.viewport(), &move);
         QTest::mouseRelease(g.viewport(), Qt::LeftButton, {}, edge + QPoint(dx, 0));
     };
-    const auto stored = [&](const char* key) {
-        return state().settings->readInt(QStringLiteral("Location"), QLatin1String(key));
-    };
+    const auto stored = [&](const Ostrel7::SettingName& name) { return state().settings->readInt(name); };
+    using QelmSet::settingkeys::kWdt_Custom_StdKino;
+    using QelmSet::settingkeys::kWdt_Custom_UsrKino;
     // The widths in twips of the columns dragged wider or narrower by whole pixels.
     const int32_t wider = platform::pixelsToTwips(platform::twipsToPixels(1900) + 20);
     const int32_t narrower = platform::pixelsToTwips(platform::twipsToPixels(1900) - 10);
     drag(2, 20);
-    EXPECT_EQ(stored("wdt_Custom_StdKino"), wider);
+    EXPECT_EQ(stored(kWdt_Custom_StdKino), wider);
     drag(13, -10);
-    EXPECT_EQ(stored("wdt_Custom_UsrKino"), narrower);
+    EXPECT_EQ(stored(kWdt_Custom_UsrKino), narrower);
     drag(14, 10); // any other column stores nothing
-    EXPECT_EQ(stored("wdt_Custom_StdKino"), wider);
-    EXPECT_EQ(stored("wdt_Custom_UsrKino"), narrower);
+    EXPECT_EQ(stored(kWdt_Custom_StdKino), wider);
+    EXPECT_EQ(stored(kWdt_Custom_UsrKino), narrower);
     // A window opened later starts with them.
     Cus& other = open(3);
     EXPECT_EQ(grid(other).data().ColWidth(2), wider);
