@@ -248,7 +248,7 @@ TEST_F(OpenFiles, UsrReadFailingAtThePinsPutsBackTheEarlierTableWhole)
 
     EXPECT_EQ(messageTexts().last(), message(4));
     EXPECT_EQ(window().UsrFilePath(), usr);
-    EXPECT_TRUE(window().SekFilePath().isEmpty());
+    EXPECT_TRUE(state().functions->sekBuffer().isEmpty());
     EXPECT_EQ(usrModel(), before);
 
     // With the pin mended the same table reads, and it differs from the earlier one.
