@@ -59,6 +59,8 @@ struct ProgramState : QelmCommon::SharedObjects {
     bool DoesReplaceFunction = true;
     bool DoesAskInReplacing = true;
     int32_t RemarkColumnWidth = 1200; // twips
+    // The display's too few colours were reported (once in a run).
+    bool ColourDepthReported = false;
 
     // The declared settings of AppName (made when AppName is known).
     std::unique_ptr<Ostrel7::SettingsTable> settings;

@@ -156,6 +156,7 @@ void fStep::Form_Load()
         exchange_ = std::make_unique<StepExchange>(*fg_, s.selectKino->stpout(), s.selectKino->stpinp(), *cells_,
                                                    reporter_);
         exchange_->ControlChange = [this](bool changed) { ControlChange(changed); };
+        attachEditing();
     }
     Form_Resize();
     // The reference window only shows: no input-method hint, and of the
@@ -166,6 +167,8 @@ void fStep::Form_Load()
     mnuPaste_->setEnabled(user);
     if (commands_.CheckColorCount)
         commands_.CheckColorCount(*this);
+    else
+        CheckColorCount();
     if (commands_.NewOp)
         commands_.NewOp(*this);
 }
@@ -184,10 +187,10 @@ void fStep::InitForm()
     cboTable_->setCurrentIndex(-1);
     cboTable_->setEnabled(false);
     QFont font = lblHint_->font();
-    font.setFamily(QStringLiteral("Tahoma"));
+    font.setFamily(QStringLiteral("Liberation Sans"));
     lblHint_->setFont(font);
     QFont gridFont = fg_->data().Font();
-    gridFont.setFamily(QStringLiteral("Tahoma"));
+    gridFont.setFamily(StepCellPainter::kGridFontFamily);
     fg_->data().setFont(gridFont);
     SetCaptions();
     dicUndoFiles_.clear();

@@ -7,7 +7,9 @@
 
 #include "StepCommands.h"
 #include "cells/CellCategories.h"
+#include "cells/CellEditing.h"
 #include "exchange/StepExchange.h"
+#include "grid/StepCellPainter.h"
 #include "grid/StepGridLayout.h"
 
 #include "util/method/clsMethod.h"
@@ -115,6 +117,11 @@ public:
     StepGridLayout& gridLayout() { return *layout_; }
     // Shows a step program in the grid and builds one back from it (once loaded).
     StepExchange& exchange() { return *exchange_; }
+    // Editing, keys and drawing of the grid's cells (once loaded).
+    CellEditing& editing() { return *editing_; }
+    StepCellPainter& painter() { return *painter_; }
+    // Warns, once in a run, when the display shows too few colours for the pictures.
+    void CheckColorCount();
     QWidget& CoolBar1() { return *coolBar_; }
     // A band of the cool bar by its key ("keyTOOLBAR", "keyHINT").
     QWidget& band(const QString& key);
@@ -172,6 +179,9 @@ private:
     std::unique_ptr<StepGridLayout> layout_;
     std::unique_ptr<CellCategories> cells_;
     std::unique_ptr<StepExchange> exchange_;
+    std::unique_ptr<CellEditing> editing_;
+    std::unique_ptr<StepCellPainter> painter_;
+    void attachEditing();
     QComboBox* cboTable_ = nullptr;
     QMap<QString, QIcon> imgListToolBar_;
     QMenu* mnuEdit_ = nullptr;

@@ -170,18 +170,35 @@ bool StepExchange::AddValidRow(int32_t row, Telva27::colclsStep& into)
         if (cells_.TopIsCOUNT(row))
             ins->setCounterId(GetCounterId(row));
         for (int32_t col = groupColumn(1); col <= grid().Cols() - 1; col += 3) {
+            if (!namesFunction(stpinp_, row, col))
+                return false;
             const int32_t kino = inputCodeOf(grid().TextMatrix(row, col));
             const auto jyotai = wholeOf<uint8_t>(grid().TextMatrix(row, col + 1));
             const auto rel = wholeOf<int32_t>(grid().TextMatrix(row, col + 2));
             if (!ins->Add(col / 3, kino, jyotai, rel))
                 return false;
         }
+        if (!namesFunction(stpout_, row, eColOutput))
+            return false;
         const int32_t kino = stpout_.ValueByDigital(grid().TextMatrix(row, eColOutput));
         const auto logic = wholeOf<int32_t>(grid().TextMatrix(row, eColLogic));
         const auto delay = wholeOf<int32_t>(grid().TextMatrix(row, eColDelay));
         return into.Add(row, kino, logic, delay, ins, grid().TextMatrix(row, eColRemark), false, IsREM(row)) !=
                nullptr;
     });
+}
+
+bool StepExchange::namesFunction(Telva27::colclsCusSelection& list, int32_t row, int32_t col)
+{
+    const QString text = grid().TextMatrix(row, col);
+    if (text.isEmpty() || text == CellCategories::kUnused || list.ValueByDigital(text) != -1)
+        return true;
+    if (col != eColOutput && platform::IsNumeric(text))
+        return true;
+    // A name no function has is never saved as some code: the cell is shown.
+    grid().Select(row, col);
+    fg_.ShowCell(row, col);
+    return false;
 }
 
 std::shared_ptr<Telva27::colclsStepIn> StepExchange::GetCacantStepIn()

@@ -58,7 +58,9 @@ public:
 
     // Builds a new step program from the grid, carrying the memo, password,
     // author and counter data of `program` over, and puts it in `program`'s
-    // place. False when a row can't be converted; `program` stays as it was then.
+    // place. False when a row can't be converted (a function name that is in
+    // no list: that cell becomes the current cell); `program` stays as it was
+    // then, and the caller tells the user (message 80).
     bool Update_step(std::shared_ptr<Telva27::colclsStep>& program);
     // The row names an output function.
     bool ExistsValidRow(int32_t row);
@@ -77,6 +79,9 @@ private:
     platform::grid::GridData& grid();
     const platform::grid::GridData& grid() const;
     void pasteInputs(const Telva27::clsStepOut& line);
+    // The cell is empty, unused, a listed name or (an input) a number; else
+    // it becomes the current cell and the answer is False.
+    bool namesFunction(Telva27::colclsCusSelection& list, int32_t row, int32_t col);
     // The code a function cell stands for: a listed name, a constant, or 0.
     int32_t inputCodeOf(const QString& text);
     int32_t dataRowCount() const;

@@ -15,6 +15,13 @@ namespace pictures {
 namespace {
 
 const QColor kInk(32, 32, 32);
+// The inks of the step grid's marks: logic words black, states blue,
+// relations olive (AND, OR), magenta (END) and brown (counter relations).
+const QColor kLogicInk(0, 0, 0);
+const QColor kStateInk(0, 0, 255);
+const QColor kOlive(96, 96, 0);
+const QColor kMagenta(160, 0, 160);
+const QColor kBrown(128, 64, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kGrey(192, 192, 192);
 const QColor kDarkGrey(128, 128, 128);
@@ -375,6 +382,7 @@ void backgroundTile(QPainter& p, QSize size)
 // with an arrowhead on the one change of an edge mark.
 void signalTrace(QPainter& p, std::string_view levels, bool edge)
 {
+    const QColor kInk = kStateInk;
     constexpr int kHigh = 2, kLow = 8;
     for (int i = 0; i < static_cast<int>(levels.size()); ++i) {
         const int x = 1 + i;
@@ -456,7 +464,7 @@ std::vector<Drawing> buildTable()
         bitmap(164, tool19, centred<staircase>),
     };
 
-    // Step grid marks: white cells with a dark glyph.
+    // Step grid marks: white cells with a glyph in the colour of its kind.
     const std::pair<std::string_view, bool> states[] = {
         {"LLLHHHHHHHHLLLL", false}, {"LLLLLLLHHHHHHHH", true}, {"HHHLLLLLLLLHHHH", false}, {"HHHHHHHLLLLLLLL", true}};
     int id = kFirstStateMark;
@@ -467,12 +475,18 @@ std::vector<Drawing> buildTable()
 
     for (std::string_view word : {"LOW", "HIGH", "NOT", "JMP", "INC", "DEC", "SET", "CLR", "ADD", "SUB", "CALL", "RET"})
         table.push_back(bitmap(id++, QSize(27, 9), [=](QPainter& p, QSize size) {
-            drawWord(p, (size.width() - wordWidth(word)) / 2, 1, word, kInk);
+            drawWord(p, (size.width() - wordWidth(word)) / 2, 1, word, kLogicInk);
         }, kWhite));
 
-    for (const Glyph* glyph : {&sign::And, &sign::Or, &sign::End, &sign::GreaterEqual, &sign::LessEqual, &sign::Equal,
-                               &sign::NotEqual, &sign::Plus, &sign::Minus})
-        table.push_back(bitmap(id++, QSize(9, 9), [=](QPainter& p, QSize) { drawGlyph(p, 1, 1, *glyph, kInk); }, kWhite));
+    // AND and OR olive, END magenta, the counter relations brown.
+    const std::pair<const Glyph*, QColor> relations[] = {
+        {&sign::And, kOlive},          {&sign::Or, kOlive},         {&sign::End, kMagenta},
+        {&sign::GreaterEqual, kBrown}, {&sign::LessEqual, kBrown},  {&sign::Equal, kBrown},
+        {&sign::NotEqual, kBrown},     {&sign::Plus, kBrown},       {&sign::Minus, kBrown}};
+    for (const auto& [glyph, ink] : relations)
+        table.push_back(bitmap(id++, QSize(9, 9), [glyph = glyph, ink = ink](QPainter& p, QSize) {
+            drawGlyph(p, 1, 1, *glyph, ink);
+        }, kWhite));
     return table;
 }
 
