@@ -39,7 +39,9 @@ public:
     // True hides the "COUNT" category with its functions, False shows them.
     void setDoesKillCUNT(bool kill);
     // The edited cell's code; the answer of Cancel.
-    void setOrgValue(int16_t v) { orgValue_ = v; }
+    // The code the dialog answers unless a choice is made: also when it is
+    // closed by Escape or its close box.
+    void setOrgValue(int16_t v) { orgValue_ = v; retValue_ = v; }
     int16_t orgValue() const { return orgValue_; }
     int16_t retValue() const { return retValue_; }
 

@@ -929,6 +929,11 @@ bool FlexGrid::filterEditorKey(QKeyEvent* event)
         cancelEdit();
         return true;
     }
+    // Tab ends the edit as Enter does (its character 9 is never typed into a cell).
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        commitEdit();
+        return true;
+    }
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     // The shared mapping: Enter gives 13, Backspace 8, Delete no character (it
     // edits as a key, so a handler that filters characters cannot swallow it).
@@ -951,9 +956,9 @@ bool FlexGrid::filterEditorKey(QKeyEvent* event)
         }
         return false;
     }
-    if (lineEditor_ && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Tab)) {
+    if (lineEditor_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
         const int32_t row = editRow_;
-        if (commitEdit() && key != Qt::Key_Tab)
+        if (commitEdit())
             moveTo(key == Qt::Key_Up ? std::max(data_.FixedRows(), row - 1) : std::min(data_.Rows() - 1, row + 1),
                    data_.Col(), false);
         return true;

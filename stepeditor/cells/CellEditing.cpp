@@ -244,11 +244,11 @@ bool CellEditing::UpdateKinoValue(int32_t eINOUT, int32_t row, int32_t col, int1
             return false;
         if (eINOUT == eINPUT) {
             grid().setTextMatrix(row, col, stpinp_.Item(QString::number(newValue))->Ditigal());
-            if (!same) {
+            if (!same)
                 fg_AfterEdit_CannotEditCell(row, col);
-                if (cells_.IsLastGroup(col))
-                    grid().setTextMatrix(row, col + 2, QStringLiteral("2"));
-            }
+            // The last group always ends the conditions.
+            if (cells_.IsLastGroup(col))
+                grid().setTextMatrix(row, col + 2, QStringLiteral("2"));
         } else {
             grid().setTextMatrix(row, col, stpout_.Item(QString::number(newValue))->Ditigal());
             if (!same) {

@@ -79,9 +79,9 @@ void CellEditing::fg_KeyDown(int& keyCode, int shift)
         const int32_t col = grid().Col();
         if (row < grid().FixedRows() || col < grid().FixedCols())
             return;
-        if (grid().ColData(col) == eColRemark) {
+        if (grid().ColData(col) == eColRemark && CellCategories::MustIMEON(keyCode)) {
             // The key opens the remark's editor and goes into it.
-            if (CellCategories::MustIMEON(keyCode) && !isReference())
+            if (!isReference())
                 fg_.EditCell();
             return;
         }

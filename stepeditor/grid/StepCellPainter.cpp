@@ -52,7 +52,10 @@ QImage withoutGround(const QPixmap& bitmap, const QColor* ink)
 
 } // namespace
 
-StepCellPainter::StepCellPainter(FlexGrid& fg, Ostrel7::clsMethod& reporter) : fg_(fg), reporter_(reporter) {}
+StepCellPainter::StepCellPainter(FlexGrid& fg, Ostrel7::clsMethod& reporter)
+    : loadBitmap([](int32_t id) { return Resource::clsResource().LoadBmpHandle(id); }), fg_(fg), reporter_(reporter)
+{
+}
 
 void StepCellPainter::attach()
 {
@@ -130,7 +133,7 @@ const StepCellPainter::Picture* StepCellPainter::picture(int32_t id)
         return &found.value();
     if (missing_.contains(id))
         return nullptr;
-    const QPixmap bitmap = Resource::clsResource().LoadBmpHandle(id);
+    const QPixmap bitmap = loadBitmap ? loadBitmap(id) : QPixmap();
     if (bitmap.isNull()) {
         reportMissing(id);
         return nullptr;

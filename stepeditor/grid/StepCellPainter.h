@@ -17,6 +17,7 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QPainter;
 class QRect;
@@ -39,6 +40,9 @@ public:
     static constexpr double kMinColours = 65535;
 
     StepCellPainter(platform::grid::FlexGrid& fg, Ostrel7::clsMethod& reporter);
+
+    // Loads a picture by its resource id (a null pixmap when there is none).
+    std::function<QPixmap(int32_t id)> loadBitmap;
 
     // Routes the grid's owner drawing through fg_DrawCell.
     void attach();

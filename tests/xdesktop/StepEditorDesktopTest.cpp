@@ -9,8 +9,13 @@
 #include "platform/grid/FlexGrid.h"
 #include "stepeditor/grid/StepColumns.h"
 
+#include "datamodel/customize/colclsCusSelection.h"
+#include "dialogs/clsSelectKino.h"
+
 #include <QApplication>
 #include <QTest>
+
+#include <X11/keysym.h>
 
 using namespace testsupport;
 
@@ -47,6 +52,53 @@ TEST_F(StepEditorDesktop, StepGridTakesEveryKeyWhileAnOutputCellIsEdited)
     ASSERT_GE(output, 0);
     strikeEditingKeys(grid, grid.data().FixedRows(), output);
     EXPECT_TRUE(window().isVisible());
+}
+
+// The step grid's own keys as the keyboard sends them: Space toggles a code,
+// Delete (character 127) refuses a code and clears the remark, F2 opens a
+// remark's editor, Escape gives the edit up, a digit types a code.
+TEST_F(StepEditorDesktop, StepGridKeysFromTheKeyboard)
+{
+    window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    scriptedUi().answerEveryMessageBox(platform::vbOK);
+    QelmStp::fStep& user = userWindow();
+    platform::grid::FlexGrid& grid = user.fg();
+    platform::grid::GridData& cells = grid.data();
+    QString output;
+    for (const QString& name : state().selectKino->stpout().dicDigital().keys())
+        if (state().selectKino->stpout().CategoryByDigital(name) == QLatin1String("OUT"))
+            output = name;
+    ASSERT_FALSE(output.isEmpty());
+    cells.setTextMatrix(2, 2, output);
+    cells.setTextMatrix(2, 1, QStringLiteral("note"));
+    auto click = [&](int row, int col) {
+        grid.ShowCell(row, col);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, grid.cellRect(row, col).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &grid; }, 5000));
+    };
+
+    click(2, 3);
+    ASSERT_TRUE(strikeKey(XK_space));
+    ASSERT_TRUE(strikeKey(XK_space));
+    EXPECT_EQ(cells.TextMatrix(2, 3), QStringLiteral("1"));
+    EXPECT_EQ(cells.TextMatrix(2, 4), QStringLiteral("0"));
+    ASSERT_TRUE(strikeKey(XK_2));
+    EXPECT_EQ(cells.TextMatrix(2, 3), QStringLiteral("2"));
+    EXPECT_TRUE(user.IsChanged());
+
+    ASSERT_TRUE(strikeKey(XK_Delete));
+    EXPECT_EQ(cells.TextMatrix(2, 3), QStringLiteral("2"));
+    EXPECT_TRUE(scriptedUi().callsOf(UiCall::MessageBox).size() == 1);
+
+    click(2, 1);
+    ASSERT_TRUE(strikeKey(XK_F2));
+    EXPECT_TRUE(grid.isEditing());
+    ASSERT_TRUE(strikeKey(XK_Escape));
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(cells.TextMatrix(2, 1), QStringLiteral("note"));
+    ASSERT_TRUE(strikeKey(XK_Delete));
+    EXPECT_EQ(cells.TextMatrix(2, 1), QString());
 }
 
 } // namespace xdesktop

@@ -21,7 +21,7 @@ const QColor kLogicInk(0, 0, 0);
 const QColor kStateInk(0, 0, 255);
 const QColor kOlive(96, 96, 0);
 const QColor kMagenta(160, 0, 160);
-const QColor kBrown(128, 64, 0);
+const QColor kRelationBrown(128, 64, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kGrey(192, 192, 192);
 const QColor kDarkGrey(128, 128, 128);
@@ -480,9 +480,15 @@ std::vector<Drawing> buildTable()
 
     // AND and OR olive, END magenta, the counter relations brown.
     const std::pair<const Glyph*, QColor> relations[] = {
-        {&sign::And, kOlive},          {&sign::Or, kOlive},         {&sign::End, kMagenta},
-        {&sign::GreaterEqual, kBrown}, {&sign::LessEqual, kBrown},  {&sign::Equal, kBrown},
-        {&sign::NotEqual, kBrown},     {&sign::Plus, kBrown},       {&sign::Minus, kBrown}};
+        {&sign::And, kOlive},
+        {&sign::Or, kOlive},
+        {&sign::End, kMagenta},
+        {&sign::GreaterEqual, kRelationBrown},
+        {&sign::LessEqual, kRelationBrown},
+        {&sign::Equal, kRelationBrown},
+        {&sign::NotEqual, kRelationBrown},
+        {&sign::Plus, kRelationBrown},
+        {&sign::Minus, kRelationBrown}};
     for (const auto& [glyph, ink] : relations)
         table.push_back(bitmap(id++, QSize(9, 9), [glyph = glyph, ink = ink](QPainter& p, QSize) {
             drawGlyph(p, 1, 1, *glyph, ink);
