@@ -159,16 +159,31 @@ bool StepCellPainter::drawFittedName(QPainter& painter, int32_t row, int32_t col
     const QString text = grid.TextDisplay(row, col);
     if (text.isEmpty())
         return false;
-    QFont font = grid.CellFont(row, col);
-    const QRect inner = rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
-    const int width = QFontMetrics(font).horizontalAdvance(text);
-    if (width <= inner.width())
-        return false; // the grid draws a name that fits
-    font.setStretch(std::max(kNarrowest, inner.width() * 100 / width));
+    const QFont font = grid.CellFont(row, col);
+    // One pixel kept free inside the grid's margins on each side (the cell's
+    // last column is its grid line), so that no stroke meets them.
+    const QRect inner = rect.adjusted(kTextMargin + 1, 0, -kTextMargin - 2, 0);
+    const int width = textWidth(font, text);
+    if (width < inner.width())
+        return false; // the grid draws a name that fits with room to spare
+    const double factor = std::max(kNarrowest / 100.0, static_cast<double>(inner.width()) / width);
     painter.setFont(font);
     painter.setPen(platform::oleColor(selected ? grid.ForeColorSel() : grid.CellForeColor(row, col)));
-    painter.drawText(inner, Qt::AlignVCenter | Qt::AlignHCenter | Qt::TextSingleLine, text);
+    // The name is drawn narrower, not smaller: its height stays that of its neighbours.
+    painter.translate(inner.left() + inner.width() / 2.0, 0);
+    painter.scale(factor, 1.0);
+    painter.drawText(QRectF(-width / 2.0, inner.top(), width, inner.height()),
+                     Qt::AlignVCenter | Qt::AlignHCenter | Qt::TextSingleLine, text);
     return true;
+}
+
+int StepCellPainter::textWidth(const QFont& font, const QString& text)
+{
+    const QString key = font.key() + QLatin1Char('\n') + text;
+    const auto found = widths_.constFind(key);
+    if (found != widths_.constEnd())
+        return found.value();
+    return widths_.insert(key, QFontMetrics(font).horizontalAdvance(text)).value();
 }
 
 } // namespace QelmStp

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 
+class QFont;
 class QPainter;
 class QRect;
 
@@ -66,11 +67,14 @@ private:
     const Picture* picture(int32_t id);
     void reportMissing(int32_t id);
     bool drawFittedName(QPainter& painter, int32_t row, int32_t col, const QRect& rect, bool selected);
+    // The width of a text in a font, measured once.
+    int textWidth(const QFont& font, const QString& text);
 
     platform::grid::FlexGrid& fg_;
     Ostrel7::clsMethod& reporter_;
     QHash<int32_t, Picture> pictures_;
     QSet<int32_t> missing_;
+    QHash<QString, int> widths_;
     // Ends the reports still waiting when the painter goes.
     QObject reports_;
 };

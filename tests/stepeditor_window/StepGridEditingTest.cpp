@@ -223,7 +223,7 @@ TEST_F(StepGridEditing, EveryDemoNameFitsItsColumnAndTheMarksAreDrawn)
                                         y < cell.top() + 13)
                                 << "state " << text.toStdString() << " at " << x - cell.left();
                         else
-                            EXPECT_TRUE(x > cell.left() && x < cell.right() - 1)
+                            EXPECT_TRUE(x > cell.left() + 2 && x < cell.right() - 3)
                                 << text.toStdString() << " touches the edge of column " << col;
                     }
                 }
@@ -241,7 +241,7 @@ TEST_F(StepGridEditing, TheDemoProgramAsTheStepWindowShowsIt)
                                   kino.stpinp()));
     user().exchange().PasteData(*program);
     grid().Select(2, 3);
-    steptest::grabIfAsked(window(), QStringLiteral("step-window-demo"));
+    steptest::grabIfAsked(window(), QStringLiteral("step-window-demo.png"));
     // The program comes back unchanged.
     std::shared_ptr<Telva27::colclsStep> rebuilt = program;
     ASSERT_TRUE(user().exchange().Update_step(rebuilt));
