@@ -75,6 +75,10 @@ void CellEditing::fg_KeyDown(int& keyCode, int shift)
             keyCode = 0;
             return;
         }
+        // While a cell is edited its keys belong to the editor (an unused one
+        // comes back to the grid): F2, Delete and Space do nothing of their own.
+        if (fg_.isEditing())
+            return;
         const int32_t row = grid().Row();
         const int32_t col = grid().Col();
         if (row < grid().FixedRows() || col < grid().FixedCols())

@@ -375,6 +375,12 @@ TEST_F(CellEditingTest, KeysOpenTheEditorAndTheDelayEditorStopsAtEightCharacters
     typeChar('Y');
     ASSERT_TRUE(fg.isEditing());
     EXPECT_EQ(fg.EditText(), QStringLiteral("Y"));
+    // The grid's own keys do nothing while the editor is open.
+    key(46);
+    key(113);
+    EXPECT_TRUE(fg.isEditing());
+    EXPECT_EQ(grid().TextMatrix(13, 2), QStringLiteral("Y1"));
+    EXPECT_TRUE(dialogDirections.empty());
     fg.cancelEdit();
     enter(13, 4);
     typeChar('1');
