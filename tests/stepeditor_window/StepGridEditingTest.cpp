@@ -162,6 +162,17 @@ TEST_F(StepGridEditing, AClickOnAStepNumberSelectsTheWholeRow)
                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(fg().viewport(), &onCell);
     EXPECT_EQ(grid().SelectionMode(), platform::grid::selFree);
+
+    // The right button on a cell outside the selection makes it current and
+    // pops the edit menu up there.
+    testsupport::scriptedUi().answerPopupMenu(QString());
+    const QRect other = fg().cellRect(8, 5);
+    QMouseEvent right(QEvent::MouseButtonPress, other.center(), fg().viewport()->mapToGlobal(other.center()),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(fg().viewport(), &right);
+    EXPECT_EQ(grid().Row(), 8);
+    EXPECT_EQ(grid().Col(), 5);
+    EXPECT_EQ(testsupport::scriptedUi().callsOf(testsupport::UiCall::PopupMenu).size(), 1u);
 }
 
 TEST_F(StepGridEditing, AnUnknownNameStopsUpdateStepAtItsCell)
