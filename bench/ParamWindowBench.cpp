@@ -309,14 +309,16 @@ const bool registered = [] {
         for (int size : {0, 1000, 4000, 16000}) {
             const std::string name = std::string(t.task) + "/" + (size == 0 ? "demo" : std::to_string(size));
             setGoal(name.c_str(), 2, Clock::cpu);
-            for (const auto& [part, run] : {std::pair("raw", t.raw), std::pair("model", t.model)})
-                benchmark::RegisterBenchmark((name + "/" + part).c_str(),
+            for (const auto& side : {std::pair("raw", t.raw), std::pair("model", t.model)}) {
+                const Run run = side.second;
+                benchmark::RegisterBenchmark((name + "/" + side.first).c_str(),
                                              [run, size](benchmark::State& state) {
                                                  ensureApplication();
                                                  state.SetLabel("goal < 16 ms");
                                                  run(state, size);
                                              })
                     ->Unit(benchmark::kMicrosecond);
+            }
         }
     }
     return true;

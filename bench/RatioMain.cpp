@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -21,6 +22,28 @@ std::map<std::string, Goal>& goals()
     return g;
 }
 
+struct Budget {
+    double seconds;
+    Clock clock;
+};
+
+std::map<std::string, Budget>& budgets()
+{
+    static std::map<std::string, Budget> b;
+    return b;
+}
+
+// A run's name without the suffix its clock adds.
+std::string plainName(std::string name)
+{
+    for (const char* suffix : {"/manual_time", "/real_time", "/process_time"}) {
+        const size_t n = std::strlen(suffix);
+        if (name.size() > n && name.compare(name.size() - n, n, suffix) == 0)
+            name.resize(name.size() - n);
+    }
+    return name;
+}
+
 class RatioReporter final : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
@@ -31,7 +54,8 @@ public:
                 continue;
             if ((run.run_type == Run::RT_Iteration && run.repetitions <= 1) ||
                 (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"))
-                times_[run.run_name.str()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+                times_[plainName(run.run_name.str())] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(),
+                                              benchmark::GetTimeUnitMultiplier(run.time_unit)};
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -61,10 +85,25 @@ public:
         }
     }
 
+    void printBudgets() const
+    {
+        for (const auto& [name, budget] : budgets()) {
+            const auto found = times_.find(name);
+            if (found == times_.end())
+                continue;
+            const Times& t = found->second;
+            const double seconds = (budget.clock == Clock::cpu ? t.cpu : t.real) / t.perSecond;
+            std::printf("%-28s %10.3f ms %10.3f ms %8.2f %6s %5s  (budget, time, ratio)\n", name.c_str(),
+                        budget.seconds * 1e3, seconds * 1e3, seconds / budget.seconds, "1",
+                        budget.clock == Clock::cpu ? "cpu" : "real");
+        }
+    }
+
 private:
     struct Times {
         double real;
         double cpu;
+        double perSecond; // the time unit's multiplier
     };
     std::map<std::string, Times> times_;
 };
@@ -72,6 +111,8 @@ private:
 } // namespace
 
 void setGoal(const char* task, double maxRatio, Clock clock) { goals()[task] = {maxRatio, clock}; }
+
+void setBudget(const char* benchmark, double seconds, Clock clock) { budgets()[benchmark] = {seconds, clock}; }
 
 QString scratchFolder()
 {
@@ -89,6 +130,7 @@ int main(int argc, char** argv)
     benchsupport::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatios();
+    reporter.printBudgets();
     benchmark::Shutdown();
     return 0;
 }

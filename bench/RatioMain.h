@@ -17,6 +17,10 @@ enum class Clock { real, cpu };
 // The goal a task's ratio should stay under; printed beside the ratio.
 void setGoal(const char* task, double maxRatio, Clock clock = Clock::real);
 
+// An absolute budget of a benchmark (seconds) instead of a baseline: its time
+// is printed beside the budget, with its ratio to it (goal 1).
+void setBudget(const char* benchmark, double seconds, Clock clock = Clock::real);
+
 // A private folder for the files a benchmark writes; removed at exit.
 QString scratchFolder();
 
