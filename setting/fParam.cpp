@@ -239,22 +239,33 @@ void fParam::SetButtonPictures()
     }
 }
 
-// The designed widths; a small screen narrows the wide columns.
+namespace {
+
+// The designed widths of the columns colFunction to colHelp (twips); a small
+// screen narrows the wide columns.
+std::array<int32_t, 9> designedWidths(bool small)
+{
+    return {small ? 1000 : 1700, 650, small ? 3500 : 5300, 910, small ? 400 : 650, small ? 400 : 650,
+            small ? 800 : 1035, small ? 800 : 1035, 700};
+}
+
+} // namespace
+
 void fParam::SetColumnWidths()
 {
     GridData& g = data();
     if (g.Cols() <= colUser)
         return;
     const bool small = state().IsSmallScreen;
-    g.setColWidth(colFunction, small ? 1000 : 1700);
-    g.setColWidth(colDigital, 650);
-    g.setColWidth(colAdvice, small ? 3500 : 5300);
-    g.setColWidth(colUnit, 910);
-    g.setColWidth(colMin, small ? 400 : 650);
-    g.setColWidth(colMax, small ? 400 : 650);
-    g.setColWidth(colStd, small ? 800 : 1035);
-    g.setColWidth(colUser, small ? 800 : 1035);
-    g.setColWidth(colHelp, 700);
+    const auto widths = designedWidths(small);
+    for (size_t col = 0; col < widths.size(); ++col)
+        g.setColWidth(static_cast<int32_t>(col), widths[col]);
+    // Texts were left unmeasured against the designed widths of their filling.
+    if (small != measuredSmall_) {
+        measuredSmall_ = small;
+        if (g.Rows() > g.FixedRows())
+            MeasureValueColumns();
+    }
     FitValueColumns();
 }
 
@@ -273,14 +284,17 @@ void fParam::FitValueColumns()
     }
 }
 
-// The widest text of each fitted column, over every row. Cells of one font
-// share its metrics, and each distinct text of a font is measured once: a
-// column of thousands of rows holds a few hundred different values.
+// The widest text of each fitted column, over every row, as far as it matters:
+// a text that fits the column's designed width whatever its glyphs is not
+// measured (the designed width is the least). Cells of one font share its
+// metrics, and each distinct text of a font is measured once: a column of
+// thousands of rows holds a few hundred different values.
 void fParam::MeasureValueColumns()
 {
     struct FontWidths {
         grid::CellFontSettings settings;
         QFontMetrics metrics;
+        int maxWidth; // asking the metrics costs more than a measurement
         QHash<QString, int> widths;
     };
     GridData& g = data();
@@ -289,6 +303,7 @@ void fParam::MeasureValueColumns()
     widestText_.fill(0);
     for (size_t i = 0; i < widestText_.size(); ++i) {
         const auto col = static_cast<int32_t>(colMin + i);
+        const int room = platform::twipsToPixels(designedWidths(measuredSmall_)[static_cast<size_t>(col)]) - kTextRoom;
         int widest = 0;
         for (int32_t row = 0; row < g.Rows(); ++row) {
             const QString text = g.TextMatrix(row, col);
@@ -302,10 +317,13 @@ void fParam::MeasureValueColumns()
                     font = same->get();
                 } else {
                     const QFontMetrics metrics(g.fontWith(settings));
-                    fonts.push_back(std::make_unique<FontWidths>(FontWidths{std::move(settings), metrics, {}}));
+                    fonts.push_back(std::make_unique<FontWidths>(FontWidths{std::move(settings), metrics, metrics.maxWidth(), {}}));
                     font = fonts.back().get();
                 }
             }
+            // Most values are short enough to fit at the widest glyph; only the others are measured.
+            if (text.size() * font->maxWidth <= room)
+                continue;
             auto known = font->widths.constFind(text);
             if (known == font->widths.constEnd())
                 known = font->widths.insert(text, font->metrics.horizontalAdvance(text));
@@ -395,6 +413,7 @@ void fParam::Format_fg_After()
             const QPixmap help = picture(105, false);
             for (int32_t row = first; row <= last; ++row)
                 g.setCell(CellProperty::Picture, row, colHelp, help);
+            measuredSmall_ = state().IsSmallScreen;
             MeasureValueColumns();
             FitValueColumns();
         }

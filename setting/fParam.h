@@ -169,6 +169,8 @@ private:
     // colUser), measured when the rows are filled and grown by edits, so that
     // a resize only applies it.
     std::array<int, 4> widestText_{};
+    // Whether they were measured against the small screen's designed widths.
+    bool measuredSmall_ = false;
     bool loaded_ = false;
 };
 
