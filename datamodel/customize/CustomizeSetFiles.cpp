@@ -46,6 +46,7 @@ bool readLines(colclsCustom& model, const char* file, const char* label, int min
     return Ostrel7::trapped(model.method(), QLatin1String(label), [&] {
         const SetTextFile text(QDir(model.libraryFolder()).filePath(QLatin1String(file)));
         colclsCustom added;
+        added.Reserve(static_cast<int32_t>(text.lines().size()));
         for (QStringView line : text.lines())
             CustomizeImage(added).checkPlacement(*addPin(added, SetTextFile::fields(line, minFields)));
         join(model, added);
