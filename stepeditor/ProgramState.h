@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <memory>
 
@@ -57,6 +58,9 @@ struct ProgramState {
     // is deleted.
     QPointer<fStep> frmStd;
     QPointer<fStep> frmUsr;
+    // The memo window of the user's program while it is open (modeless);
+    // a new program is not started under it.
+    QPointer<QWidget> frmMemo;
     std::unique_ptr<Sorvi27::clsSelectKino> selectKino;
     std::unique_ptr<Sorvi27::clsPrint> print;
     std::unique_ptr<WaitMessageBox> waitBox;

@@ -72,6 +72,9 @@ void fStep::buildControls()
     toolbarBand_->layout()->addWidget(tBar_);
     cboTable_ = new QComboBox(toolbarBand_);
     cboTable_->setObjectName(QStringLiteral("cboTable"));
+    // Only the user's choice reads a table; the window sets the list quietly.
+    connect(cboTable_, &QComboBox::activated, this,
+            [this] { platform::guarded(QStringLiteral("cboTable_Click"), [&] { cboTable_Click(); }); });
     toolbarBand_->layout()->addWidget(cboTable_);
     static_cast<QHBoxLayout*>(toolbarBand_->layout())->addStretch(1);
     bands->addWidget(toolbarBand_);
@@ -161,21 +164,20 @@ void fStep::Form_Load()
     // The reference window only shows: no input-method hint, and of the
     // right-click menu only Copy.
     SetHintBandVisible(user && s.DoesViewInputMethod);
-    mnuCut_->setEnabled(user);
-    mnuInsert_->setEnabled(user);
-    mnuPaste_->setEnabled(user);
-    if (commands_.CheckColorCount)
-        commands_.CheckColorCount(*this);
-    if (commands_.NewOp)
-        commands_.NewOp(*this);
+    mnuCut_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyCUT")));
+    mnuCopy_->setEnabled(!IsLaterCommand(QStringLiteral("keyCOPY")));
+    mnuInsert_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyROWINSERT")));
+    mnuPaste_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyPASTE")));
+    CheckColorCount();
+    NewOp();
 }
 
 void fStep::InitForm()
 {
     ControlChange(false);
     editedCellText_.clear();
-    if (stdUsr_ == Telva27::eUSR && commands_.DeleteTemporaryFiles)
-        commands_.DeleteTemporaryFiles(*this);
+    if (stdUsr_ == Telva27::eUSR)
+        DeleteTemporaryFiles();
     lblHint_->clear();
     lblHint_->setBackgroundRole(picHint_->backgroundRole());
     cboTable_->clear();
@@ -227,7 +229,7 @@ void fStep::Form_QueryUnload(bool& cancel, int32_t unloadMode)
         switch (mMOD::ShowMessage(13, 6).toInt()) {
         case platform::vbYes:
             // Unsaved data is never dropped by a save that failed.
-            if (!(commands_.SaveStepData && commands_.SaveStepData(*this, 0)))
+            if (!SaveStepData(0))
                 cancel = true;
             break;
         case platform::vbNo:
@@ -244,8 +246,7 @@ void fStep::Form_Unload()
 {
     if (stdUsr_ == Telva27::eUSR)
         state().selectKino->UnLoadStepForms();
-    if (commands_.DeleteTemporaryFiles)
-        commands_.DeleteTemporaryFiles(*this);
+    DeleteTemporaryFiles();
     loaded_ = false;
 }
 
@@ -264,12 +265,6 @@ void fStep::closeEvent(QCloseEvent* event)
         },
         false);
     event->setAccepted(accept);
-}
-
-bool fStep::ReadStep(int32_t kind, int32_t position, const QString& path)
-{
-    const auto& readStep = main_.extensions().readStep;
-    return readStep && readStep(*this, kind, position, path);
 }
 
 // ---- toolbar and hint --------------------------------------------------------

@@ -1,8 +1,7 @@
 #pragma once
 // Starts the real main window of the step editor as a user's start would: a
 // program folder of its own holding the setting archive, the test's private
-// settings, library and working folders, and the scripted Ui answering. The
-// opening of step files is recorded, not carried out.
+// settings, library and working folders, and the scripted Ui answering.
 
 #include "ScriptedUi.h"
 #include "TestFiles.h"
@@ -23,20 +22,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 namespace steptest {
 
 using testsupport::demoFile;
 using testsupport::grabIfAsked;
-
-// One request to open a step file in a step window.
-struct ReadStepCall {
-    int32_t role;
-    int32_t kind;
-    int32_t position;
-    QString path;
-};
 
 class StepEditorFixture : public testing::Test {
 protected:
@@ -71,11 +61,6 @@ protected:
     bool start(const QString& commandLine = {})
     {
         window_ = std::make_unique<QelmStp::fMain>();
-        window_->extensions().readStep = [this](QelmStp::fStep& w, int32_t kind, int32_t position,
-                                                const QString& path) {
-            readSteps_.push_back({w.STDUSR(), kind, position, path});
-            return true;
-        };
         return window_->MDIForm_Load(commandLine);
     }
 
@@ -94,7 +79,6 @@ protected:
     QTemporaryDir programFolder_;
     QTemporaryDir dataFolder_;
     std::unique_ptr<QelmStp::fMain> window_;
-    std::vector<ReadStepCall> readSteps_;
 };
 
 } // namespace steptest
