@@ -5,6 +5,8 @@
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
+#include "datamodel/customize/clsCusSelection.h"
+#include "datamodel/customize/colclsCusSelection.h"
 #include "dialogs/clsSelectKino.h"
 #include "platform/EventGuard.h"
 #include "platform/RuntimeError.h"
@@ -44,6 +46,15 @@ QFrame* newBand(QWidget* parent, const char* key)
     return band;
 }
 
+// Every name of a selection list, shown or not, so that the columns keep their widths from file to file.
+QStringList namesOf(const Telva27::colclsCusSelection& list)
+{
+    QStringList names;
+    for (const auto& entry : list)
+        names << entry->Ditigal();
+    return names;
+}
+
 } // namespace
 
 fStep::fStep(fMain& main) : main_(main)
@@ -72,6 +83,8 @@ void fStep::buildControls()
     toolbarBand_->layout()->addWidget(tBar_);
     cboTable_ = new QComboBox(toolbarBand_);
     cboTable_->setObjectName(QStringLiteral("cboTable"));
+    cboTable_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cboTable_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     // Only the user's choice reads a table; the window sets the list quietly.
     connect(cboTable_, &QComboBox::activated, this,
             [this] { platform::guarded(QStringLiteral("cboTable_Click"), [&] { cboTable_Click(); }); });
@@ -151,6 +164,7 @@ void fStep::Form_Load()
     if (user)
         s.selectKino->LoadStepForms();
     CreateToolbar();
+    layout_->FitNames(namesOf(s.selectKino->stpout()), namesOf(s.selectKino->stpinp()));
     layout_->Format_fg(s.DoesViewRemarkColumn, s.RemarkColumnWidth);
     // Each cell's category decides whether an edit of it may start.
     if (!cells_) {

@@ -10,11 +10,13 @@
 #include "datamodel/steps/colclsStep.h"
 #include "dialogs/clsSelectKino.h"
 #include "platform/FileOps.h"
+#include "platform/Twips.h"
 #include "platform/grid/FlexGrid.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -468,6 +470,22 @@ TEST_F(StepOpen, GrabOfBothWindowsOnTheDemoProgram)
 {
     open("keyREAD_USER", demo_);
     open("keyREAD_STD", demo_);
+    // Every output and input function name shown fits its cell in the bold grid font.
+    for (QelmStp::fStep* w : {state().frmUsr.data(), state().frmStd.data()}) {
+        const auto& g = w->fg().data();
+        QFont bold = g.Font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        for (int col = 2; col < g.Cols(); ++col) {
+            if (g.ColData(col) != 2 && g.ColData(col) != 5)
+                continue;
+            for (int row = 1; row <= 192; ++row) {
+                const QString text = g.TextMatrix(row, col);
+                EXPECT_LT(metrics.horizontalAdvance(text), platform::twipsToPixels(g.ColWidth(col)))
+                    << text.toStdString() << " in column " << col;
+            }
+        }
+    }
     for (const QSize size : {QSize(1280, 800), QSize(800, 600)}) {
         window().resize(size);
         window().ArrangeTiled();
