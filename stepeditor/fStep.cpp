@@ -20,6 +20,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -55,6 +58,19 @@ QStringList namesOf(const Telva27::colclsCusSelection& list)
     return names;
 }
 
+// The width of a table list that shows its widest item whole; measured
+// afresh, since a list keeps the size it measured before it was shown.
+int tableListWidth(QComboBox& list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    const QFontMetrics metrics(list.font());
+    int widest = 0;
+    for (int i = 0; i < list.count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list.itemText(i)));
+    return list.style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), &list).width();
+}
+
 } // namespace
 
 fStep::fStep(fMain& main) : main_(main)
@@ -83,8 +99,6 @@ void fStep::buildControls()
     toolbarBand_->layout()->addWidget(tBar_);
     cboTable_ = new QComboBox(toolbarBand_);
     cboTable_->setObjectName(QStringLiteral("cboTable"));
-    cboTable_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    cboTable_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     // Only the user's choice reads a table; the window sets the list quietly.
     connect(cboTable_, &QComboBox::activated, this,
             [this] { platform::guarded(QStringLiteral("cboTable_Click"), [&] { cboTable_Click(); }); });
@@ -197,6 +211,8 @@ void fStep::InitForm()
     cboTable_->clear();
     for (int i = 1; i <= 7; ++i)
         cboTable_->addItem(QString::number(i));
+    // As wide as its items need, in both windows alike, however the band is laid out.
+    cboTable_->setFixedWidth(tableListWidth(*cboTable_));
     cboTable_->setCurrentIndex(-1);
     cboTable_->setEnabled(false);
     QFont font = lblHint_->font();
