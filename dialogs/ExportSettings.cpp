@@ -6,20 +6,20 @@ namespace Sorvi27 {
 
 namespace {
 
-const QString kFileInfo = QStringLiteral("FileInfo");
-const QString kLatestExcelFullFname = QStringLiteral("LatestExcelFullFname");
-const QString kDoesOpenSavedFile = QStringLiteral("DoesOpenSavedFile");
-const QString kDoesOverWrite = QStringLiteral("DoesOverWrite");
-const QString kExcelVersionIndex = QStringLiteral("ExcelVersionIndex");
+// The names of the export dialog's settings, as stored.
+constexpr Ostrel7::SettingName kLatestExcelFullFname{"FileInfo", "LatestExcelFullFname"};
+constexpr Ostrel7::SettingName kDoesOpenSavedFile{"General", "DoesOpenSavedFile"};
+constexpr Ostrel7::SettingName kDoesOverWrite{"General", "DoesOverWrite"};
+constexpr Ostrel7::SettingName kExcelVersionIndex{"General", "ExcelVersionIndex"};
 
 QList<Ostrel7::SettingDecl> exportSettings(const QString& libraryFolder)
 {
     using Ostrel7::SettingType;
     return {
-        {kFileInfo, kLatestExcelFullFname, libraryFolder + QStringLiteral("QELMFUNC.xlsx"), SettingType::Text},
-        {LibraryState::kGeneral, kDoesOpenSavedFile, false, SettingType::Bool},
-        {LibraryState::kGeneral, kDoesOverWrite, false, SettingType::Bool},
-        {LibraryState::kGeneral, kExcelVersionIndex, 0, SettingType::Int},
+        {kLatestExcelFullFname, libraryFolder + QStringLiteral("QELMFUNC.xlsx"), SettingType::Text},
+        {kDoesOpenSavedFile, false, SettingType::Bool},
+        {kDoesOverWrite, false, SettingType::Bool},
+        {kExcelVersionIndex, 0, SettingType::Int},
     };
 }
 
@@ -37,13 +37,11 @@ bool ExportSettings::writeMissingDefaults(Ostrel7::clsProperty& property) const
 
 bool ExportSettings::read()
 {
-    bool converts = true;
-    for (const Ostrel7::SettingDecl& decl : table_.settings())
-        converts = table_.storedValueConverts(decl.section, decl.key) && converts;
-    LatestExcelFullFname = table_.readText(kFileInfo, kLatestExcelFullFname);
-    DoesOpenSavedFile = table_.readBool(LibraryState::kGeneral, kDoesOpenSavedFile);
-    DoesOverWrite = table_.readBool(LibraryState::kGeneral, kDoesOverWrite);
-    ExcelVersionIndex = table_.readInt(LibraryState::kGeneral, kExcelVersionIndex);
+    bool converts = table_.everyStoredValueConverts();
+    LatestExcelFullFname = table_.readText(kLatestExcelFullFname);
+    DoesOpenSavedFile = table_.readBool(kDoesOpenSavedFile);
+    DoesOverWrite = table_.readBool(kDoesOverWrite);
+    ExcelVersionIndex = table_.readInt(kExcelVersionIndex);
     if (ExcelVersionIndex < 0 || ExcelVersionIndex >= kVersionCount) {
         ExcelVersionIndex = 0;
         converts = false;
@@ -53,14 +51,14 @@ bool ExportSettings::read()
 
 void ExportSettings::writeOptions() const
 {
-    table_.write(LibraryState::kGeneral, kDoesOpenSavedFile, DoesOpenSavedFile);
-    table_.write(LibraryState::kGeneral, kDoesOverWrite, DoesOverWrite);
-    table_.write(LibraryState::kGeneral, kExcelVersionIndex, ExcelVersionIndex);
+    table_.write(kDoesOpenSavedFile, DoesOpenSavedFile);
+    table_.write(kDoesOverWrite, DoesOverWrite);
+    table_.write(kExcelVersionIndex, ExcelVersionIndex);
 }
 
 void ExportSettings::writeLatestExcelFullFname() const
 {
-    table_.write(kFileInfo, kLatestExcelFullFname, LatestExcelFullFname);
+    table_.write(kLatestExcelFullFname, LatestExcelFullFname);
 }
 
 } // namespace Sorvi27

@@ -11,9 +11,6 @@ namespace Sorvi27 {
 
 namespace {
 
-// The selection dialogs' names as their place settings spell them.
-constexpr const char* kDialogNames[kSelectionDialogCount] = {"fSelCusIn", "fSelCusOut", "fSelStepIn", "fSelStepOut"};
-
 // Each dialog's place until the user moves it: height, left, top, width.
 constexpr int32_t kDefaultHeight = 6255;
 constexpr int32_t kDefaultLeft = 7485;
@@ -22,17 +19,17 @@ constexpr int32_t kDefaultWidth = 4755;
 
 QList<Ostrel7::SettingDecl> librarySettings()
 {
+    using namespace settingkeys;
     using Ostrel7::SettingType;
     QList<Ostrel7::SettingDecl> decls = {
-        {LibraryState::kGeneral, QStringLiteral("DoesExpandInOpening"), false, SettingType::Bool},
-        {LibraryState::kGeneral, QStringLiteral("ILoveTide"), true, SettingType::Bool},
+        {kDoesExpandInOpening, false, SettingType::Bool},
+        {kILoveTide, true, SettingType::Bool},
     };
-    for (int32_t d = 0; d < kSelectionDialogCount; ++d) {
-        const auto dialog = static_cast<SelectionDialog>(d);
-        decls.append({LibraryState::kLocation, LibraryState::placeKey(dialog, "Height"), kDefaultHeight, SettingType::Int});
-        decls.append({LibraryState::kLocation, LibraryState::placeKey(dialog, "Left"), kDefaultLeft, SettingType::Int});
-        decls.append({LibraryState::kLocation, LibraryState::placeKey(dialog, "Top"), kDefaultTop, SettingType::Int});
-        decls.append({LibraryState::kLocation, LibraryState::placeKey(dialog, "Width"), kDefaultWidth, SettingType::Int});
+    for (const PlaceNames& place : kPlaces) {
+        decls.append({place.Height, kDefaultHeight, SettingType::Int});
+        decls.append({place.Left, kDefaultLeft, SettingType::Int});
+        decls.append({place.Top, kDefaultTop, SettingType::Int});
+        decls.append({place.Width, kDefaultWidth, SettingType::Int});
     }
     return decls;
 }
@@ -48,8 +45,6 @@ T& inSlot(const std::shared_ptr<T>& slot)
 } // namespace
 
 const QString LibraryState::kAppName = QStringLiteral("Sorvi27");
-const QString LibraryState::kGeneral = QStringLiteral("General");
-const QString LibraryState::kLocation = QStringLiteral("Location");
 
 std::shared_ptr<LibraryState> LibraryState::acquire()
 {
@@ -65,11 +60,6 @@ std::shared_ptr<LibraryState> LibraryState::acquire()
 
 LibraryState::LibraryState() : settings_(kAppName, librarySettings()) {}
 LibraryState::~LibraryState() = default;
-
-QString LibraryState::placeKey(SelectionDialog dialog, const char* part)
-{
-    return QLatin1String(kDialogNames[dialog]) + QLatin1Char('_') + QLatin1String(part);
-}
 
 Ostrel7::clsFILE& LibraryState::File() const { return inSlot(file); }
 Ostrel7::clsProperty& LibraryState::Property() const { return inSlot(property); }

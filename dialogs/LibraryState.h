@@ -47,6 +47,38 @@ struct WindowPlace {
     int32_t Width = 0;
 };
 
+// The names of the library's settings, as stored.
+namespace settingkeys {
+inline constexpr Ostrel7::SettingName kDoesExpandInOpening{"General", "DoesExpandInOpening"};
+inline constexpr Ostrel7::SettingName kILoveTide{"General", "ILoveTide"};
+// The four parts of a selection dialog's place.
+struct PlaceNames {
+    Ostrel7::SettingName Height;
+    Ostrel7::SettingName Left;
+    Ostrel7::SettingName Top;
+    Ostrel7::SettingName Width;
+};
+// Each selection dialog's place, in SelectionDialog order.
+inline constexpr PlaceNames kPlaces[kSelectionDialogCount] = {
+    {{"Location", "fSelCusIn_Height"},
+     {"Location", "fSelCusIn_Left"},
+     {"Location", "fSelCusIn_Top"},
+     {"Location", "fSelCusIn_Width"}},
+    {{"Location", "fSelCusOut_Height"},
+     {"Location", "fSelCusOut_Left"},
+     {"Location", "fSelCusOut_Top"},
+     {"Location", "fSelCusOut_Width"}},
+    {{"Location", "fSelStepIn_Height"},
+     {"Location", "fSelStepIn_Left"},
+     {"Location", "fSelStepIn_Top"},
+     {"Location", "fSelStepIn_Width"}},
+    {{"Location", "fSelStepOut_Height"},
+     {"Location", "fSelStepOut_Left"},
+     {"Location", "fSelStepOut_Top"},
+     {"Location", "fSelStepOut_Width"}},
+};
+} // namespace settingkeys
+
 class LibraryState {
 public:
     // The live state of this thread, or a new one when no object of the
@@ -57,12 +89,8 @@ public:
     LibraryState(const LibraryState&) = delete;
     LibraryState& operator=(const LibraryState&) = delete;
 
-    // The settings application and the sections of the library's settings.
+    // The settings application of the library.
     static const QString kAppName;
-    static const QString kGeneral;
-    static const QString kLocation;
-    // The setting key of one part of a dialog's place ("fSelCusIn_Height" ...).
-    static QString placeKey(SelectionDialog dialog, const char* part);
 
     // Utility objects.
     std::shared_ptr<Ostrel7::clsFILE> file;

@@ -118,11 +118,11 @@ void SelectionForm::SaveRegData()
                  .Top = platform::pixelsToTwips(y()),
                  .Width = platform::pixelsToTwips(width())};
         const Ostrel7::SettingsTable& table = state_->settings();
-        const QString& section = LibraryState::kLocation;
-        table.write(section, LibraryState::placeKey(dialog, "Height"), place.Height);
-        table.write(section, LibraryState::placeKey(dialog, "Left"), place.Left);
-        table.write(section, LibraryState::placeKey(dialog, "Top"), place.Top);
-        table.write(section, LibraryState::placeKey(dialog, "Width"), place.Width);
+        const settingkeys::PlaceNames& names = settingkeys::kPlaces[dialog];
+        table.write(names.Height, place.Height);
+        table.write(names.Left, place.Left);
+        table.write(names.Top, place.Top);
+        table.write(names.Width, place.Width);
     });
 }
 
@@ -162,8 +162,7 @@ void SelectionForm::ShowOptionMenu(const QPoint& at)
 void SelectionForm::mnuDoesExpandInOpening_Click()
 {
     state_->DoesExpandInOpening = !state_->DoesExpandInOpening;
-    state_->settings().write(LibraryState::kGeneral, QStringLiteral("DoesExpandInOpening"),
-                             state_->DoesExpandInOpening);
+    state_->settings().write(settingkeys::kDoesExpandInOpening, state_->DoesExpandInOpening);
     if (state_->DoesExpandInOpening)
         mMOD::ExpandRoot(tv(), dicParentKeys);
 }

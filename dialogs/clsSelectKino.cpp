@@ -52,12 +52,12 @@ void deleteSettingFile(const QString& path)
 
 WindowPlace readPlace(const Ostrel7::SettingsTable& table, SelectionDialog dialog)
 {
-    const QString& section = LibraryState::kLocation;
     WindowPlace place;
-    place.Height = table.readInt(section, LibraryState::placeKey(dialog, "Height"));
-    place.Left = table.readInt(section, LibraryState::placeKey(dialog, "Left"));
-    place.Top = table.readInt(section, LibraryState::placeKey(dialog, "Top"));
-    place.Width = table.readInt(section, LibraryState::placeKey(dialog, "Width"));
+    const settingkeys::PlaceNames& names = settingkeys::kPlaces[dialog];
+    place.Height = table.readInt(names.Height);
+    place.Left = table.readInt(names.Left);
+    place.Top = table.readInt(names.Top);
+    place.Width = table.readInt(names.Width);
     return place;
 }
 
@@ -146,10 +146,9 @@ bool clsSelectKino::ReadRegData()
     bool complete = CheckRegData();
     return Ostrel7::trapped(state_->reporter(), QStringLiteral("ReadRegData"), [&] {
         const Ostrel7::SettingsTable& table = state_->settings();
-        for (const Ostrel7::SettingDecl& decl : table.settings())
-            complete = table.storedValueConverts(decl.section, decl.key) && complete;
-        state_->DoesExpandInOpening = table.readBool(LibraryState::kGeneral, QStringLiteral("DoesExpandInOpening"));
-        state_->ILoveTide = table.readBool(LibraryState::kGeneral, QStringLiteral("ILoveTide"));
+        complete = table.everyStoredValueConverts() && complete;
+        state_->DoesExpandInOpening = table.readBool(settingkeys::kDoesExpandInOpening);
+        state_->ILoveTide = table.readBool(settingkeys::kILoveTide);
         for (int32_t d = 0; d < kSelectionDialogCount; ++d)
             state_->places[static_cast<size_t>(d)] = readPlace(table, static_cast<SelectionDialog>(d));
         return complete;

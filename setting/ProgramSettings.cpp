@@ -1,35 +1,32 @@
 #include "ProgramSettings.h"
 
-#include "util/property/SettingsTable.h"
+#include "common/PublishedFolders.h"
 
 namespace QelmSet {
 
 std::unique_ptr<Ostrel7::SettingsTable> makeProgramSettings(const QString& regAppName, const QString& appPath)
 {
+    using namespace settingkeys;
     using Ostrel7::SettingType;
-    const QString fileInfo = QStringLiteral("FileInfo");
-    const QString general = QStringLiteral("General");
-    const QString location = QStringLiteral("Location");
     return std::make_unique<Ostrel7::SettingsTable>(
         regAppName, QList<Ostrel7::SettingDecl>{
-                        {fileInfo, QStringLiteral("StdReadingPath"), appPath, SettingType::Text},
-                        {fileInfo, QStringLiteral("PrevStd_ExtFilterIndex"), 1, SettingType::Int},
-                        {fileInfo, QStringLiteral("PrevUsr_ExtFilterIndex"), 1, SettingType::Int},
-                        {general, QStringLiteral("PassWordSpecial"), QStringLiteral("4829"), SettingType::Text},
-                        {general, QStringLiteral("DoesNeedPassWord"), true, SettingType::Bool},
-                        {location, QStringLiteral("wdt_Custom_StdKino"), 1900, SettingType::Int},
-                        {location, QStringLiteral("wdt_Custom_UsrKino"), 1900, SettingType::Int},
+                        {kStdReadingPath, appPath, SettingType::Text},
+                        {kPrevStd_ExtFilterIndex, 1, SettingType::Int},
+                        {kPrevUsr_ExtFilterIndex, 1, SettingType::Int},
+                        {kPassWordSpecial, QStringLiteral("4829"), SettingType::Text},
+                        {kDoesNeedPassWord, true, SettingType::Bool},
+                        {kWdt_Custom_StdKino, 1900, SettingType::Int},
+                        {kWdt_Custom_UsrKino, 1900, SettingType::Int},
+                        {QelmCommon::kSettingProgramFolder, QString(), SettingType::Text},
+                        {QelmCommon::kStepEditorFolder, QString(), SettingType::Text},
                     });
 }
 
-void writeMyPath(const QString& programFolder)
+void writeMyPath(const Ostrel7::SettingsTable& settings, const QString& programFolder)
 {
-    const Ostrel7::SettingsTable myPath(QStringLiteral("QELM_SET"),
-                                        {{QStringLiteral("SETTING"), QStringLiteral("MYPATH"), QString(),
-                                          Ostrel7::SettingType::Text}});
     // Written only when it changed: the value is the same at every start from one folder.
-    if (myPath.readText(QStringLiteral("SETTING"), QStringLiteral("MYPATH")) != programFolder)
-        myPath.write(QStringLiteral("SETTING"), QStringLiteral("MYPATH"), programFolder);
+    if (settings.readText(QelmCommon::kSettingProgramFolder) != programFolder)
+        settings.write(QelmCommon::kSettingProgramFolder, programFolder);
 }
 
 } // namespace QelmSet

@@ -4,31 +4,21 @@
 // main window, the module helpers and the editing windows share. One object,
 // owned by the main window and passed by reference to whoever needs it.
 
+#include "common/SharedObjects.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
 
 namespace Ostrel7 {
-class clsFILE;
-class clsMethod;
-class clsProperty;
-class clsString;
 class SettingsTable;
-} // namespace Ostrel7
-namespace Resource {
-class clsResource;
 }
 namespace Telva27 {
 class colclsFunction;
 class colclsCustom;
 class colclsOkuri;
 } // namespace Telva27
-namespace Sorvi27 {
-class clsSelectTable;
-class clsSelectKino;
-class clsPrint;
-} // namespace Sorvi27
 
 namespace QelmSet {
 
@@ -39,25 +29,19 @@ constexpr int32_t kStgFileSize = 65536;
 // Indexes of the four feed-pitch tables in ProgramState::okuri.
 enum OkuriIndex { eOkuriUsrX = 0, eOkuriUsrY = 1, eOkuriStdX = 2, eOkuriStdY = 3 };
 
-struct ProgramState {
+// The library objects both programs create (file, method, property, string,
+// resource, selectTable, selectKino, print) come from SharedObjects.
+struct ProgramState : QelmCommon::SharedObjects {
     ProgramState();
     ~ProgramState();
     ProgramState(const ProgramState&) = delete;
     ProgramState& operator=(const ProgramState&) = delete;
 
-    // Library objects, in the order they are created and released.
-    std::unique_ptr<Ostrel7::clsFILE> file;
-    std::unique_ptr<Ostrel7::clsMethod> method;
-    std::unique_ptr<Ostrel7::clsProperty> property;
-    std::unique_ptr<Ostrel7::clsString> string;
-    std::unique_ptr<Resource::clsResource> resource;
+    // The program's own library objects, created after the shared ones and released before them.
     std::unique_ptr<Telva27::colclsFunction> functions;
     std::unique_ptr<Telva27::colclsCustom> customUsr;
     std::unique_ptr<Telva27::colclsCustom> customStd;
     std::array<std::unique_ptr<Telva27::colclsOkuri>, 4> okuri; // see OkuriIndex
-    std::unique_ptr<Sorvi27::clsSelectTable> selectTable;
-    std::unique_ptr<Sorvi27::clsSelectKino> selectKino;
-    std::unique_ptr<Sorvi27::clsPrint> print;
 
     // Program-wide variables.
     QString AppPath;    // program folder with a trailing separator

@@ -7,6 +7,8 @@
 #include "mFormTiledBitmap.h"
 #include "mMOD.h"
 
+#include "common/SharedObjects.h"
+#include "common/mMODCOMMON.h"
 #include "datamodel/common/Enums.h"
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/customize/colclsStyle.h"
@@ -20,7 +22,6 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemColors.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/mMODCOMMON.h"
 #include "util/file/clsFILE.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
@@ -41,10 +42,6 @@
 namespace QelmSet {
 
 namespace {
-
-const QString kFileInfo = QStringLiteral("FileInfo");
-const QString kGeneral = QStringLiteral("General");
-const QString kLocation = QStringLiteral("Location");
 
 // Catalogue texts of the customize menu items 1 and 3 to 7.
 constexpr int32_t kCustomizeCaptions[] = {310, 0, 311, 312, 313, 314, 315};
@@ -125,13 +122,7 @@ bool fMain::MDIForm_Load(const QString& commandLine)
 bool fMain::CreateActiveX()
 {
     ProgramState& s = *state_;
-    Ostrel7::clsMethod fallback; // reports an error before the program's own reporter exists
-    try {
-        s.file = std::make_unique<Ostrel7::clsFILE>();
-        s.method = std::make_unique<Ostrel7::clsMethod>();
-        s.property = std::make_unique<Ostrel7::clsProperty>();
-        s.string = std::make_unique<Ostrel7::clsString>();
-        s.resource = std::make_unique<Resource::clsResource>();
+    return QelmCommon::CreateActiveX(s, [&] {
         s.functions = std::make_unique<Telva27::colclsFunction>();
         s.customUsr = std::make_unique<Telva27::colclsCustom>();
         s.customUsr->setUsrOrStd(Telva27::eUSR);
@@ -140,35 +131,20 @@ bool fMain::CreateActiveX()
         conStyles_ = std::make_unique<ConnectorTables>();
         for (auto& table : s.okuri)
             table = std::make_unique<Telva27::colclsOkuri>();
-        s.selectTable = std::make_unique<Sorvi27::clsSelectTable>();
-        s.selectKino = std::make_unique<Sorvi27::clsSelectKino>();
-        s.print = std::make_unique<Sorvi27::clsPrint>();
-        return true;
-    } catch (...) {
-        // Nothing later may use an object that does not exist: the start ends here.
-        const auto error = platform::currentErrorInfo();
-        (s.method ? *s.method : fallback).ErrReg(error.number, error.description, QStringLiteral("CreateActiveX"));
-        return false;
-    }
+    });
 }
 
 void fMain::ReleaseActiveX()
 {
     ProgramState& s = *state_;
-    s.file.reset();
-    s.method.reset();
-    s.property.reset();
-    s.string.reset();
-    s.resource.reset();
-    s.functions.reset();
-    s.customUsr.reset();
-    s.customStd.reset();
-    conStyles_.reset();
-    for (auto& table : s.okuri)
-        table.reset();
-    s.selectTable.reset();
-    s.selectKino.reset();
-    s.print.reset();
+    QelmCommon::ReleaseActiveX(s, [&] {
+        s.functions.reset();
+        s.customUsr.reset();
+        s.customStd.reset();
+        conStyles_.reset();
+        for (auto& table : s.okuri)
+            table.reset();
+    });
 }
 
 void fMain::InitGlobals()
@@ -193,7 +169,7 @@ void fMain::InitGlobals()
 bool fMain::LoadRegSettings()
 {
     const bool defaultsWritten = CheckRegData();
-    writeMyPath(state_->file->YenCheck(Ostrel7::eRemoveYen, platform::folders::programFolder()));
+    writeMyPath(*state_->settings, state_->file->YenCheck(Ostrel7::eRemoveYen, platform::folders::programFolder()));
     // A default that could not be written and a value that no longer converts
     // are told once.
     if (!ReadRegValues() || !defaultsWritten)
@@ -213,19 +189,18 @@ bool fMain::ReadRegValues()
     // leaves the values the program starts with and is told once; start-up
     // goes on.
     return Ostrel7::trapped(*state_->method, QStringLiteral("ReadRegValues"), [&] {
+        using namespace settingkeys;
         ProgramState& s = *state_;
         const Ostrel7::SettingsTable& table = *s.settings;
         // A value that no longer converts reads as its default.
-        bool allConverted = true;
-        for (const Ostrel7::SettingDecl& decl : table.settings())
-            allConverted = table.storedValueConverts(decl.section, decl.key) && allConverted;
-        s.StdReadingPath = table.readText(kFileInfo, QStringLiteral("StdReadingPath"));
-        s.PrevStd_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevStd_ExtFilterIndex"));
-        s.PrevUsr_ExtFilterIndex = table.readInt(kFileInfo, QStringLiteral("PrevUsr_ExtFilterIndex"));
-        s.PassWordSpecial = table.readText(kGeneral, QStringLiteral("PassWordSpecial"));
-        s.DoesNeedPassWord = table.readBool(kGeneral, QStringLiteral("DoesNeedPassWord"));
-        s.wdt_Custom_StdKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_StdKino"));
-        s.wdt_Custom_UsrKino = table.readInt(kLocation, QStringLiteral("wdt_Custom_UsrKino"));
+        const bool allConverted = table.everyStoredValueConverts();
+        s.StdReadingPath = table.readText(kStdReadingPath);
+        s.PrevStd_ExtFilterIndex = table.readInt(kPrevStd_ExtFilterIndex);
+        s.PrevUsr_ExtFilterIndex = table.readInt(kPrevUsr_ExtFilterIndex);
+        s.PassWordSpecial = table.readText(kPassWordSpecial);
+        s.DoesNeedPassWord = table.readBool(kDoesNeedPassWord);
+        s.wdt_Custom_StdKino = table.readInt(kWdt_Custom_StdKino);
+        s.wdt_Custom_UsrKino = table.readInt(kWdt_Custom_UsrKino);
         return allConverted;
     });
 }

@@ -12,15 +12,15 @@
 #include "fParam.h"
 #include "mMOD.h"
 
+#include "common/MdiArrangement.h"
+#include "common/ProgramLaunch.h"
+#include "common/PublishedFolders.h"
 #include "datamodel/common/Enums.h"
 #include "dialogs/clsPrint.h"
 #include "platform/EventGuard.h"
 #include "platform/RuntimeError.h"
-#include "platform/Settings.h"
 #include "platform/Ui.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/MdiArrangement.h"
-#include "stepeditor/common/ProgramLaunch.h"
 #include "util/file/clsFILE.h"
 #include "util/method/clsMethod.h"
 
@@ -264,9 +264,7 @@ void fMain::OpenOkuriWindow()
 void fMain::StartStepEditor()
 {
     const QString executable = QStringLiteral("QELM_STP");
-    const QString folder =
-        platform::settings::read(QStringLiteral("QELM_STP"), QStringLiteral("SETTING"), QStringLiteral("MYPATH"))
-            .value_or(QString());
+    const QString folder = state_->settings->readText(QelmCommon::kStepEditorFolder);
     QString path = QDir(folder).filePath(executable);
     if (folder.isEmpty() || !QFileInfo(path).isFile()) {
         const QString programs = state_->file->GetSpecialFolder(this, Ostrel7::eCSIDL_PROGRAM_FILES);

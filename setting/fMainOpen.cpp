@@ -8,6 +8,7 @@
 #include "SettingFiles.h"
 #include "mMOD.h"
 
+#include "common/mMODCOMMON.h"
 #include "datamodel/common/Enums.h"
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/okuri/colclsOkuri.h"
@@ -19,7 +20,6 @@
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/mMODCOMMON.h"
 #include "util/file/clsFILE.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"

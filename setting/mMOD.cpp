@@ -1,15 +1,16 @@
 #include "mMOD.h"
 
 #include "EditingWindow.h"
+#include "ProgramSettings.h"
 #include "ProgramState.h"
 
+#include "common/MdiArrangement.h"
 #include "platform/MessageKinds.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "platform/VariantText.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/MdiArrangement.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 #include "util/property/SettingsTable.h"
@@ -216,14 +217,13 @@ void Form_Unload(QWidget& form, bool changed, bool& cancel)
 
 void SaveRegSettings(const ProgramState& state)
 {
+    using namespace settingkeys;
     const Ostrel7::SettingsTable& settings = *state.settings;
-    const QString fileInfo = QStringLiteral("FileInfo");
-    const QString location = QStringLiteral("Location");
-    settings.write(fileInfo, QStringLiteral("StdReadingPath"), state.StdReadingPath);
-    settings.write(fileInfo, QStringLiteral("PrevStd_ExtFilterIndex"), state.PrevStd_ExtFilterIndex);
-    settings.write(fileInfo, QStringLiteral("PrevUsr_ExtFilterIndex"), state.PrevUsr_ExtFilterIndex);
-    settings.write(location, QStringLiteral("wdt_Custom_StdKino"), state.wdt_Custom_StdKino);
-    settings.write(location, QStringLiteral("wdt_Custom_UsrKino"), state.wdt_Custom_UsrKino);
+    settings.write(kStdReadingPath, state.StdReadingPath);
+    settings.write(kPrevStd_ExtFilterIndex, state.PrevStd_ExtFilterIndex);
+    settings.write(kPrevUsr_ExtFilterIndex, state.PrevUsr_ExtFilterIndex);
+    settings.write(kWdt_Custom_StdKino, state.wdt_Custom_StdKino);
+    settings.write(kWdt_Custom_UsrKino, state.wdt_Custom_UsrKino);
 }
 
 } // namespace QelmSet::mMOD

@@ -2,7 +2,7 @@
 
 #include "fMain.h"
 
-#include "stepeditor/common/ProgramMain.h"
+#include "common/ProgramMain.h"
 
 int main(int argc, char** argv)
 {

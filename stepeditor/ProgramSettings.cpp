@@ -1,6 +1,6 @@
 #include "ProgramSettings.h"
 
-#include "util/property/SettingsTable.h"
+#include "common/PublishedFolders.h"
 
 namespace QelmStp {
 
@@ -10,24 +10,21 @@ std::unique_ptr<Ostrel7::SettingsTable> makeProgramSettings(const QString& appNa
     using Ostrel7::SettingType;
     return std::make_unique<Ostrel7::SettingsTable>(
         appName, QList<Ostrel7::SettingDecl>{
-                     {kFileInfo, kInitialPath, appPath, SettingType::Text},
-                     {kGeneral, kDoesViewRemarkColumn, true, SettingType::Bool},
-                     {kGeneral, kDoesViewButtonCaption, true, SettingType::Bool},
-                     {kGeneral, kDoesViewInputMethod, true, SettingType::Bool},
-                     {kGeneral, kDoesReplaceFunction, true, SettingType::Bool},
-                     {kGeneral, kDoesAskInReplacing, true, SettingType::Bool},
-                     {kGeneral, kDoesAskInEditingMode, true, SettingType::Bool},
-                     {kLocation, kRemarkColumnWidth, 1200, SettingType::Int},
+                     {kInitialPath, appPath, SettingType::Text},
+                     {kDoesViewRemarkColumn, true, SettingType::Bool},
+                     {kDoesViewButtonCaption, true, SettingType::Bool},
+                     {kDoesViewInputMethod, true, SettingType::Bool},
+                     {kDoesReplaceFunction, true, SettingType::Bool},
+                     {kDoesAskInReplacing, true, SettingType::Bool},
+                     {kDoesAskInEditingMode, true, SettingType::Bool},
+                     {kRemarkColumnWidth, 1200, SettingType::Int},
+                     {QelmCommon::kStepEditorFolder, QString(), SettingType::Text},
                  });
 }
 
-void writeMyPath(const QString& programFolder)
+void writeMyPath(const Ostrel7::SettingsTable& settings, const QString& programFolder)
 {
-    const QString section = QStringLiteral("SETTING");
-    const QString key = QStringLiteral("MYPATH");
-    const Ostrel7::SettingsTable myPath(QStringLiteral("QELM_STP"),
-                                        {{section, key, QString(), Ostrel7::SettingType::Text}});
-    myPath.write(section, key, programFolder);
+    settings.write(QelmCommon::kStepEditorFolder, programFolder);
 }
 
 } // namespace QelmStp

@@ -5,37 +5,35 @@
 #include <QString>
 #include <memory>
 
-namespace Ostrel7 {
-class SettingsTable;
-}
+#include "util/property/SettingsTable.h"
+
 
 namespace QelmStp {
 
-// The sections and keys of the options.
+// The names of the options, as stored.
 namespace settingkeys {
-inline const QString kFileInfo = QStringLiteral("FileInfo");
-inline const QString kGeneral = QStringLiteral("General");
-inline const QString kLocation = QStringLiteral("Location");
-inline const QString kInitialPath = QStringLiteral("InitialPath");
-inline const QString kDoesViewRemarkColumn = QStringLiteral("DoesViewRemarkColumn");
-inline const QString kDoesViewButtonCaption = QStringLiteral("DoesViewButtonCaption");
-inline const QString kDoesViewInputMethod = QStringLiteral("DoesViewInputMethod");
-inline const QString kDoesReplaceFunction = QStringLiteral("DoesReplaceFunction");
-inline const QString kDoesAskInReplacing = QStringLiteral("DoesAskInReplacing");
-inline const QString kDoesAskInEditingMode = QStringLiteral("DoesAskInEditingMode");
-inline const QString kRemarkColumnWidth = QStringLiteral("RemarkColumnWidth");
+inline constexpr Ostrel7::SettingName kInitialPath{"FileInfo", "InitialPath"};
+inline constexpr Ostrel7::SettingName kDoesViewRemarkColumn{"General", "DoesViewRemarkColumn"};
+inline constexpr Ostrel7::SettingName kDoesViewButtonCaption{"General", "DoesViewButtonCaption"};
+inline constexpr Ostrel7::SettingName kDoesViewInputMethod{"General", "DoesViewInputMethod"};
+inline constexpr Ostrel7::SettingName kDoesReplaceFunction{"General", "DoesReplaceFunction"};
+inline constexpr Ostrel7::SettingName kDoesAskInReplacing{"General", "DoesAskInReplacing"};
+inline constexpr Ostrel7::SettingName kDoesAskInEditingMode{"General", "DoesAskInEditingMode"};
+inline constexpr Ostrel7::SettingName kRemarkColumnWidth{"Location", "RemarkColumnWidth"};
 } // namespace settingkeys
 
 // The eight options of the application appName (the executable's name), in
 // the order they are checked and written: the first folder of the step-file
 // dialogs (default appPath), the five view and renumbering switches, the
 // selection dialog's question before its editing mode (all True), and the
-// remark column's width in twips (1200).
+// remark column's width in twips (1200); then the folder the program
+// publishes (QelmCommon::kStepEditorFolder).
 std::unique_ptr<Ostrel7::SettingsTable> makeProgramSettings(const QString& appName, const QString& appPath);
 
 // Records the program folder under the fixed application "QELM_STP", section
-// SETTING, key MYPATH, whatever the executable is called: the setting program
-// starts the step editor from there. Written at every start.
-void writeMyPath(const QString& programFolder);
+// SETTING, key MYPATH (QelmCommon::kStepEditorFolder), whatever the executable
+// is called: the setting program starts the step editor from there. Written
+// at every start.
+void writeMyPath(const Ostrel7::SettingsTable& settings, const QString& programFolder);
 
 } // namespace QelmStp

@@ -5,6 +5,8 @@
 // options, the files shown). One object, owned by the main window and reached
 // by reference from the step windows.
 
+#include "common/SharedObjects.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -12,42 +14,26 @@
 #include <memory>
 
 namespace Ostrel7 {
-class clsFILE;
-class clsMethod;
-class clsProperty;
-class clsString;
 class SettingsTable;
-} // namespace Ostrel7
-namespace Resource {
-class clsResource;
 }
 namespace Telva27 {
 class colclsStep;
 }
-namespace Sorvi27 {
-class clsSelectTable;
-class clsSelectKino;
-class clsPrint;
-} // namespace Sorvi27
 
 namespace QelmStp {
 
 class fStep;
 class WaitMessageBox;
 
-struct ProgramState {
+// The library objects both programs create (file, method, property, string,
+// resource, selectTable, selectKino, print) come from SharedObjects.
+struct ProgramState : QelmCommon::SharedObjects {
     ProgramState();
     ~ProgramState();
     ProgramState(const ProgramState&) = delete;
     ProgramState& operator=(const ProgramState&) = delete;
 
-    // Library objects, in the order they are created and released.
-    std::unique_ptr<Ostrel7::clsFILE> file;
-    std::unique_ptr<Ostrel7::clsMethod> method;
-    std::unique_ptr<Ostrel7::clsProperty> property;
-    std::unique_ptr<Ostrel7::clsString> string;
-    std::unique_ptr<Resource::clsResource> resource;
-    std::unique_ptr<Sorvi27::clsSelectTable> selectTable;
+    // The program's own objects, created after the shared ones and released before them.
     // The user and the reference step programs. The step windows put new
     // programs here when they clear, read or rebuild one; holders of the old
     // one keep it alive until they let it go.
@@ -61,8 +47,6 @@ struct ProgramState {
     // The memo window of the user's program while it is open (modeless);
     // a new program is not started under it.
     QPointer<QWidget> frmMemo;
-    std::unique_ptr<Sorvi27::clsSelectKino> selectKino;
-    std::unique_ptr<Sorvi27::clsPrint> print;
     std::unique_ptr<WaitMessageBox> waitBox;
 
     // Program-wide variables.

@@ -6,8 +6,9 @@
 #include "fStep.h"
 #include "mMOD.h"
 
-#include "stepeditor/common/ToolbarImage.h"
-#include "stepeditor/common/mMODCOMMON.h"
+#include "common/SharedObjects.h"
+#include "common/ToolbarImage.h"
+#include "common/mMODCOMMON.h"
 #include "datamodel/common/Enums.h"
 #include "datamodel/steps/colclsStep.h"
 #include "dialogs/clsPrint.h"
@@ -111,46 +112,25 @@ bool fMain::MDIForm_Load(const QString& commandLine)
 bool fMain::CreateActiveX()
 {
     ProgramState& s = *state_;
-    Ostrel7::clsMethod fallback; // reports an error before the program's own reporter exists
-    try {
-        s.file = std::make_unique<Ostrel7::clsFILE>();
-        s.method = std::make_unique<Ostrel7::clsMethod>();
-        s.property = std::make_unique<Ostrel7::clsProperty>();
-        s.string = std::make_unique<Ostrel7::clsString>();
-        s.resource = std::make_unique<Resource::clsResource>();
-        s.selectTable = std::make_unique<Sorvi27::clsSelectTable>();
+    return QelmCommon::CreateActiveX(s, [&] {
         s.stepUsr = std::make_shared<Telva27::colclsStep>();
         s.stepStd = std::make_shared<Telva27::colclsStep>();
         s.frmStd = new fStep(*this);
         s.frmUsr = new fStep(*this);
-        s.selectKino = std::make_unique<Sorvi27::clsSelectKino>();
-        s.print = std::make_unique<Sorvi27::clsPrint>();
         s.waitBox = std::make_unique<WaitMessageBox>();
-        return true;
-    } catch (...) {
-        // Nothing later may use an object that does not exist: the start ends here.
-        const auto error = platform::currentErrorInfo();
-        (s.method ? *s.method : fallback).ErrReg(error.number, error.description, QStringLiteral("CreateActiveX"));
-        return false;
-    }
+    });
 }
 
 void fMain::ReleaseActiveX()
 {
     ProgramState& s = *state_;
-    s.file.reset();
-    s.method.reset();
-    s.property.reset();
-    s.string.reset();
-    s.resource.reset();
-    s.selectTable.reset();
-    s.stepUsr.reset();
-    s.stepStd.reset();
-    destroyWindow(s.frmStd);
-    destroyWindow(s.frmUsr);
-    s.selectKino.reset();
-    s.print.reset();
-    s.waitBox.reset();
+    QelmCommon::ReleaseActiveX(s, [&] {
+        s.stepUsr.reset();
+        s.stepStd.reset();
+        destroyWindow(s.frmStd);
+        destroyWindow(s.frmUsr);
+        s.waitBox.reset();
+    });
 }
 
 void fMain::InitApp()
@@ -199,19 +179,19 @@ bool fMain::ReadSettings()
     if (!CheckRegData())
         mMOD::ShowMessage(2, 1);
     // The folder as the system gives it: no trailing separator but for the root.
-    writeMyPath(QDir::cleanPath(platform::folders::programFolder()));
+    writeMyPath(*s.settings, QDir::cleanPath(platform::folders::programFolder()));
     // A store that cannot be read leaves the defaults in place; a value that
     // does not convert reads as its default.
     Ostrel7::trapped(*s.method, QStringLiteral("ReadSettings"), [&] {
         const Ostrel7::SettingsTable& table = *s.settings;
-        s.InitialPath = table.readText(kFileInfo, kInitialPath);
-        s.DoesViewRemarkColumn = table.readBool(kGeneral, kDoesViewRemarkColumn);
-        s.DoesViewButtonCaption = table.readBool(kGeneral, kDoesViewButtonCaption);
-        s.DoesViewInputMethod = table.readBool(kGeneral, kDoesViewInputMethod);
-        s.DoesReplaceFunction = table.readBool(kGeneral, kDoesReplaceFunction);
-        s.DoesAskInReplacing = table.readBool(kGeneral, kDoesAskInReplacing);
-        s.selectKino->setDoesAskInEditingMode(table.readBool(kGeneral, kDoesAskInEditingMode));
-        s.RemarkColumnWidth = table.readInt(kLocation, kRemarkColumnWidth);
+        s.InitialPath = table.readText(kInitialPath);
+        s.DoesViewRemarkColumn = table.readBool(kDoesViewRemarkColumn);
+        s.DoesViewButtonCaption = table.readBool(kDoesViewButtonCaption);
+        s.DoesViewInputMethod = table.readBool(kDoesViewInputMethod);
+        s.DoesReplaceFunction = table.readBool(kDoesReplaceFunction);
+        s.DoesAskInReplacing = table.readBool(kDoesAskInReplacing);
+        s.selectKino->setDoesAskInEditingMode(table.readBool(kDoesAskInEditingMode));
+        s.RemarkColumnWidth = table.readInt(kRemarkColumnWidth);
     });
     if (s.InitialPath.isEmpty())
         s.InitialPath = s.AppPath;
@@ -223,14 +203,14 @@ void fMain::SaveSettings()
     using namespace settingkeys;
     const ProgramState& s = *state_;
     const Ostrel7::SettingsTable& table = *s.settings;
-    table.write(kFileInfo, kInitialPath, s.InitialPath);
-    table.write(kGeneral, kDoesViewRemarkColumn, s.DoesViewRemarkColumn);
-    table.write(kGeneral, kDoesViewButtonCaption, s.DoesViewButtonCaption);
-    table.write(kGeneral, kDoesViewInputMethod, s.DoesViewInputMethod);
-    table.write(kGeneral, kDoesReplaceFunction, s.DoesReplaceFunction);
-    table.write(kGeneral, kDoesAskInReplacing, s.DoesAskInReplacing);
-    table.write(kGeneral, kDoesAskInEditingMode, s.selectKino->DoesAskInEditingMode());
-    table.write(kLocation, kRemarkColumnWidth, s.RemarkColumnWidth);
+    table.write(kInitialPath, s.InitialPath);
+    table.write(kDoesViewRemarkColumn, s.DoesViewRemarkColumn);
+    table.write(kDoesViewButtonCaption, s.DoesViewButtonCaption);
+    table.write(kDoesViewInputMethod, s.DoesViewInputMethod);
+    table.write(kDoesReplaceFunction, s.DoesReplaceFunction);
+    table.write(kDoesAskInReplacing, s.DoesAskInReplacing);
+    table.write(kDoesAskInEditingMode, s.selectKino->DoesAskInEditingMode());
+    table.write(kRemarkColumnWidth, s.RemarkColumnWidth);
 }
 
 // ---- toolbar ---------------------------------------------------------------

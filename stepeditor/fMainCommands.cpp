@@ -6,11 +6,11 @@
 #include "ProgramState.h"
 #include "fStep.h"
 
+#include "common/MdiArrangement.h"
 #include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
 #include "platform/EventGuard.h"
 #include "platform/Ui.h"
-#include "stepeditor/common/MdiArrangement.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 

@@ -22,7 +22,7 @@
 #include "platform/Ui.h"
 #include "platform/grid/FlexGrid.h"
 #include "resource/clsResource.h"
-#include "stepeditor/common/mMODCOMMON.h"
+#include "common/mMODCOMMON.h"
 #include "util/file/clsFILE.h"
 #include "util/method/Trap.h"
 

@@ -8,6 +8,7 @@
 #include "platform/workbook/XlsxWriter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -27,11 +28,26 @@ void Workbook::SaveAs(const QString& path)
     XlsxWriter(sheet_).write(path);
 }
 
+namespace {
+
+// A name in the private working folder that no earlier draft holds (a run
+// killed while saving leaves its draft there until the folder is removed).
+QString freeDraftName()
+{
+    const QDir folder(folders::workingFolder());
+    for (;;) {
+        const QString name = folder.filePath(
+            QStringLiteral("workbook-%1.xlsx").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        if (!QFileInfo(name).exists() && !QFileInfo(name).isSymLink())
+            return name;
+    }
+}
+
+} // namespace
+
 void Workbook::SaveReplacing(const QString& path)
 {
-    const QString draft = QDir(folders::workingFolder())
-                              .filePath(QStringLiteral("workbook-%1.xlsx")
-                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    const QString draft = freeDraftName();
     struct Draft {
         const QString& name;
         ~Draft() { fileops::removeQuietly(name); }

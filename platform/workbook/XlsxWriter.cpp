@@ -99,6 +99,12 @@ void setBorders(lxw_format* f, const ResolvedStyle& s)
     throw RuntimeError(number, QStringLiteral("%1: %2").arg(RuntimeError::standardText(number), QDir::toNativeSeparators(path)));
 }
 
+bool isStorageFailure(int errnoValue)
+{
+    return errnoValue == ENOSPC || errnoValue == EDQUOT || errnoValue == EFBIG || errnoValue == EIO ||
+           errnoValue == EROFS;
+}
+
 // The file the library writes the workbook into, beside the target under a
 // name of the file layer's writers; removed unless it became the target.
 struct TemporaryFile {
@@ -185,8 +191,14 @@ void XlsxWriter::write(const QString& path)
         book_ = nullptr;
         throw;
     }
+    errno = 0;
     const lxw_error closed = workbook_close(book_);
+    const int cause = errno;
     book_ = nullptr;
+    // The library only says that writing failed; a full or failing disk, which
+    // the user can act on, is told as the file layer tells it.
+    if (closed != LXW_NO_ERROR && isStorageFailure(cause))
+        failWithErrno(cause, path);
     check(closed, "Cannot write the workbook");
     finishWritten(written.name, path);
     publish(written, target.absoluteFilePath());

@@ -1,6 +1,6 @@
 #include "StagedWorkingCopies.h"
 
-#include "stepeditor/common/mMODCOMMON.h"
+#include "common/mMODCOMMON.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/FileOps.h"

@@ -3,10 +3,12 @@
 #include "ScriptedUi.h"
 #include "TestFiles.h"
 
+#include "common/MdiArrangement.h"
+#include "common/ProgramLaunch.h"
+#include "common/SharedObjects.h"
+#include "common/mMODCOMMON.h"
 #include "platform/Folders.h"
-#include "stepeditor/common/MdiArrangement.h"
-#include "stepeditor/common/ProgramLaunch.h"
-#include "stepeditor/common/mMODCOMMON.h"
+#include "platform/RuntimeError.h"
 #include "util/method/clsMethod.h"
 
 #include <QDir>
@@ -124,6 +126,28 @@ TEST(CommonModule, FitToWorkAreaPlacesTheWholeFrame)
     // Title bar and borders included, not only the inside of the window.
     EXPECT_EQ(window.frameGeometry(), common::WorkAreaFrame(area));
     EXPECT_TRUE(area.contains(window.frameGeometry()));
+}
+
+TEST(SharedObjects, TheProgramsOwnObjectsComeAfterTheSharedOnesAndGoBeforeThem)
+{
+    QelmCommon::SharedObjects objects;
+    bool sharedBeforeOwn = false;
+    EXPECT_TRUE(QelmCommon::CreateActiveX(objects, [&] { sharedBeforeOwn = objects.method && objects.print; }));
+    EXPECT_TRUE(sharedBeforeOwn);
+    bool sharedWhileOwnGo = false;
+    QelmCommon::ReleaseActiveX(objects, [&] { sharedWhileOwnGo = objects.method && objects.print; });
+    EXPECT_TRUE(sharedWhileOwnGo);
+    EXPECT_FALSE(objects.file || objects.method || objects.property || objects.string || objects.resource ||
+                 objects.selectTable || objects.selectKino || objects.print);
+}
+
+TEST(SharedObjects, AnObjectThatCannotBeCreatedEndsTheStartWithAReport)
+{
+    QelmCommon::SharedObjects objects;
+    scriptedUi().answerMessageBox(platform::vbOK); // the error report
+    EXPECT_FALSE(QelmCommon::CreateActiveX(objects, [] { throw platform::RuntimeError(platform::errOutOfMemory); }));
+    EXPECT_TRUE(scriptedUi().callsOf(UiCall::MessageBox)[0].text.startsWith(QStringLiteral("CreateActiveX")));
+    QelmCommon::ReleaseActiveX(objects, [] {});
 }
 
 TEST(MdiArrangement, WindowsShareTheHeightAtLeastTheirLeast)

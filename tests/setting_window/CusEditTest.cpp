@@ -6,6 +6,7 @@
 #include "ReportedErrors.h"
 #include "WindowDriver.h"
 
+#include "setting/ProgramSettings.h"
 #include "setting/mMOD.h"
 #include "util/property/SettingsTable.h"
 
@@ -193,6 +194,8 @@ TEST_F(CusEdit, WriteBackChangesOnlyTheEditedValuesOfTheUserPins)
     const int o2 = rowOf(cus, QStringLiteral("O2"));
     clickCell(cus, o2, 17);
     typeKeys(cus, QStringLiteral("42\r")); // O2 ON delay switched on, 42
+    clickCell(cus, o2, 19);
+    typeKeys(cus, QStringLiteral("9\r")); // O2 OFF delay switched on, 9 instead of 0
     const int oc = rowOf(cus, QStringLiteral("OC"));
     clickCell(cus, oc, 19);
     typeKeys(cus, QStringLiteral("0\r")); // OC OFF delay switched on, 0
@@ -204,7 +207,7 @@ TEST_F(CusEdit, WriteBackChangesOnlyTheEditedValuesOfTheUserPins)
                 entry = now;
     };
     changed(usrBefore, "I5", QStringLiteral("I5 3 - ALT OFF 0 OFF 0 OFF 0 0"));
-    changed(usrBefore, "O2", QStringLiteral("O2 2 - - ON 42 OFF 0 ON 20 1"));
+    changed(usrBefore, "O2", QStringLiteral("O2 2 - - ON 42 ON 9 ON 20 1"));
     changed(usrBefore, "OC", QStringLiteral("OC 16 - - OFF 0 ON 0 OFF 0 0"));
     EXPECT_EQ(valuesOf(*state().customUsr), usrBefore);
     EXPECT_EQ(valuesOf(*state().customStd), stdBefore);
@@ -237,19 +240,19 @@ TEST_F(CusEdit, FunctionColumnWidthsAreKeptInTheSettings)
         QApplication::sendEvent(g.viewport(), &move);
         QTest::mouseRelease(g.viewport(), Qt::LeftButton, {}, edge + QPoint(dx, 0));
     };
-    const auto stored = [&](const char* key) {
-        return state().settings->readInt(QStringLiteral("Location"), QLatin1String(key));
-    };
+    const auto stored = [&](const Ostrel7::SettingName& name) { return state().settings->readInt(name); };
+    using QelmSet::settingkeys::kWdt_Custom_StdKino;
+    using QelmSet::settingkeys::kWdt_Custom_UsrKino;
     // The widths in twips of the columns dragged wider or narrower by whole pixels.
     const int32_t wider = platform::pixelsToTwips(platform::twipsToPixels(1900) + 20);
     const int32_t narrower = platform::pixelsToTwips(platform::twipsToPixels(1900) - 10);
     drag(2, 20);
-    EXPECT_EQ(stored("wdt_Custom_StdKino"), wider);
+    EXPECT_EQ(stored(kWdt_Custom_StdKino), wider);
     drag(13, -10);
-    EXPECT_EQ(stored("wdt_Custom_UsrKino"), narrower);
+    EXPECT_EQ(stored(kWdt_Custom_UsrKino), narrower);
     drag(14, 10); // any other column stores nothing
-    EXPECT_EQ(stored("wdt_Custom_StdKino"), wider);
-    EXPECT_EQ(stored("wdt_Custom_UsrKino"), narrower);
+    EXPECT_EQ(stored(kWdt_Custom_StdKino), wider);
+    EXPECT_EQ(stored(kWdt_Custom_UsrKino), narrower);
     // A window opened later starts with them.
     Cus& other = open(3);
     EXPECT_EQ(grid(other).data().ColWidth(2), wider);

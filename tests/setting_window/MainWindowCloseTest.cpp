@@ -3,10 +3,10 @@
 
 #include "MainWindowFixture.h"
 
+#include "common/mMODCOMMON.h"
 #include "datamodel/common/Enums.h"
 #include "setting/EditingWindow.h"
 #include "setting/ProgramState.h"
-#include "stepeditor/common/mMODCOMMON.h"
 #include "util/method/clsMethod.h"
 
 #include <QAction>

@@ -5,11 +5,11 @@
 #include "ReportedErrors.h"
 #include "WindowDriver.h"
 
+#include "common/ProgramLaunch.h"
 #include "datamodel/common/Enums.h"
-#include "platform/Settings.h"
 #include "datamodel/customize/colclsStyle.h"
+#include "platform/Settings.h"
 #include "setting/EditingWindow.h"
-#include "stepeditor/common/ProgramLaunch.h"
 
 #include <QAction>
 #include <QDialog>

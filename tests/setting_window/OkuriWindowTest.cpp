@@ -205,6 +205,8 @@ TEST_F(OkuriWindow, EditsAreDigitsInRangeAndMarkedAgainstTheFactoryValue)
         {1, "255", true, "255", '>', 0},
         {1, "256", false, "255", '>', 28},
         {1, "2", true, "2", '=', 0},
+        {2, "255", true, "255", '>', 0}, // P2 is a byte as P1 is
+        {2, "256", false, "255", '>', 28},
         {2, "0", true, "0", '<', 0},
         {3, "9999", true, "9999", '>', 0},
         {3, "10000", false, "9999", '>', 37},

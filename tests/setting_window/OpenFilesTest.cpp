@@ -66,6 +66,47 @@ protected:
         return *state().functions->Item(QLatin1String(group))->Items()->Item(QLatin1String(name));
     }
     Telva27::colclsOkuri& pitch(int index) { return *state().okuri[index]; }
+
+    // Everything a user-table read puts into the model, one text per part:
+    // parameter values and limits, the header, the SEK bytes, the pins and the
+    // two pitch tables.
+    QStringList usrModel()
+    {
+        QStringList parts;
+        state().functions->forEachDigital([&](const Telva27::clsDigital& d) {
+            parts << QStringLiteral("%1 %2 [%3 %4]").arg(d.Digital()).arg(d.UserValue()).arg(d.Min(), d.Max());
+        });
+        const Telva27::colclsFunction& f = *state().functions;
+        parts << QStringLiteral("header %1 %2 %3 %4")
+                     .arg(f.tableFlag())
+                     .arg(f.SettingTableNo())
+                     .arg(f.DataVersion())
+                     .arg(f.KishuName());
+        parts << QString::fromLatin1(f.sekBuffer().toHex());
+        for (const auto& pin : *state().customUsr)
+            parts << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
+                         .arg(pin->Location())
+                         .arg(pin->Kino())
+                         .arg(pin->Logic())
+                         .arg(pin->Dosa())
+                         .arg(pin->OnDelay())
+                         .arg(pin->OnDelayTime())
+                         .arg(pin->OffDelay())
+                         .arg(pin->OffDelayTime())
+                         .arg(pin->Chopping())
+                         .arg(pin->ZenpaTime())
+                         .arg(pin->Duty());
+        for (int index : {QelmSet::eOkuriUsrX, QelmSet::eOkuriUsrY})
+            for (const auto& row : pitch(index))
+                parts << QStringLiteral("pitch %1: %2 %3 %4 %5 %6")
+                             .arg(index)
+                             .arg(row->P1())
+                             .arg(row->P2())
+                             .arg(row->T1())
+                             .arg(row->T2())
+                             .arg(row->B());
+        return parts;
+    }
 };
 
 TEST_F(OpenFiles, OneTableFileOnTheCommandLineIsReadAsStdAndUsr)
@@ -181,6 +222,42 @@ TEST_F(OpenFiles, FailedUsrReadKeepsTheEarlierTable)
     EXPECT_EQ(window().UsrFilePath(), usr);
     EXPECT_TRUE(window().SekFilePath().isEmpty());
     EXPECT_EQ(digital("SPEED", "S01").UserValue(), 3200);
+}
+
+TEST_F(OpenFiles, UsrReadFailingAtThePinsPutsBackTheEarlierTableWhole)
+{
+    const QString usr = dataCopy("DEMO_USR.etb");
+    window().ReadQELMData(Telva27::eUSR, usr);
+    ASSERT_EQ(window().UsrFilePath(), usr);
+    const QStringList before = usrModel();
+
+    // The last pin defined past the end of a table, as a damaged installation
+    // file would define it: the read of an eight-table file takes its
+    // parameters, its header, its SEK and every other pin before it fails there.
+    Telva27::clsCustom* last = nullptr;
+    for (const auto& pin : *state().customUsr)
+        last = pin.get();
+    ASSERT_NE(last, nullptr);
+    const int32_t kinoAddress = last->KinoRamAddress();
+    last->setKinoRamAddress(8192);
+    const QString stg = dataCopy("DEMO.stg");
+    dataCopy("DEMO.SEK");
+    chooseTable(3);
+    scriptedUi().answerMessageBox(platform::vbOK); // the reader's error report
+    scriptedUi().answerMessageBox(platform::vbOK); // message 4
+    window().ReadQELMData(Telva27::eUSR, stg);
+
+    EXPECT_EQ(messageTexts().last(), message(4));
+    EXPECT_EQ(window().UsrFilePath(), usr);
+    EXPECT_TRUE(window().SekFilePath().isEmpty());
+    EXPECT_EQ(usrModel(), before);
+
+    // With the pin mended the same table reads, and it differs from the earlier one.
+    last->setKinoRamAddress(kinoAddress);
+    chooseTable(3);
+    window().ReadQELMData(Telva27::eUSR, stg);
+    ASSERT_EQ(window().UsrFilePath(), stg);
+    EXPECT_NE(usrModel(), before);
 }
 
 TEST_F(OpenFiles, FileChosenInTheDialogRemembersItsKind)

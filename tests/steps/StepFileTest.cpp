@@ -145,6 +145,39 @@ TEST_F(StepFile, ReadBackGivesTheProgramAndSavesTheSameBytes)
     EXPECT_EQ(readFile(bin()), binBytes);
 }
 
+TEST_F(StepFile, TheLastStepMakesTheRoundTrip)
+{
+    // Step 192's record ends the lines and its remark ends the remarks, just
+    // before the count bytes and the memo.
+    colclsStep t;
+    t.Add(192, kYPls, eLOGIC_SET, -1234, conditions({{kX02, ePOS_LEV, eREL_OR}, {kX01, eNEG_EDG, eREL_END}}),
+          QStringLiteral("last step"), false, true);
+    t.setArCountBytes({9, 0, 0, 0, 0, 0, 0, 0});
+    t.setMemo(QStringLiteral("memo"));
+    ASSERT_TRUE(saveNew(t));
+    const QByteArray stpBytes = readFile(stp());
+    const QByteArray binBytes = readFile(bin());
+
+    colclsStep back;
+    ASSERT_TRUE(read(back));
+    ASSERT_EQ(back.Count(), 192);
+    EXPECT_TRUE(back.Item("191")->NOP());
+    const auto last = back.Item("192");
+    EXPECT_EQ(std::tuple(last->Kino(), last->Logic(), last->DelayEtc(), last->Remark(), last->NOP(), last->DoesREM()),
+              std::tuple(kYPls, 6, -1234, QStringLiteral("last step"), false, true));
+    ASSERT_EQ(last->ins()->Count(), 8);
+    const auto c1 = last->ins()->Item("1");
+    const auto c2 = last->ins()->Item("2");
+    EXPECT_EQ(std::tuple(c1->Kino(), c1->Jyotai(), c1->Rel(), c2->Kino(), c2->Jyotai(), c2->Rel()),
+              std::tuple(kX02, ePOS_LEV, eREL_OR, kX01, eNEG_EDG, eREL_END));
+    EXPECT_EQ(back.arCountBytes(), t.arCountBytes());
+    EXPECT_EQ(back.Memo(), t.Memo());
+
+    ASSERT_TRUE(save(back, kTable1));
+    EXPECT_EQ(readFile(stp()), stpBytes);
+    EXPECT_EQ(readFile(bin()), binBytes);
+}
+
 TEST_F(StepFile, StoredRecordsAreReadAsTheyStand)
 {
     QByteArray image(65536, '\0');

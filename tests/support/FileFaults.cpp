@@ -1,10 +1,16 @@
 #include "FileFaults.h"
 
+#include "platform/ReplacementJournal.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <csignal>
+#include <limits>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,6 +112,97 @@ int failEachFileOperation(const QStringList& folders, const std::function<void()
     }
     ADD_FAILURE() << "the save never ran to completion";
     return kMaxOperations;
+}
+
+bool sameFilesButTheirTimeStamps(const FolderSnapshot& found, const FolderSnapshot& expected)
+{
+    if (found.size() != expected.size())
+        return false;
+    for (auto f = found.begin(), e = expected.begin(); f != found.end(); ++f, ++e) {
+        const QByteArray& bytes = f->second;
+        const QByteArray& want = e->second;
+        if (f->first != e->first || bytes.left(4) != want.left(4) || std::abs(bytes.size() - want.size()) > want.size() / 100)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+std::vector<FolderSnapshot> snapshotsOf(const QStringList& folders)
+{
+    std::vector<FolderSnapshot> snapshots;
+    for (const QString& folder : folders)
+        snapshots.push_back(snapshotOf(folder));
+    return snapshots;
+}
+
+bool sameSnapshots(const std::vector<FolderSnapshot>& found, const std::vector<FolderSnapshot>& expected,
+                   const SameFiles& same)
+{
+    for (size_t i = 0; i < found.size(); ++i)
+        if (same ? !same(found[i], expected[i]) : found[i] != expected[i])
+            return false;
+    return true;
+}
+
+QString namesIn(const std::vector<FolderSnapshot>& snapshots)
+{
+    QStringList names;
+    for (const FolderSnapshot& snapshot : snapshots)
+        for (const auto& [path, bytes] : snapshot)
+            names << path;
+    return names.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+KillOutcome killEachFileOperation(const QStringList& folders, const std::function<void()>& prepare,
+                                  const std::function<bool()>& save, const SameFiles& same)
+{
+    auto work = [&save] {
+        if (!save())
+            throw std::runtime_error("the save failed");
+    };
+    // What a complete save leaves, from a child so this process keeps its state.
+    prepare();
+    const std::vector<FolderSnapshot> before = snapshotsOf(folders);
+    EXPECT_FALSE(killAtFileOperation(std::numeric_limits<int>::max(), work));
+    const std::vector<FolderSnapshot> after = snapshotsOf(folders);
+
+    KillOutcome outcome;
+    constexpr int kMaxOperations = 500;
+    for (int n = 1; n <= kMaxOperations; ++n) {
+        prepare();
+        const bool killed = killAtFileOperation(n, work);
+        for (const QString& folder : folders)
+            EXPECT_TRUE(platform::recoverReplacements(folder)) << folder.toStdString();
+        const std::vector<FolderSnapshot> found = snapshotsOf(folders);
+        if (sameSnapshots(found, before, {}))
+            ++outcome.endedOld;
+        else if (sameSnapshots(found, after, same))
+            ++outcome.endedNew;
+        else
+            ADD_FAILURE() << "killed at file operation " << n << ": a mixed set or leftovers: "
+                          << namesIn(found).toStdString();
+        if (!killed)
+            return outcome;
+    }
+    ADD_FAILURE() << "the save never ran to completion";
+    return outcome;
+}
+
+int sweepEachFileOperation(const QStringList& folders, const std::function<void()>& prepare,
+                           const std::function<bool()>& save, const SameFiles& same)
+{
+    // The kills first: they run in child processes, so the save still starts
+    // from the same state here; a completed save may change it (a save as
+    // makes its target the open file).
+    {
+        SCOPED_TRACE("killed at each file operation");
+        killEachFileOperation(folders, prepare, save, same);
+    }
+    return failEachFileOperation(folders, prepare, save, ENOSPC);
 }
 
 } // namespace testsupport

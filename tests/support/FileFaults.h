@@ -54,4 +54,33 @@ int failEachFileOperation(const QStringList& folders, const std::function<void()
                           const std::function<bool()>& save, int errnoValue,
                           const std::function<void()>& afterFailure = {});
 
+// Tells whether a folder holds the files expected (bytes compared by default;
+// a writer that stamps the time into its files compares what it must).
+using SameFiles = std::function<bool(const FolderSnapshot& found, const FolderSnapshot& expected)>;
+
+// For a writer that stamps the time into a compressed file (a workbook): the
+// same files, each with the same first bytes and a size within 1% (the stamp
+// may compress a byte shorter or longer).
+bool sameFilesButTheirTimeStamps(const FolderSnapshot& found, const FolderSnapshot& expected);
+
+struct KillOutcome {
+    int endedOld = 0; // kills after which the folders held their old files
+    int endedNew = 0; // kills after which they held the files of a complete save
+};
+
+// Runs a save in a child process killed at its 1st, 2nd, ... file operation,
+// as a crash or a power cut would end it, until a run completes. Before each
+// run prepare() lays out the old files. After each kill the folders are
+// recovered, as the programs do the next time they open or list them, and
+// must then hold exactly their old files or exactly those a complete save
+// leaves, nothing else. save() answers its result; it must succeed unkilled.
+KillOutcome killEachFileOperation(const QStringList& folders, const std::function<void()>& prepare,
+                                  const std::function<bool()>& save, const SameFiles& same = {});
+
+// The two sweeps every writer must pass: a kill at each file operation
+// (killEachFileOperation), then each failing in turn with a full disk
+// (failEachFileOperation). Answers the number of operations of the save.
+int sweepEachFileOperation(const QStringList& folders, const std::function<void()>& prepare,
+                           const std::function<bool()>& save, const SameFiles& same = {});
+
 } // namespace testsupport

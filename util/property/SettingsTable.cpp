@@ -54,9 +54,14 @@ QVariant converted(const QVariant& value, SettingType type)
     throw platform::RuntimeError(platform::errTypeMismatch);
 }
 
-bool sameSetting(const SettingDecl& decl, const QString& section, const QString& key)
+QLatin1String latin1(const char* name) { return name ? QLatin1String(name) : QLatin1String(); }
+
+bool sameName(const char* a, const char* b) { return latin1(a).compare(latin1(b), Qt::CaseInsensitive) == 0; }
+
+// The same application (none meaning the table's), section and key.
+bool sameSetting(const SettingName& a, const SettingName& b)
 {
-    return decl.section.compare(section, Qt::CaseInsensitive) == 0 && decl.key.compare(key, Qt::CaseInsensitive) == 0;
+    return sameName(a.app, b.app) && sameName(a.section, b.section) && sameName(a.key, b.key);
 }
 
 } // namespace
@@ -67,7 +72,7 @@ SettingsTable::SettingsTable(QString app, QList<SettingDecl> settings)
     for (qsizetype i = 0; i < settings_.size(); ++i) {
         SettingDecl& decl = settings_[i];
         for (qsizetype j = 0; j < i; ++j)
-            if (sameSetting(settings_[j], decl.section, decl.key))
+            if (sameSetting(settings_[j].name, decl.name))
                 throw platform::RuntimeError(platform::errInvalidCall);
         decl.defaultValue = converted(decl.defaultValue, decl.type);
     }
@@ -76,7 +81,9 @@ SettingsTable::SettingsTable(QString app, QList<SettingDecl> settings)
 bool SettingsTable::writeMissingDefaults(clsProperty& property, const SettingDecl** failed) const
 {
     for (const SettingDecl& decl : settings_) {
-        if (!property.RegDefaultKey(app_, decl.section, decl.key, decl.defaultValue)) {
+        if (decl.name.app)
+            continue; // published by its program when it starts
+        if (!property.RegDefaultKey(app_, latin1(decl.name.section), QString(latin1(decl.name.key)), decl.defaultValue)) {
             if (failed)
                 *failed = &decl;
             return false;
@@ -85,44 +92,51 @@ bool SettingsTable::writeMissingDefaults(clsProperty& property, const SettingDec
     return true;
 }
 
-QString SettingsTable::readText(const QString& section, const QString& key) const
+QString SettingsTable::readText(const SettingName& name) const
 {
-    return read(section, key, SettingType::Text).toString();
+    return read(name, SettingType::Text).toString();
 }
 
-bool SettingsTable::readBool(const QString& section, const QString& key) const
+bool SettingsTable::readBool(const SettingName& name) const
 {
-    return read(section, key, SettingType::Bool).toBool();
+    return read(name, SettingType::Bool).toBool();
 }
 
-int32_t SettingsTable::readInt(const QString& section, const QString& key) const
+int32_t SettingsTable::readInt(const SettingName& name) const
 {
-    return read(section, key, SettingType::Int).toInt();
+    return read(name, SettingType::Int).toInt();
 }
 
-double SettingsTable::readDouble(const QString& section, const QString& key) const
+double SettingsTable::readDouble(const SettingName& name) const
 {
-    return read(section, key, SettingType::Double).toDouble();
+    return read(name, SettingType::Double).toDouble();
 }
 
-void SettingsTable::write(const QString& section, const QString& key, const QVariant& value) const
+void SettingsTable::write(const SettingName& name, const QVariant& value) const
 {
-    const SettingDecl& decl = declaration(section, key, std::nullopt);
-    platform::settings::write(app_, decl.section, decl.key, platform::variantText(converted(value, decl.type)));
+    const SettingDecl& decl = declaration(name, std::nullopt);
+    platform::settings::write(appOf(decl), latin1(decl.name.section), latin1(decl.name.key),
+                              platform::variantText(converted(value, decl.type)));
 }
 
 void SettingsTable::resetToDefaults() const
 {
     platform::settings::clear(app_);
     for (const SettingDecl& decl : settings_)
-        platform::settings::write(app_, decl.section, decl.key, platform::variantText(decl.defaultValue));
+        if (!decl.name.app)
+            platform::settings::write(app_, latin1(decl.name.section), latin1(decl.name.key),
+                                      platform::variantText(decl.defaultValue));
 }
 
-const SettingDecl& SettingsTable::declaration(const QString& section, const QString& key,
-                                              std::optional<SettingType> type) const
+QString SettingsTable::appOf(const SettingDecl& decl) const
+{
+    return decl.name.app ? QString(latin1(decl.name.app)) : app_;
+}
+
+const SettingDecl& SettingsTable::declaration(const SettingName& name, std::optional<SettingType> type) const
 {
     for (const SettingDecl& decl : settings_) {
-        if (!sameSetting(decl, section, key))
+        if (!sameSetting(decl.name, name))
             continue;
         if (type && decl.type != *type)
             throw platform::RuntimeError(platform::errTypeMismatch);
@@ -131,20 +145,31 @@ const SettingDecl& SettingsTable::declaration(const QString& section, const QStr
     throw platform::RuntimeError(platform::errInvalidCall);
 }
 
-QVariant SettingsTable::read(const QString& section, const QString& key, SettingType type) const
+QVariant SettingsTable::read(const SettingName& name, SettingType type) const
 {
-    const SettingDecl& decl = declaration(section, key, type);
-    if (const std::optional<QString> stored = platform::settings::read(app_, decl.section, decl.key))
+    const SettingDecl& decl = declaration(name, type);
+    if (const std::optional<QString> stored =
+            platform::settings::read(appOf(decl), latin1(decl.name.section), latin1(decl.name.key)))
         // A value that is no longer of its type reads as the default.
         return convertedStored(*stored, type).value_or(decl.defaultValue);
     return decl.defaultValue;
 }
 
-bool SettingsTable::storedValueConverts(const QString& section, const QString& key) const
+bool SettingsTable::storedValueConverts(const SettingName& name) const
 {
-    const SettingDecl& decl = declaration(section, key, std::nullopt);
-    const std::optional<QString> stored = platform::settings::read(app_, decl.section, decl.key);
+    const SettingDecl& decl = declaration(name, std::nullopt);
+    const std::optional<QString> stored =
+        platform::settings::read(appOf(decl), latin1(decl.name.section), latin1(decl.name.key));
     return !stored || convertedStored(*stored, decl.type).has_value();
+}
+
+bool SettingsTable::everyStoredValueConverts() const
+{
+    bool all = true;
+    for (const SettingDecl& decl : settings_)
+        if (!decl.name.app)
+            all = storedValueConverts(decl.name) && all;
+    return all;
 }
 
 std::optional<QVariant> SettingsTable::convertedStored(const QString& stored, SettingType type)
