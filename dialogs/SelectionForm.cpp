@@ -3,6 +3,7 @@
 #include "mMODTree.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
+#include "platform/EventGuard.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -42,8 +43,9 @@ SelectionForm::SelectionForm(SelectionDialog inputPlace, SelectionDialog outputP
     mnuDoesExpandInOpening_ = mnuOption_->addAction(QString());
     mnuDoesExpandInOpening_->setObjectName(QStringLiteral("mnuDoesExpandInOpening"));
     mnuDoesExpandInOpening_->setCheckable(true);
-    connect(mnuDoesExpandInOpening_, &QAction::triggered, this,
-            [this] { guarded("mnuDoesExpandInOpening_Click", [&] { mnuDoesExpandInOpening_Click(); }); });
+    connect(mnuDoesExpandInOpening_, &QAction::triggered, this, [this] {
+        platform::guarded(QStringLiteral("mnuDoesExpandInOpening_Click"), [&] { mnuDoesExpandInOpening_Click(); });
+    });
 }
 
 SelectionForm::~SelectionForm() = default;
@@ -108,7 +110,7 @@ void SelectionForm::MoveToPlace()
 
 void SelectionForm::SaveRegData()
 {
-    guarded("SaveRegData", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("SaveRegData"), [&] {
         if (inOrOut_ != 1 && inOrOut_ != 2)
             return;
         const SelectionDialog dialog = placeOf();
@@ -137,7 +139,7 @@ bool SelectionForm::BuildNodes(int32_t kind)
 
 void SelectionForm::Find(int32_t promptCaption)
 {
-    guarded("btnFind_Click", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("btnFind_Click"), [&] {
         const QString answer =
             platform::ui().inputBox(catalogueText(promptCaption), catalogueText(kResFindTitle), QString()).toUpper();
         if (answer.isEmpty())
@@ -170,7 +172,7 @@ void SelectionForm::mnuDoesExpandInOpening_Click()
 void SelectionForm::closeEvent(QCloseEvent* e)
 {
     if (isVisible())
-        guarded("Form_QueryUnload", [&] { CloseBox(); });
+        platform::guarded(QStringLiteral("Form_QueryUnload"), [&] { CloseBox(); });
     // However the answer went, the close box closes the window.
     if (isVisible())
         QDialog::done(QDialog::Rejected);
@@ -179,14 +181,14 @@ void SelectionForm::closeEvent(QCloseEvent* e)
 
 void SelectionForm::reject()
 {
-    guarded("Form_KeyDown", [&] { EscapeKey(); });
+    platform::guarded(QStringLiteral("Form_KeyDown"), [&] { EscapeKey(); });
 }
 
 void SelectionForm::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
     if (tv_)
-        guarded("Form_Resize", [&] { LayoutTree(); });
+        platform::guarded(QStringLiteral("Form_Resize"), [&] { LayoutTree(); });
 }
 
 } // namespace Sorvi27

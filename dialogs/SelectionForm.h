@@ -96,13 +96,8 @@ protected:
 
     void setLoaded(bool loaded) { loaded_ = loaded; }
 
-    // Runs an event handler's body; an error is reported under its label and
-    // ends the handler.
-    template <typename Body>
-    auto guarded(const char* label, Body&& body)
-    {
-        return Ostrel7::trapped(state_->reporter(), QString::fromLatin1(label), std::forward<Body>(body));
-    }
+    // Where the form's trapped members report their errors.
+    Ostrel7::clsMethod& reporter() const { return state_->reporter(); }
 
     // The close box: the dialog answers as its Cancel does.
     virtual void CloseBox() = 0;

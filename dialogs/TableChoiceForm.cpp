@@ -1,5 +1,6 @@
 #include "TableChoiceForm.h"
 
+#include "platform/EventGuard.h"
 #include "platform/Twips.h"
 #include "platform/forms/FormBuilder.h"
 #include "resource/clsResource.h"
@@ -45,14 +46,15 @@ TableChoiceForm::TableChoiceForm(const TableChoiceDesign& design, QWidget* paren
         // Moving among option buttons with the arrow keys selects as a click does.
         connect(button, &QAbstractButton::toggled, this, [this, i](bool on) {
             if (on)
-                guarded("table_Click", [&] { table_Click(i); });
+                platform::guarded(QStringLiteral("table_Click"), [&] { table_Click(i); });
         });
     }
     auto& ok = control<QPushButton>(*this, QStringLiteral("BTN1"));
     ok.setDefault(true);
-    connect(&ok, &QPushButton::clicked, this, [this] { guarded("BTN_Click", [&] { BTN_Click(1); }); });
+    connect(&ok, &QPushButton::clicked, this,
+            [this] { platform::guarded(QStringLiteral("BTN_Click"), [&] { BTN_Click(1); }); });
     connect(&control<QPushButton>(*this, QStringLiteral("BTN2")), &QPushButton::clicked, this,
-            [this] { guarded("BTN_Click", [&] { BTN_Click(2); }); });
+            [this] { platform::guarded(QStringLiteral("BTN_Click"), [&] { BTN_Click(2); }); });
     // The dialog sees key presses before its controls.
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
@@ -123,7 +125,7 @@ bool TableChoiceForm::Form_KeyDown(const QKeyEvent& e)
 void TableChoiceForm::keyPressEvent(QKeyEvent* e)
 {
     bool handled = false;
-    guarded("Form_KeyDown", [&] {
+    platform::guarded(QStringLiteral("Form_KeyDown"), [&] {
         handled = Form_KeyDown(*e);
         // Escape means Cancel.
         if (!handled && e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
@@ -139,7 +141,8 @@ bool TableChoiceForm::eventFilter(QObject* watched, QEvent* e)
 {
     bool handled = false;
     if (e->type() == QEvent::KeyPress)
-        guarded("Form_KeyDown", [&] { handled = Form_KeyDown(static_cast<const QKeyEvent&>(*e)); });
+        platform::guarded(QStringLiteral("Form_KeyDown"),
+                          [&] { handled = Form_KeyDown(static_cast<const QKeyEvent&>(*e)); });
     return handled || QDialog::eventFilter(watched, e);
 }
 

@@ -10,7 +10,6 @@
 // them between.
 
 #include "platform/forms/ControlSpec.h"
-#include "util/method/Trap.h"
 
 #include <QDialog>
 #include <QSize>
@@ -59,14 +58,6 @@ protected:
 
     static QString catalogueText(int32_t number);
 
-    // Runs an event handler's body; an error is reported under its label and
-    // ends the handler.
-    template <typename Body>
-    void guarded(const char* label, Body&& body)
-    {
-        Ostrel7::trapped(reporter_, QString::fromLatin1(label), std::forward<Body>(body));
-    }
-
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -78,7 +69,6 @@ private:
     void table_Click(int index) { tableIndex_ = index; }
 
     const TableChoiceDesign& design_;
-    Ostrel7::clsMethod reporter_;
     QGroupBox* frameWaku_ = nullptr;
     std::array<QAbstractButton*, 8> table_{};
     std::array<int, 8> rowTops_{}; // pixels inside the frame

@@ -77,6 +77,10 @@ private:
     bool CheckRegData();
     // Shows the export dialog as prepared and opens the saved workbook when asked.
     void ShowPrintDialog(QWidget* hwnd);
+    // The body of the four export members, trapped under the member's label:
+    // the dialog set to the kind, handed its data by `hand`, then shown.
+    void exportKind(QWidget* hwnd, const QString& label, int32_t kind, bool killDoesPrintOnlyDif,
+                    const std::function<void(fPrint&)>& hand);
     fPrint& printDialog();
     // The free space of a folder's file system: freeSpaceOf, or the real one.
     int64_t bytesFreeIn(const QString& folder) const;

@@ -80,57 +80,51 @@ void clsPrint::ShowPrintDialog(QWidget* hwnd)
         state_->Property().RunAssociatedApp(hwnd, dialog.ExcelFullFname(), Ostrel7::SW_MAXIMIZE);
 }
 
+void clsPrint::exportKind(QWidget* hwnd, const QString& label, int32_t kind, bool killDoesPrintOnlyDif,
+                          const std::function<void(fPrint&)>& hand)
+{
+    Ostrel7::trapped(state_->reporter(), label, [&] {
+        fPrint& dialog = printDialog();
+        dialog.setPrintKind(kind);
+        hand(dialog);
+        dialog.setKillDoesPrintOnlyDif(killDoesPrintOnlyDif);
+        ShowPrintDialog(hwnd);
+    });
+}
+
 void clsPrint::PrintCustomize(QWidget* hwnd, Telva27::colclsCustom& cusUsr, Telva27::colclsCustom& cusStd,
                               Telva27::colclsCusSelection& cusinp, Telva27::colclsCusSelection& cusout)
 {
-    Ostrel7::trapped(state_->reporter(), QStringLiteral("PrintCustomize"), [&] {
-        fPrint& dialog = printDialog();
-        dialog.setPrintKind(ePrintCustomize);
+    exportKind(hwnd, QStringLiteral("PrintCustomize"), ePrintCustomize, false, [&](fPrint& dialog) {
         dialog.setCusUsr(&cusUsr);
         dialog.setCusStd(&cusStd);
         dialog.setCusinp(&cusinp);
         dialog.setCusout(&cusout);
-        dialog.setKillDoesPrintOnlyDif(false);
-        ShowPrintDialog(hwnd);
     });
 }
 
 void clsPrint::PrintParameter(QWidget* hwnd, Telva27::colclsFunction& prms, const QString& sFunctionName,
                               const QVariant& doesPrintTokushu)
 {
-    Ostrel7::trapped(state_->reporter(), QStringLiteral("PrintParameter"), [&] {
-        fPrint& dialog = printDialog();
-        dialog.setPrintKind(ePrintParameter);
+    exportKind(hwnd, QStringLiteral("PrintParameter"), ePrintParameter, false, [&](fPrint& dialog) {
         dialog.setPrms(&prms);
         dialog.setFunctionName(sFunctionName);
         dialog.setPrintTokushu(toBoolean(doesPrintTokushu));
-        dialog.setKillDoesPrintOnlyDif(false);
-        ShowPrintDialog(hwnd);
     });
 }
 
 void clsPrint::PrintOkuriParameter(QWidget* hwnd, Telva27::colclsOkuri& colOkuriX, Telva27::colclsOkuri& colOkuriY)
 {
-    Ostrel7::trapped(state_->reporter(), QStringLiteral("PrintOkuriParameter"), [&] {
-        fPrint& dialog = printDialog();
-        dialog.setPrintKind(ePrintOkuri);
+    exportKind(hwnd, QStringLiteral("PrintOkuriParameter"), ePrintOkuri, true, [&](fPrint& dialog) {
         dialog.setColOkuriX(&colOkuriX);
         dialog.setColOkuriY(&colOkuriY);
-        dialog.setKillDoesPrintOnlyDif(true);
-        ShowPrintDialog(hwnd);
     });
 }
 
 void clsPrint::PrintStep(QWidget* hwnd, Telva27::colclsStep& step)
 {
     // Trapped like the other three: the step editor's print command gets no error back.
-    Ostrel7::trapped(state_->reporter(), QStringLiteral("PrintStep"), [&] {
-        fPrint& dialog = printDialog();
-        dialog.setPrintKind(ePrintStep);
-        dialog.setStep(&step);
-        dialog.setKillDoesPrintOnlyDif(true);
-        ShowPrintDialog(hwnd);
-    });
+    exportKind(hwnd, QStringLiteral("PrintStep"), ePrintStep, true, [&](fPrint& dialog) { dialog.setStep(&step); });
 }
 
 } // namespace Sorvi27

@@ -3,6 +3,7 @@
 #include "LibraryState.h"
 #include "mMOD.h"
 
+#include "platform/EventGuard.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -137,12 +138,6 @@ void showFitted(QLabel& label, const QString& text)
 
 const QString fCopyData::kMimeType = QStringLiteral("application/x-qelm-copy-table");
 
-template <typename Body>
-void fCopyData::guarded(const char* label, Body&& body)
-{
-    Ostrel7::trapped(state_->reporter(), QString::fromLatin1(label), std::forward<Body>(body));
-}
-
 fCopyData::fCopyData(QWidget* parent) : QDialog(parent), state_(LibraryState::acquire())
 {
     setObjectName(QStringLiteral("fCopyData"));
@@ -170,13 +165,14 @@ fCopyData::fCopyData(QWidget* parent) : QDialog(parent), state_(LibraryState::ac
             target->setAcceptDrops(true);
             target->installEventFilter(this);
         }
-        connect(&control<QPushButton>(*this, QStringLiteral("btnDestDelete%1").arg(i)), &QPushButton::clicked, this,
-                [this, i] { guarded("btnDestDelete_Click", [&] { btnDestDelete_Click(i); }); });
+        connect(
+            &control<QPushButton>(*this, QStringLiteral("btnDestDelete%1").arg(i)), &QPushButton::clicked, this,
+            [this, i] { platform::guarded(QStringLiteral("btnDestDelete_Click"), [&] { btnDestDelete_Click(i); }); });
     }
     connect(&control<QPushButton>(*this, QStringLiteral("btnReadReferFile")), &QPushButton::clicked, this,
-            [this] { guarded("btnReadReferFile_Click", [&] { btnReadReferFile_Click(); }); });
+            [this] { platform::guarded(QStringLiteral("btnReadReferFile_Click"), [&] { btnReadReferFile_Click(); }); });
     connect(&control<QPushButton>(*this, QStringLiteral("btnDestSave")), &QPushButton::clicked, this,
-            [this] { guarded("btnDestSave_Click", [&] { btnDestSave_Click(); }); });
+            [this] { platform::guarded(QStringLiteral("btnDestSave_Click"), [&] { btnDestSave_Click(); }); });
     InitToolbar();
 }
 
@@ -208,7 +204,7 @@ void fCopyData::ClearDisplay()
 
 void fCopyData::SetImages()
 {
-    guarded("SetImages", [&] {
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("SetImages"), [&] {
         const Resource::clsResource pictures;
         if (const auto icon = pictures.PicRes(2))
             setWindowIcon(icon->icon());
@@ -230,7 +226,9 @@ void fCopyData::InitToolbar()
     bar.setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* close = bar.addAction(res(52).trimmed());
     close->setObjectName(QStringLiteral("keyCLOSE"));
-    connect(close, &QAction::triggered, this, [this] { guarded("tBar_ButtonClick", [&] { tBar_ButtonClick(QStringLiteral("keyCLOSE")); }); });
+    connect(close, &QAction::triggered, this, [this] {
+        platform::guarded(QStringLiteral("tBar_ButtonClick"), [&] { tBar_ButtonClick(QStringLiteral("keyCLOSE")); });
+    });
 }
 
 void fCopyData::SetCaptions()
@@ -251,7 +249,7 @@ void fCopyData::EnableSources(const QString& path)
 
 void fCopyData::STPOnly(bool show)
 {
-    guarded("STPOnly", [&] {
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("STPOnly"), [&] {
         // Table 0 of a step file holds its header: it is never copied.
         btnSrc_[0]->setEnabled(show);
         for (const char* name : {"LabelTableNo0", "lblDestTableNo0", "lblDestFullFname0", "btnDestDelete0"})
@@ -381,7 +379,7 @@ bool fCopyData::eventFilter(QObject* watched, QEvent* event)
         for (int32_t i = 0; i < kSlotCount; ++i) {
             if (watched == btnSrc_[static_cast<size_t>(i)] && press->button() == Qt::LeftButton &&
                 btnSrc_[static_cast<size_t>(i)]->isEnabled()) {
-                guarded("btnSrc_MouseDown", [&] { startDrag(i); });
+                platform::guarded(QStringLiteral("btnSrc_MouseDown"), [&] { startDrag(i); });
                 return true;
             }
         }
@@ -403,7 +401,7 @@ bool fCopyData::eventFilter(QObject* watched, QEvent* event)
         drop->accept();
         if (!entering) {
             const QMimeData& data = *drop->mimeData();
-            guarded("lblDestFullFname_DragDrop", [&] { lblDest_DragDrop(i, data); });
+            platform::guarded(QStringLiteral("lblDestFullFname_DragDrop"), [&] { lblDest_DragDrop(i, data); });
         }
         return true;
     }
@@ -420,7 +418,7 @@ void fCopyData::btnDestDelete_Click(int32_t slot) { DispDesttInfo(slot, true, -1
 
 void fCopyData::DispDesttInfo(int32_t slot, bool clear, int32_t sourceTable)
 {
-    guarded("DispDesttInfo", [&] {
+    Ostrel7::trapped(state_->reporter(), QStringLiteral("DispDesttInfo"), [&] {
         if (slot < 0 || slot >= kSlotCount)
             throw platform::RuntimeError(platform::errSubscript);
         const auto n = static_cast<size_t>(slot);

@@ -94,9 +94,6 @@ private:
     std::optional<int32_t> droppedTable(const QMimeData& data) const;
     bool acceptsDrop(int32_t slot, const QMimeData& data) const;
     void startDrag(int32_t table);
-    // Runs an event handler's body; an error is reported under its label.
-    template <typename Body>
-    void guarded(const char* label, Body&& body);
 
     std::shared_ptr<LibraryState> state_;
     const QUuid token_ = QUuid::createUuid();

@@ -8,11 +8,13 @@
 #include "datamodel/okuri/colclsOkuri.h"
 #include "datamodel/parameters/colclsFunction.h"
 #include "datamodel/steps/colclsStep.h"
+#include "platform/EventGuard.h"
 #include "platform/Folders.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "platform/forms/FormBuilder.h"
 #include "resource/clsResource.h"
+#include "util/method/Trap.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -162,9 +164,9 @@ fPrint::fPrint(LibraryState& state, ExportSettings& settings) : state_(state), s
 
     for (int i = 1; i <= 2; ++i) {
         connect(&control<QPushButton>(*this, QStringLiteral("btnSel%1").arg(i)), &QPushButton::clicked, this,
-                [this, i] { guarded("btnSel_Click", [&] { btnSel_Click(i); }); });
+                [this, i] { platform::guarded(QStringLiteral("btnSel_Click"), [&] { btnSel_Click(i); }); });
         connect(&control<QPushButton>(*this, QStringLiteral("BTN%1").arg(i)), &QPushButton::clicked, this,
-                [this, i] { guarded("BTN_Click", [&] { BTN_Click(i); }); });
+                [this, i] { platform::guarded(QStringLiteral("BTN_Click"), [&] { BTN_Click(i); }); });
     }
 }
 

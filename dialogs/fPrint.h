@@ -10,8 +10,6 @@
 // values from one export to the next, and each export loads it anew
 // (Form_Load) before it is shown.
 
-#include "util/method/Trap.h"
-
 #include <QDialog>
 #include <QSet>
 #include <QString>
@@ -21,6 +19,10 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+
+namespace Ostrel7 {
+class clsMethod;
+}
 
 namespace Telva27 {
 class colclsFunction;
@@ -97,12 +99,6 @@ private:
     // panel, painted at once.
     void Doing(const QString& sMSG);
 
-    // Runs an event handler's body; an error is reported under its label and ends the handler.
-    template <typename Body>
-    void guarded(const char* label, Body&& body)
-    {
-        Ostrel7::trapped(reporter(), QString::fromLatin1(label), std::forward<Body>(body));
-    }
     Ostrel7::clsMethod& reporter() const;
 
     LibraryState& state_;

@@ -3,6 +3,7 @@
 #include "mMOD.h"
 #include "mMODTree.h"
 
+#include "platform/EventGuard.h"
 #include "platform/Twips.h"
 #include "platform/Val.h"
 #include "platform/forms/ControlSpec.h"
@@ -64,13 +65,13 @@ fSelCus::fSelCus(QWidget* parent) : SelectionForm(eSelCusIn, eSelCusOut, parent)
     attachTree();
     for (int index : {1, 2})
         connect(&control<QPushButton>(*this, QStringLiteral("BTN%1").arg(index)), &QPushButton::clicked, this,
-                [this, index] { guarded("BTN_Click", [&] { BTN_Click(index); }); });
+                [this, index] { platform::guarded(QStringLiteral("BTN_Click"), [&] { BTN_Click(index); }); });
     connect(&control<QPushButton>(*this, QStringLiteral("btnFind")), &QPushButton::clicked, this,
             [this] { Find(kResFindPrompt); });
     connect(&control<QPushButton>(*this, QStringLiteral("btnOption")), &QPushButton::clicked, this,
-            [this] { guarded("btnOption_Click", [&] { btnOption_Click(); }); });
+            [this] { platform::guarded(QStringLiteral("btnOption_Click"), [&] { btnOption_Click(); }); });
     connect(&tv(), &platform::tree::SelectionTree::Confirm, this,
-            [this] { guarded("tv_DblClick", [&] { tv_Confirm(); }); });
+            [this] { platform::guarded(QStringLiteral("tv_DblClick"), [&] { tv_Confirm(); }); });
     LayoutTree();
 }
 
@@ -133,7 +134,7 @@ bool fSelCus::SelectNode()
     }
     // A pin's function is one byte: a listed code outside 0 to 255 is an
     // overflow, reported, and never taken for another code.
-    return guarded("BTN_Click", [&] {
+    return Ostrel7::trapped(reporter(), QStringLiteral("BTN_Click"), [&] {
         retValue_ = platform::toWhole<uint8_t>(node->TagVariant().toDouble());
         return true;
     });

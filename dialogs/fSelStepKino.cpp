@@ -4,7 +4,9 @@
 #include "mMODTree.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
+#include "util/method/Trap.h"
 
+#include "platform/EventGuard.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "platform/Val.h"
@@ -125,17 +127,18 @@ fSelStepKino::fSelStepKino(QWidget* parent) : SelectionForm(eSelStepIn, eSelStep
     attachTree();
     tBar_ = &control<QToolBar>(*this, QStringLiteral("tBar"));
     connect(tBar_, &QToolBar::actionTriggered, this, [this](QAction* action) {
-        guarded("tBar_ButtonClick", [&] { tBar_ButtonClick(action->objectName()); });
+        platform::guarded(QStringLiteral("tBar_ButtonClick"), [&] { tBar_ButtonClick(action->objectName()); });
     });
     auto& select = control<QPushButton>(*this, QStringLiteral("BTN1"));
     select.setDefault(true);
     for (int index : {1, 2})
         connect(&control<QPushButton>(*this, QStringLiteral("BTN%1").arg(index)), &QPushButton::clicked, this,
-                [this, index] { guarded("BTN_Click", [&] { BTN_Click(index); }); });
+                [this, index] { platform::guarded(QStringLiteral("BTN_Click"), [&] { BTN_Click(index); }); });
 
     platform::tree::SelectionTree& tree = tv();
-    connect(&tree, &platform::tree::SelectionTree::NodeClick, this,
-            [this](SelectionNode* node) { guarded("tv_NodeClick", [&] { tv_NodeClick(node); }); });
+    connect(&tree, &platform::tree::SelectionTree::NodeClick, this, [this](SelectionNode* node) {
+        platform::guarded(QStringLiteral("tv_NodeClick"), [&] { tv_NodeClick(node); });
+    });
     connect(&tree, &platform::tree::SelectionTree::MouseDown, this, [this](int32_t, int32_t, int32_t, int32_t) {
         if (mode_ == 1)
             isMouseClick_ = true;
@@ -144,10 +147,11 @@ fSelStepKino::fSelStepKino(QWidget* parent) : SelectionForm(eSelStepIn, eSelStep
         if (mode_ == 1)
             isMouseClick_ = false;
     });
-    connect(&tree, &platform::tree::SelectionTree::KeyPress, this,
-            [this](int32_t& keyAscii) { guarded("tv_KeyPress", [&] { tv_KeyPress(keyAscii); }); });
+    connect(&tree, &platform::tree::SelectionTree::KeyPress, this, [this](int32_t& keyAscii) {
+        platform::guarded(QStringLiteral("tv_KeyPress"), [&] { tv_KeyPress(keyAscii); });
+    });
     connect(&tree, &platform::tree::SelectionTree::Confirm, this,
-            [this] { guarded("tv_DblClick", [&] { tv_Confirm(); }); });
+            [this] { platform::guarded(QStringLiteral("tv_DblClick"), [&] { tv_Confirm(); }); });
 
     // The dialog sees key presses before its controls.
     for (QWidget* w : findChildren<QWidget*>())
@@ -208,7 +212,7 @@ void fSelStepKino::CreateToolbar()
 
 void fSelStepKino::BuildTree(int32_t inOrOut, bool expand)
 {
-    guarded("BuildTree", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("BuildTree"), [&] {
         if (!BuildNodes(mMOD::kChildStep))
             return;
         AddPrompts(inOrOut);
@@ -237,7 +241,7 @@ void fSelStepKino::AddPrompts(int32_t inOrOut)
 
 bool fSelStepKino::DoesChangeEditMode()
 {
-    return guarded("DoesChangeEditMode", [&] {
+    return Ostrel7::trapped(reporter(), QStringLiteral("DoesChangeEditMode"), [&] {
         for (const SelectionNode* node : tv().Nodes())
             if (node->Level() == 2 && node->Text() != promptText_)
                 return false;
@@ -249,7 +253,7 @@ bool fSelStepKino::DoesChangeEditMode()
 
 void fSelStepKino::ClearStepTagVariant()
 {
-    guarded("ClearStepTagVariant", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("ClearStepTagVariant"), [&] {
         // A dialog never built has no prompts to empty: its first opening builds them.
         platform::tree::SelectionNodes& nodes = tv().Nodes();
         if (nodes.Count() == 0)
@@ -263,7 +267,7 @@ void fSelStepKino::ClearStepTagVariant()
 
 void fSelStepKino::setDoesKillCUNT(bool kill)
 {
-    guarded("DoesKillCUNT", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("DoesKillCUNT"), [&] {
         const QString count = QStringLiteral("COUNT");
         tv().Nodes().CategoryItem(platform::tree::categoryKey(count))->setVisible(!kill);
         for (SelectionNode* node : tv().Nodes())
@@ -285,7 +289,7 @@ void fSelStepKino::BTN_Click(int index)
 
 void fSelStepKino::OKOp1()
 {
-    guarded("OKOp1", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("OKOp1"), [&] {
         SelectionNode* node = tv().SelectedItem();
         if (!node) {
             mMOD::ShowMessage(26, 2);
@@ -332,7 +336,7 @@ void fSelStepKino::tv_NodeClick(SelectionNode* node)
 // code at once; a prompt reached with the keys asks nothing.
 void fSelStepKino::NodeClick_NotEditOp()
 {
-    guarded("NodeClick_NotEditOp", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("NodeClick_NotEditOp"), [&] {
         SelectionNode* node = tv().SelectedItem();
         if (!isMouseClick_ || !node || node->Text() != promptText_)
             return;
@@ -392,7 +396,7 @@ QAction* fSelStepKino::tool(const char* key) const
 
 void fSelStepKino::ChangeModeOp(int32_t mode, bool apply)
 {
-    guarded("ChangeModeOp", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("ChangeModeOp"), [&] {
         auto& select = control<QPushButton>(*this, QStringLiteral("BTN1"));
         if (mode == 0) {
             mode_ = 0;
@@ -426,7 +430,7 @@ void fSelStepKino::ChangeModeOp(int32_t mode, bool apply)
 // way, so entering the mode never changes what a step file offers.
 void fSelStepKino::ReMakeTreeToEdit()
 {
-    guarded("ReMakeTreeToEdit", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("ReMakeTreeToEdit"), [&] {
         const std::optional<HiddenDic> dic = CreaeHidedDic();
         if (!dic)
             return;
@@ -442,7 +446,7 @@ void fSelStepKino::ReMakeTreeToEdit()
 
 std::optional<fSelStepKino::HiddenDic> fSelStepKino::CreaeHidedDic()
 {
-    return guarded("CreaeHidedDic", [&]() -> std::optional<HiddenDic> {
+    return Ostrel7::trapped(reporter(), QStringLiteral("CreaeHidedDic"), [&]() -> std::optional<HiddenDic> {
         HiddenDic dic;
         for (const auto& entry : colSel())
             if (entry->Hidden() && mMOD::IsSelectableText(entry->Category()))
@@ -453,7 +457,7 @@ std::optional<fSelStepKino::HiddenDic> fSelStepKino::CreaeHidedDic()
 
 void fSelStepKino::CheckUnUsedNode(const HiddenDic& dic)
 {
-    guarded("CheckUnUsedNode", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("CheckUnUsedNode"), [&] {
         // Every node there is gets its mark; a missing one (a tree that could
         // not be built whole) is reported once.
         bool missing = false;
@@ -471,7 +475,7 @@ void fSelStepKino::CheckUnUsedNode(const HiddenDic& dic)
 
 void fSelStepKino::RestoreToHidden(const HiddenDic& dic)
 {
-    guarded("RestoreToHidden", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("RestoreToHidden"), [&] {
         Telva27::colclsCusSelection& list = colSel();
         for (const auto& [key, value] : dic) {
             const QString code = QString::number(value);
@@ -483,7 +487,7 @@ void fSelStepKino::RestoreToHidden(const HiddenDic& dic)
 
 void fSelStepKino::NodeClick_EditOp(SelectionNode* node)
 {
-    guarded("NodeClick_EditOp", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("NodeClick_EditOp"), [&] {
         if (!node || node->Level() == 1)
             return;
         node->setSelected(false);
@@ -497,7 +501,7 @@ void fSelStepKino::NodeClick_EditOp(SelectionNode* node)
 
 void fSelStepKino::ChangeAllSelctions(bool flag)
 {
-    guarded("ChangeAllSelctions", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("ChangeAllSelctions"), [&] {
         tv().setRedraw(false);
         const auto redraw = qScopeGuard([&] { tv().setRedraw(true); });
         for (SelectionNode* node : tv().Nodes())
@@ -516,7 +520,7 @@ void fSelStepKino::SetNodeColor(SelectionNode& node, int32_t colour)
 
 void fSelStepKino::EnabledAllButton(bool flag)
 {
-    guarded("EnabledAllButton", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("EnabledAllButton"), [&] {
         for (QAction* action : tBar_->actions())
             action->setEnabled(flag);
     });
@@ -526,7 +530,7 @@ void fSelStepKino::EnabledAllButton(bool flag)
 // The prompt nodes carry no code and are skipped.
 void fSelStepKino::OKOp2()
 {
-    guarded("OKOp2", [&] {
+    Ostrel7::trapped(reporter(), QStringLiteral("OKOp2"), [&] {
         Telva27::colclsCusSelection& list = colSel();
         for (const SelectionNode* node : tv().Nodes()) {
             if (node->Level() == 1 || !node->TagVariant().isValid())
@@ -569,14 +573,15 @@ bool fSelStepKino::eventFilter(QObject* watched, QEvent* e)
 {
     bool handled = false;
     if (e->type() == QEvent::KeyPress)
-        guarded("Form_KeyDown", [&] { handled = Form_KeyDown(static_cast<const QKeyEvent&>(*e)); });
+        platform::guarded(QStringLiteral("Form_KeyDown"),
+                          [&] { handled = Form_KeyDown(static_cast<const QKeyEvent&>(*e)); });
     return handled || SelectionForm::eventFilter(watched, e);
 }
 
 void fSelStepKino::keyPressEvent(QKeyEvent* e)
 {
     bool handled = false;
-    guarded("Form_KeyDown", [&] { handled = Form_KeyDown(*e); });
+    platform::guarded(QStringLiteral("Form_KeyDown"), [&] { handled = Form_KeyDown(*e); });
     if (!handled)
         SelectionForm::keyPressEvent(e);
 }

@@ -1,6 +1,7 @@
 #include "fSelTableMulti.h"
 
 #include "mMOD.h"
+#include "platform/EventGuard.h"
 #include "platform/forms/FormBuilder.h"
 
 #include <QCheckBox>
@@ -48,7 +49,7 @@ constexpr int16_t kMsgNothingTicked = 61, kKindExclamation = 2;
 fSelTableMulti::fSelTableMulti(QWidget* parent) : TableChoiceForm(kDesign, parent)
 {
     connect(&platform::forms::control<QCheckBox>(*this, QStringLiteral("chkSelAll")), &QCheckBox::clicked, this,
-            [this] { guarded("chkSelAll_Click", [&] { chkSelAll_Click(); }); });
+            [this] { platform::guarded(QStringLiteral("chkSelAll_Click"), [&] { chkSelAll_Click(); }); });
 }
 
 // Every ticked table, hidden table 0 included, after the leading 0.

@@ -2,7 +2,8 @@
 // No exception may leave a Qt event handler. guarded() runs a handler's body;
 // whatever the body throws (a RuntimeError, any std::exception, anything else)
 // is reported under the handler's label and the handler ends with its neutral
-// result.
+// result. It is the one guard of every handler, in every deliverable: forms
+// write no guard of their own.
 //
 // The report goes through a hook, because the real reporter (the utility
 // library's ErrReg, which shows the error and logs it) lives above this

@@ -39,6 +39,10 @@ public:
     // be written back: the save then stops rather than write part of the edits.
     virtual bool Update_Variable() = 0;
 
+    // Fills the list of differences anew from the data model, as after a
+    // save; only the window of differences has one, the others do nothing.
+    virtual void PasteDifs() {}
+
 public slots:
     // A button of the button bar; 1 is Save.
     virtual void BTN_Click(int index) = 0;

@@ -50,48 +50,44 @@ uint8_t byteOf(const QString& text) { return platform::toWhole<uint8_t>(platform
 void fCusData::connectGrid()
 {
     FlexGrid& g = *fg_;
-    const auto handle = [](const char* label, auto&& body) {
-        platform::guarded(QLatin1String(label), std::forward<decltype(body)>(body));
-    };
-    connect(&g, &FlexGrid::afterRowColChange, this, [this, handle](int, int, int row, int col) {
-        handle("fg_AfterRowColChange", [&] { fg_AfterRowColChange(row, col); });
+    connect(&g, &FlexGrid::afterRowColChange, this, [this](int, int, int row, int col) {
+        platform::guarded(QStringLiteral("fg_AfterRowColChange"), [&] { fg_AfterRowColChange(row, col); });
     });
-    connect(&g, &FlexGrid::startEdit, this, [this, handle](int row, int col, bool& cancel) {
-        handle("fg_StartEdit", [&] { fg_StartEdit(row, col, cancel); });
+    connect(&g, &FlexGrid::startEdit, this, [this](int row, int col, bool& cancel) {
+        platform::guarded(QStringLiteral("fg_StartEdit"), [&] { fg_StartEdit(row, col, cancel); });
     });
-    connect(&g, &FlexGrid::keyPress, this, [this, handle](int& keyAscii) {
-        handle("fg_KeyPress", [&] { fg_KeyPress(keyAscii); });
+    connect(&g, &FlexGrid::keyPress, this, [this](int& keyAscii) {
+        platform::guarded(QStringLiteral("fg_KeyPress"), [&] { fg_KeyPress(keyAscii); });
     });
-    connect(&g, &FlexGrid::keyPressEdit, this, [this, handle](int, int, int& keyAscii) {
-        handle("fg_KeyPressEdit", [&] { fg_KeyPressEdit(keyAscii); });
+    connect(&g, &FlexGrid::keyPressEdit, this, [this](int, int, int& keyAscii) {
+        platform::guarded(QStringLiteral("fg_KeyPressEdit"), [&] { fg_KeyPressEdit(keyAscii); });
     });
-    connect(&g, &FlexGrid::validateEdit, this, [this, handle](int, int col, bool& cancel) {
-        handle("fg_ValidateEdit", [&] { fg_ValidateEdit(col, cancel); });
+    connect(&g, &FlexGrid::validateEdit, this, [this](int, int col, bool& cancel) {
+        platform::guarded(QStringLiteral("fg_ValidateEdit"), [&] { fg_ValidateEdit(col, cancel); });
     });
-    connect(&g, &FlexGrid::afterEdit, this, [this, handle](int row, int col) {
-        handle("fg_AfterEdit", [&] { fg_AfterEdit(row, col); });
+    connect(&g, &FlexGrid::afterEdit, this, [this](int row, int col) {
+        platform::guarded(QStringLiteral("fg_AfterEdit"), [&] { fg_AfterEdit(row, col); });
     });
-    connect(&g, &FlexGrid::keyDown, this, [this, handle](int& keyCode, int) {
-        handle("fg_KeyDown", [&] { fg_KeyDown(keyCode); });
+    connect(&g, &FlexGrid::keyDown, this, [this](int& keyCode, int) {
+        platform::guarded(QStringLiteral("fg_KeyDown"), [&] { fg_KeyDown(keyCode); });
     });
-    connect(&g, &FlexGrid::dblClick, this, [this, handle] { handle("fg_DblClick", [&] { fg_DblClick(); }); });
-    connect(&g, &FlexGrid::cellButtonClick, this, [this, handle](int row, int) {
-        handle("fg_CellButtonClick", [&] { ChooseFunction(row); });
+    connect(&g, &FlexGrid::dblClick, this,
+            [this] { platform::guarded(QStringLiteral("fg_DblClick"), [&] { fg_DblClick(); }); });
+    connect(&g, &FlexGrid::cellButtonClick, this, [this](int row, int) {
+        platform::guarded(QStringLiteral("fg_CellButtonClick"), [&] { ChooseFunction(row); });
     });
     connect(&g, &FlexGrid::mouseDown, this, [this](int button, int, float x, float y) {
-        // The handler traps its own failures under its name.
-        Ostrel7::trapped(*state().method, QStringLiteral("fg_MouseDown"), [&] { fg_MouseDown(button, x, y); });
+        platform::guarded(QStringLiteral("fg_MouseDown"), [&] { fg_MouseDown(button, x, y); });
     });
-    connect(&g, &FlexGrid::afterUserResize, this, [this, handle](int, int col) {
-        handle("fg_AfterUserResize", [&] { fg_AfterUserResize(col); });
+    connect(&g, &FlexGrid::afterUserResize, this, [this](int, int col) {
+        platform::guarded(QStringLiteral("fg_AfterUserResize"), [&] { fg_AfterUserResize(col); });
     });
-    connect(&g, &FlexGrid::drawCell, this,
-            [this, handle](QPainter* painter, int row, int col, const QRect& rect, bool&) {
-                handle("fg_DrawCell", [&] {
-                    if (col == colDif && RowKind(row) != Telva27::eNot)
-                        DrawDif(*painter, row, rect);
-                });
-            });
+    connect(&g, &FlexGrid::drawCell, this, [this](QPainter* painter, int row, int col, const QRect& rect, bool&) {
+        platform::guarded(QStringLiteral("fg_DrawCell"), [&] {
+            if (col == colDif && RowKind(row) != Telva27::eNot)
+                DrawDif(*painter, row, rect);
+        });
+    });
 }
 
 bool fCusData::OutIsLack(int32_t row) const

@@ -58,8 +58,6 @@ public:
     // Full paths of the loaded files; empty while none of that kind is loaded.
     const QString& StdFilePath() const { return stdFilePath_; }
     const QString& UsrFilePath() const { return usrFilePath_; }
-    // The SEK companion of the loaded eight-table USR file; empty otherwise.
-    const QString& SekFilePath() const { return sekFilePath_; }
 
     // Reading the setting tables and opening table files.
     bool ReadSettingTables();
@@ -183,7 +181,6 @@ private:
     std::array<QAction*, 8> mnuCustomizeContent_{}; // 1 to 7; 2 is the separator
     QString stdFilePath_;
     QString usrFilePath_;
-    QString sekFilePath_;
     int32_t usrTableIndex_ = 1;
     bool unloaded_ = false;
 };

@@ -96,12 +96,9 @@ void fMain::ReadQELMData(int32_t kind, const QString& path)
         }
         if (ReadModelData(kind, file, position, sekPath)) {
             (kind == Telva27::eSTD ? stdFilePath_ : usrFilePath_) = file;
-            if (kind == Telva27::eUSR) {
-                sekFilePath_ = sekPath;
-                // An overwrite goes back into the table the data came from.
-                if (fileTypeOf(file) == 1)
-                    usrTableIndex_ = (position - 1) / kEtbFileSize;
-            }
+            // An overwrite goes back into the table the data came from.
+            if (kind == Telva27::eUSR && fileTypeOf(file) == 1)
+                usrTableIndex_ = (position - 1) / kEtbFileSize;
             SetCaption();
         } else {
             mMOD::ShowMessage(4, 2);

@@ -121,13 +121,11 @@ bool fMain::saveUsrData(const QString& key)
     // where the next overwrite goes.
     const QFileInfo saved(target);
     usrFilePath_ = QDir(saved.absolutePath()).filePath(saved.fileName());
-    sekFilePath_ = targetType == 1 ? platform::existingCompanion(s.file->ReplaceExt(usrFilePath_, QStringLiteral("SEK")))
-                                   : QString();
     if (currentType == 1 && targetType == 1)
         usrTableIndex_ = (positions[1] - 1) / kEtbFileSize;
     SetCaption();
     if (EditingWindow* differences = IsLoadedFormByTag(QStringLiteral("ViewDif")))
-        QMetaObject::invokeMethod(differences, "PasteDifs");
+        differences->PasteDifs();
     return true;
 }
 

@@ -72,8 +72,8 @@ public:
 
     // Loads the window for its mode: caption, place, rows, tip, selection, buttons.
     void Form_Load();
-    // (Re)fills the differences list; the main window calls it by name after each save.
-    Q_INVOKABLE void PasteDifs();
+    // (Re)fills the differences list; the main window calls it after each save.
+    void PasteDifs() override;
 
     void ControlChange(bool changed) override;
     // Writes the rows this window changed or reset into the data model; False

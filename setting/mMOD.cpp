@@ -5,12 +5,10 @@
 #include "ProgramState.h"
 
 #include "common/MdiArrangement.h"
-#include "platform/MessageKinds.h"
+#include "dialogs/MessageTable.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
-#include "platform/VariantText.h"
-#include "resource/clsResource.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 #include "util/property/SettingsTable.h"
@@ -24,42 +22,20 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <initializer_list>
-#include <map>
 #include <vector>
 
 namespace QelmSet::mMOD {
 
 namespace {
 
-QString blankLine() { return QStringLiteral("\r\n\r\n"); }
-
-QString res(int32_t n) { return Resource::clsResource().Res(n); }
-
-QString paragraphs(std::initializer_list<QString> texts) { return QStringList(texts).join(blankLine()); }
+using Sorvi27::MessageTable;
+constexpr auto* paragraphs = &MessageTable::paragraphs;
+constexpr auto* res = &MessageTable::res;
 
 // The range of a byte or pitch field, after "Input value is out of range.".
 QString rangeText(int max) { return QStringLiteral("Min = 0\u3001Max = %1").arg(max); }
 
-// Messages that are one catalogue text.
-const std::map<int16_t, int32_t>& singleTexts()
-{
-    static const std::map<int16_t, int32_t> texts = {
-        {1, 1},    {2, 2},    {4, 3},    {7, 4},    {11, 8},   {12, 9},   {13, 10},  {18, 11},
-        {19, 12},  {24, 13},  {25, 14},  {26, 15},  {32, 21},  {38, 24},  {39, 25},  {40, 320},
-        {41, 323}, {42, 324}, {45, 334}, {47, 368}, {48, 369}, {49, 407}, {50, 408}, {51, 440},
-        {52, 442}, {53, 443}, {54, 444},
-    };
-    return texts;
-}
-
-// The messages that name a file, a window or a limit the caller gives.
-bool appendsExtra(int16_t number)
-{
-    return number == 1 || number == 13 || number == 18 || number == 39 || number == 40;
-}
-
-QString composedText(int16_t number)
+std::optional<QString> composedText(int16_t number, const MessageTable::Extra&, const MessageTable::Extra&)
 {
     switch (number) {
     case 8: return paragraphs({res(5), QStringLiteral("*.etb , *.stg")});
@@ -71,10 +47,22 @@ QString composedText(int16_t number)
     case 37: return paragraphs({res(16), rangeText(9999)});
     case 44: return paragraphs({res(327), res(326)});
     case 46: return QStringLiteral("This S/W runs already!");
-    default: break;
+    default: return std::nullopt;
     }
-    const auto it = singleTexts().find(number);
-    return it == singleTexts().end() ? QString() : res(it->second);
+}
+
+const MessageTable& messages()
+{
+    static const MessageTable table{
+        .single = {{1, 1},    {2, 2},    {4, 3},    {7, 4},    {11, 8},   {12, 9},   {13, 10},  {18, 11},  {19, 12},
+                   {24, 13},  {25, 14},  {26, 15},  {32, 21},  {38, 24},  {39, 25},  {40, 320}, {41, 323}, {42, 324},
+                   {45, 334}, {47, 368}, {48, 369}, {49, 407}, {50, 408}, {51, 440}, {52, 442}, {53, 443}, {54, 444}},
+        .composed = &composedText,
+        // The messages that name a file, a window or a limit the caller gives.
+        .appendsX1 = {1, 13, 18, 39, 40},
+        .title = &ProgramName,
+    };
+    return table;
 }
 
 // The buttons BTN1, BTN2 ... of a form, by their index.
@@ -118,25 +106,12 @@ int32_t wholeDiv(int32_t a, int32_t b) { return a / b; }
 
 QString ProgramName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
-QString MessageText(int16_t number, const std::optional<QVariant>& x1)
-{
-    QString text = composedText(number);
-    if (appendsExtra(number)) {
-        if (!x1)
-            throw platform::RuntimeError(platform::errTypeMismatch);
-        text += blankLine() + platform::variantText(*x1);
-    }
-    return text;
-}
+QString MessageText(int16_t number, const std::optional<QVariant>& x1) { return messages().Text(number, x1); }
 
 QVariant ShowMessage(int16_t number, int16_t kind, const std::optional<QVariant>& x1,
                      const std::optional<QVariant>& /*x2*/, const std::optional<QVariant>& /*x3*/)
 {
-    if (!platform::isMessageKind(kind))
-        return {};
-    const int32_t answer = platform::ui().messageBox(MessageText(number, x1), platform::messageKindStyle(kind),
-                                                     ProgramName());
-    return platform::messageKindAnswers(kind) ? QVariant(answer) : QVariant();
+    return messages().Show(number, kind, x1);
 }
 
 bool ExactPassWord(const ProgramState& state)

@@ -1,11 +1,9 @@
 #include "mMOD.h"
 
+#include "dialogs/MessageTable.h"
 #include "platform/FileOps.h"
-#include "platform/MessageKinds.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
-#include "platform/VariantText.h"
-#include "resource/clsResource.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
 
@@ -14,24 +12,16 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <initializer_list>
-#include <map>
 #include <unistd.h>
 
 namespace QelmStp::mMOD {
 
 namespace {
 
-QString res(int32_t n) { return Resource::clsResource().Res(n); }
-
-QString paragraphs(std::initializer_list<QString> texts) { return QStringList(texts).join(QStringLiteral("\r\n\r\n")); }
-
-QString extra(const std::optional<QVariant>& value)
-{
-    if (!value)
-        throw platform::RuntimeError(platform::errTypeMismatch);
-    return platform::variantText(*value);
-}
+using Sorvi27::MessageTable;
+constexpr auto* res = &MessageTable::res;
+constexpr auto* paragraphs = &MessageTable::paragraphs;
+constexpr auto* extra = &MessageTable::extra;
 
 // "Min = " x1 ", Max = " x2 on one line.
 QString range(const std::optional<QVariant>& x1, const std::optional<QVariant>& x2)
@@ -39,47 +29,7 @@ QString range(const std::optional<QVariant>& x1, const std::optional<QVariant>& 
     return res(225) + extra(x1) + res(226) + extra(x2);
 }
 
-// Messages that are one catalogue text.
-const std::map<int16_t, int32_t>& singleTexts()
-{
-    static const std::map<int16_t, int32_t> texts = {
-        {2, 214},  {4, 215},  {13, 218}, {19, 220}, {36, 221}, {42, 223}, {48, 230}, {49, 231},
-        {50, 232}, {52, 233}, {53, 234}, {57, 236}, {59, 239}, {62, 242}, {64, 244}, {67, 247},
-        {69, 249}, {71, 254}, {72, 255}, {73, 256}, {74, 257}, {76, 260}, {77, 319}, {78, 326},
-        {80, 328}, {87, 359}, {89, 361}, {90, 369}, {91, 370}, {93, 397}, {95, 399}, {96, 400},
-        {97, 405}, {98, 410}, {99, 414}, {100, 424},
-    };
-    return texts;
-}
-
-// Messages of a catalogue text followed by the value the caller names.
-const std::map<int16_t, int32_t>& namingTexts()
-{
-    static const std::map<int16_t, int32_t> texts = {
-        {46, 229}, {56, 235}, {85, 353}, {86, 354}, {88, 360}, {92, 392},
-    };
-    return texts;
-}
-
-// Kinds 9 and 10 exist only in the step editor; 1 to 8 are the suite's.
-int32_t styleOf(int16_t kind)
-{
-    switch (kind) {
-    case 9: return platform::vbQuestion | platform::vbOKCancel;
-    case 10: return platform::vbExclamation | platform::vbOKCancel;
-    default: return platform::messageKindStyle(kind);
-    }
-}
-
-bool isKind(int16_t kind) { return platform::isMessageKind(kind) || kind == 9 || kind == 10; }
-
-bool answers(int16_t kind) { return platform::messageKindAnswers(kind) || kind == 9 || kind == 10; }
-
-} // namespace
-
-QString ProgramName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
-
-QString MessageText(int16_t number, const std::optional<QVariant>& x1, const std::optional<QVariant>& x2)
+std::optional<QString> composedText(int16_t number, const MessageTable::Extra& x1, const MessageTable::Extra& x2)
 {
     switch (number) {
     case 8: return paragraphs({res(216), QStringLiteral("*.stp")});
@@ -93,22 +43,43 @@ QString MessageText(int16_t number, const std::optional<QVariant>& x1, const std
     case 81: return paragraphs({res(330), range(x1, x2)});
     // Not from the catalogue: the text is the same in every language.
     case 83: return QStringLiteral("This S/W runs already!\"");
-    default: break;
+    default: return std::nullopt;
     }
-    if (const auto it = singleTexts().find(number); it != singleTexts().end())
-        return res(it->second);
-    if (const auto it = namingTexts().find(number); it != namingTexts().end())
-        return paragraphs({res(it->second), extra(x1)});
-    return {};
+}
+
+const MessageTable& messages()
+{
+    static const MessageTable table{
+        .single = {{2, 214},  {4, 215},  {13, 218}, {19, 220}, {36, 221}, {42, 223}, {48, 230}, {49, 231},
+                   {50, 232}, {52, 233}, {53, 234}, {57, 236}, {59, 239}, {62, 242}, {64, 244}, {67, 247},
+                   {69, 249}, {71, 254}, {72, 255}, {73, 256}, {74, 257}, {76, 260}, {77, 319}, {78, 326},
+                   {80, 328}, {87, 359}, {89, 361}, {90, 369}, {91, 370}, {93, 397}, {95, 399}, {96, 400},
+                   {97, 405}, {98, 410}, {99, 414}, {100, 424}, {46, 229}, {56, 235}, {85, 353}, {86, 354},
+                   {88, 360}, {92, 392}},
+        .composed = &composedText,
+        // The last six of the texts above are followed by the value the caller names.
+        .appendsX1 = {46, 56, 85, 86, 88, 92},
+        .title = &ProgramName,
+        // Kinds 9 and 10 exist only in the step editor.
+        .ownKinds = {{9, platform::vbQuestion | platform::vbOKCancel},
+                     {10, platform::vbExclamation | platform::vbOKCancel}},
+    };
+    return table;
+}
+
+} // namespace
+
+QString ProgramName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
+
+QString MessageText(int16_t number, const std::optional<QVariant>& x1, const std::optional<QVariant>& x2)
+{
+    return messages().Text(number, x1, x2);
 }
 
 QVariant ShowMessage(int16_t number, int16_t kind, const std::optional<QVariant>& x1,
                      const std::optional<QVariant>& x2, const std::optional<QVariant>& /*x3*/)
 {
-    if (!isKind(kind))
-        return {};
-    const int32_t answer = platform::ui().messageBox(MessageText(number, x1, x2), styleOf(kind), ProgramName());
-    return answers(kind) ? QVariant(answer) : QVariant();
+    return messages().Show(number, kind, x1, x2);
 }
 
 void Del(const QString& path)

@@ -3,6 +3,7 @@
 #include "datamodel/customize/colclsCusSelection.h"
 #include "datamodel/customize/colclsCustom.h"
 #include "platform/workbook/XlConstants.h"
+#include "util/method/Trap.h"
 
 #include <array>
 
@@ -76,7 +77,7 @@ bool CustomizeReport::PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, co
     return frame_.run(
         eExcelVersionIndex, sExcelFullFname,
         [this](wb::Application&, wb::Worksheet& sheet) {
-            frame_.guarded("PrintExcelRows", [&] { PrintExcelRows(sheet); });
+            Ostrel7::trapped(frame_.reporter(), QStringLiteral("PrintExcelRows"), [&] { PrintExcelRows(sheet); });
         },
         [this](wb::Application& app, wb::Worksheet& sheet) { ArrangeFace(app, sheet); });
 }
@@ -138,22 +139,14 @@ QString CustomizeReport::functionText(colclsCusSelection& list, uint8_t kino)
 
 void CustomizeReport::ArrangeFace(wb::Application& app, wb::Worksheet& sheet)
 {
-    frame_.arrangeFace([&] {
-        frame_.doing(267);
-        sheet.setName(QStringLiteral("QEL-M Customize"));
-        frame_.doing(268);
-        SetExcelColumns(app, sheet);
-        frame_.doing(269);
-        frame_.guarded("SetExcelFont", [&] { SetExcelFont(app, sheet); });
-        frame_.doing(270);
-        frame_.guarded("SetExcelBorders", [&] { SetExcelBorders(app); });
-        frame_.gridLinesOff(app);
-        frame_.centerHeader(sheet);
-        frame_.margins(sheet);
-        frame_.doing(274);
-        sheet.pageSetup().orientation = wb::xlLandscape;
-        sheet.pageSetup().zoom = 70;
-    });
+    frame_.arrangeFace(app, sheet,
+                       {.sheetName = QStringLiteral("QEL-M Customize"),
+                        .columnsBeforeFont = true,
+                        .columns = [&] { SetExcelColumns(app, sheet); },
+                        .font = [&] { SetExcelFont(app, sheet); },
+                        .borders = [&] { SetExcelBorders(app); },
+                        .landscape = true,
+                        .zoom = 70});
 }
 
 void CustomizeReport::SetExcelColumns(wb::Application&, wb::Worksheet& sheet)

@@ -3,6 +3,7 @@
 #include "datamodel/parameters/colclsFunction.h"
 #include "datamodel/parameters/colclsSelection.h"
 #include "platform/workbook/XlConstants.h"
+#include "util/method/Trap.h"
 
 namespace Telva27 {
 
@@ -39,7 +40,7 @@ ParameterReport::ParameterReport(ReportFrame& frame, colclsFunction& functions)
 
 void ParameterReport::PrintExcelRows(wb::Worksheet& sheet, const QSet<QString>& dicTOPKMK, bool booOnlyDif)
 {
-    frame_.guarded("PrintExcelRows", [&] {
+    Ostrel7::trapped(frame_.reporter(), QStringLiteral("PrintExcelRows"), [&] {
         printHeadings(sheet);
         int32_t row = 2;
         for (const auto& group : functions_) {
@@ -95,46 +96,35 @@ void ParameterReport::printDigital(wb::Worksheet& sheet, int32_t row, const QStr
 
 void ParameterReport::ArrangeFace(wb::Application& app, wb::Worksheet& sheet)
 {
-    frame_.arrangeFace([&] {
-        frame_.doing(267);
-        sheet.setName(kSheetName);
-        frame_.doing(269);
-        SetExcelFont(app, sheet);
-        frame_.doing(268);
-        SetExcelColumns(app, sheet);
-        frame_.doing(270);
-        SetExcelBorders(app);
-        frame_.gridLinesOff(app);
-        frame_.centerHeader(sheet);
-        frame_.margins(sheet);
-        frame_.doing(274);
-        sheet.pageSetup().zoom = kZoom;
-    });
+    frame_.arrangeFace(app, sheet,
+                       {.sheetName = kSheetName,
+                        .columns = [&] { SetExcelColumns(app, sheet); },
+                        .font = [&] { SetExcelFont(app, sheet); },
+                        .borders = [&] { SetExcelBorders(app); },
+                        .zoom = kZoom});
 }
 
 void ParameterReport::SetExcelFont(wb::Application&, wb::Worksheet& sheet)
 {
-    frame_.guarded("SetExcelFont", [&] {
-        sheet.Cells().setFontSize(kFontSize);
-        wb::Range headings = headingRow(sheet);
-        headings.setWrapText(false);
-        headings.setHorizontalAlignment(wb::xlHAlignCenter);
-        headings.setVerticalAlignment(wb::xlVAlignCenter);
-        headings.setInteriorColorIndex(15);
-        headings.setInteriorPattern(wb::xlPatternGray25);
-        headings.setInteriorPatternColorIndex(wb::xlColorIndexAutomatic);
-        sheet.Columns(QStringLiteral("A:A")).setItalic(true);
-        wb::Range digital = sheet.Columns(QStringLiteral("B:B"));
-        digital.setFontName(QStringLiteral("Arial Black"));
-        digital.setHorizontalAlignment(wb::xlHAlignCenter);
-        sheet.RangeOf(QStringLiteral("B1")).setFontName(QStringLiteral("Tahoma"));
-        for (const char* column : {"D:D", "G:G", "I:I"})
-            sheet.Columns(QString::fromLatin1(column)).setHorizontalAlignment(wb::xlHAlignCenter);
-        wb::Range user = sheet.Columns(QStringLiteral("H:H"));
-        user.setHorizontalAlignment(wb::xlHAlignCenter);
-        user.setBold(true);
-        headingRow(sheet).setBold(true);
-    });
+    sheet.Cells().setFontSize(kFontSize);
+    wb::Range headings = headingRow(sheet);
+    headings.setWrapText(false);
+    headings.setHorizontalAlignment(wb::xlHAlignCenter);
+    headings.setVerticalAlignment(wb::xlVAlignCenter);
+    headings.setInteriorColorIndex(15);
+    headings.setInteriorPattern(wb::xlPatternGray25);
+    headings.setInteriorPatternColorIndex(wb::xlColorIndexAutomatic);
+    sheet.Columns(QStringLiteral("A:A")).setItalic(true);
+    wb::Range digital = sheet.Columns(QStringLiteral("B:B"));
+    digital.setFontName(QStringLiteral("Arial Black"));
+    digital.setHorizontalAlignment(wb::xlHAlignCenter);
+    sheet.RangeOf(QStringLiteral("B1")).setFontName(QStringLiteral("Tahoma"));
+    for (const char* column : {"D:D", "G:G", "I:I"})
+        sheet.Columns(QString::fromLatin1(column)).setHorizontalAlignment(wb::xlHAlignCenter);
+    wb::Range user = sheet.Columns(QStringLiteral("H:H"));
+    user.setHorizontalAlignment(wb::xlHAlignCenter);
+    user.setBold(true);
+    headingRow(sheet).setBold(true);
 }
 
 void ParameterReport::SetExcelColumns(wb::Application&, wb::Worksheet& sheet)
@@ -150,13 +140,10 @@ void ParameterReport::SetExcelColumns(wb::Application&, wb::Worksheet& sheet)
 
 void ParameterReport::SetExcelBorders(wb::Application& app)
 {
-    frame_.guarded("SetExcelBorders", [&] {
-        // The table: from A1 to the last used cell of the sheet.
-        app.RangeOf(app.RangeOf(QStringLiteral("A1")), app.ActiveCell().SpecialCells(wb::xlCellTypeLastCell))
-            .Select();
-        wb::Range table = app.Selection();
-        ReportFrame::drawTableBorders(table);
-    });
+    // The table: from A1 to the last used cell of the sheet.
+    app.RangeOf(app.RangeOf(QStringLiteral("A1")), app.ActiveCell().SpecialCells(wb::xlCellTypeLastCell)).Select();
+    wb::Range table = app.Selection();
+    ReportFrame::drawTableBorders(table);
 }
 
 } // namespace Telva27

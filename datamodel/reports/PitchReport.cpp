@@ -3,6 +3,7 @@
 #include "datamodel/okuri/colclsOkuri.h"
 #include "platform/RuntimeError.h"
 #include "platform/workbook/XlConstants.h"
+#include "util/method/Trap.h"
 
 namespace Telva27 {
 
@@ -40,7 +41,7 @@ PitchReport::PitchReport(ReportFrame& frame, const colclsOkuri& captions) : fram
 
 void PitchReport::PrintExcelRows(wb::Worksheet& sheet, const colclsOkuri& table, int32_t firstRow)
 {
-    frame_.guarded("PrintExcelRows", [&] {
+    Ostrel7::trapped(frame_.reporter(), QStringLiteral("PrintExcelRows"), [&] {
         sheet.Cells(firstRow, 1).setValue(ReportFrame::text(firstRow == 1 ? 291 : 292));
         const QString headings[] = {ReportFrame::text(293), QStringLiteral("P1"), QStringLiteral("P2"),
                                     QStringLiteral("T1"),   QStringLiteral("T2"), QStringLiteral("B")};
@@ -68,33 +69,22 @@ void PitchReport::PrintExcelRows(wb::Worksheet& sheet, const colclsOkuri& table,
 
 void PitchReport::ArrangeFace(wb::Application& app, wb::Worksheet& sheet)
 {
-    frame_.arrangeFace([&] {
-        frame_.doing(267);
-        sheet.setName(ReportFrame::text(290));
-        frame_.doing(269);
-        SetExcelFont(app, sheet);
-        frame_.doing(268);
-        SetExcelColumns(app, sheet);
-        frame_.doing(270);
-        SetExcelBorders(app);
-        frame_.gridLinesOff(app);
-        frame_.centerHeader(sheet);
-        frame_.margins(sheet);
-        frame_.doing(274);
-        sheet.pageSetup().zoom = kZoom;
-    });
+    frame_.arrangeFace(app, sheet,
+                       {.sheetName = ReportFrame::text(290),
+                        .columns = [&] { SetExcelColumns(app, sheet); },
+                        .font = [&] { SetExcelFont(app, sheet); },
+                        .borders = [&] { SetExcelBorders(app); },
+                        .zoom = kZoom});
 }
 
 void PitchReport::SetExcelFont(wb::Application&, wb::Worksheet& sheet)
 {
-    frame_.guarded("SetExcelFont", [&] {
-        sheet.Cells().setFontSize(kFontSize);
-        headingRow(sheet, QStringLiteral("A2")).setHorizontalAlignment(wb::xlHAlignCenter);
-        headingRow(sheet, QStringLiteral("A21")).setHorizontalAlignment(wb::xlHAlignCenter);
-        sheet.Columns(QStringLiteral("A:A")).setHorizontalAlignment(wb::xlHAlignCenter);
-        title(sheet, QStringLiteral("A1"));
-        title(sheet, QStringLiteral("A20"));
-    });
+    sheet.Cells().setFontSize(kFontSize);
+    headingRow(sheet, QStringLiteral("A2")).setHorizontalAlignment(wb::xlHAlignCenter);
+    headingRow(sheet, QStringLiteral("A21")).setHorizontalAlignment(wb::xlHAlignCenter);
+    sheet.Columns(QStringLiteral("A:A")).setHorizontalAlignment(wb::xlHAlignCenter);
+    title(sheet, QStringLiteral("A1"));
+    title(sheet, QStringLiteral("A20"));
 }
 
 void PitchReport::SetExcelColumns(wb::Application&, wb::Worksheet& sheet)
@@ -107,11 +97,9 @@ void PitchReport::SetExcelColumns(wb::Application&, wb::Worksheet& sheet)
 
 void PitchReport::SetExcelBorders(wb::Application& app)
 {
-    frame_.guarded("SetExcelBorders", [&] {
-        app.RangeOf(kTables).Select();
-        wb::Range tables = app.Selection();
-        ReportFrame::drawTableBorders(tables);
-    });
+    app.RangeOf(kTables).Select();
+    wb::Range tables = app.Selection();
+    ReportFrame::drawTableBorders(tables);
 }
 
 } // namespace Telva27

@@ -68,10 +68,35 @@ bool ReportFrame::run(ENUM_EXCELVERSIONINDEX version, const QString& sExcelFullF
     return saved;
 }
 
-void ReportFrame::arrangeFace(const std::function<void()>& steps)
+void ReportFrame::arrangeFace(wb::Application& app, wb::Worksheet& sheet, const Face& face)
 {
+    const auto font = [&] {
+        doing(269);
+        Ostrel7::trapped(method_, QStringLiteral("SetExcelFont"), face.font);
+    };
+    const auto columns = [&] {
+        doing(268);
+        face.columns();
+    };
     try {
-        steps();
+        doing(267);
+        sheet.setName(face.sheetName);
+        if (face.columnsBeforeFont) {
+            columns();
+            font();
+        } else {
+            font();
+            columns();
+        }
+        doing(270);
+        Ostrel7::trapped(method_, QStringLiteral("SetExcelBorders"), face.borders);
+        gridLinesOff(app);
+        centerHeader(sheet);
+        margins(sheet);
+        doing(274);
+        if (face.landscape)
+            sheet.pageSetup().orientation = wb::xlLandscape;
+        sheet.pageSetup().zoom = face.zoom;
     } catch (...) {
         const platform::ErrorInfo error = platform::currentErrorInfo();
         if (error.number == wb::kApplicationError)
@@ -79,11 +104,6 @@ void ReportFrame::arrangeFace(const std::function<void()>& steps)
         else
             method_.ErrReg(error.number, error.description, QStringLiteral("ArrangeFace"));
     }
-}
-
-void ReportFrame::guarded(const char* label, const std::function<void()>& step)
-{
-    Ostrel7::trapped(method_, QString::fromLatin1(label), step);
 }
 
 void ReportFrame::doing(int32_t catalogueNumber) const { doing(text(catalogueNumber)); }

@@ -2,8 +2,8 @@
 // What the four workbook reports share: the frame every PrintToExcel follows
 // (create the application, fill a new workbook's first sheet, arrange it,
 // replace the file, save, close, quit, with progress through Doing), the
-// library-wide border setting, the ArrangeFace error rule, and the page and
-// border steps they have in common.
+// library-wide border setting, the one ArrangeFace, and the page and border
+// steps they have in common.
 
 #include "datamodel/common/Enums.h"
 #include "platform/workbook/Application.h"
@@ -36,13 +36,30 @@ public:
     bool run(ENUM_EXCELVERSIONINDEX version, const QString& sExcelFullFname, const SheetStep& rows,
              const SheetStep& arrange);
 
-    // Runs the steps of an ArrangeFace: a failure ends them; error 1004 shows
-    // catalogue text 445 in a box (OK only, no title of its own), any other is
-    // reported as "ArrangeFace". Never throws.
-    void arrangeFace(const std::function<void()>& steps);
-    // Runs one of the report routines that report their own failures under
-    // their name and let the report go on. Never throws.
-    void guarded(const char* label, const std::function<void()>& step);
+    // What the reports' faces differ in.
+    struct Face {
+        QString sheetName;
+        // The customize report fits its columns before any font is set, so on the default font.
+        bool columnsBeforeFont = false;
+        std::function<void()> columns;
+        // Fonts and borders report their own failure (as "SetExcelFont" and
+        // "SetExcelBorders") and the face goes on.
+        std::function<void()> font;
+        std::function<void()> borders;
+        bool landscape = false;
+        int32_t zoom = 100;
+    };
+
+    // The ArrangeFace of every report: Doing 267 the sheet's name, Doing 269
+    // the fonts and Doing 268 the columns (or the columns first), Doing 270
+    // the borders, the common page steps, Doing 274 orientation and zoom.
+    // A failure ends the steps; error 1004 shows catalogue text 445 in a box
+    // (OK only, no title of its own), any other is reported as "ArrangeFace".
+    // Never throws.
+    void arrangeFace(platform::workbook::Application& app, platform::workbook::Worksheet& sheet, const Face& face);
+
+    // Where the reports' trapped routines report their failures.
+    Ostrel7::clsMethod& reporter() const { return method_; }
 
     // Progress: catalogue text n, or a text of its own.
     void doing(int32_t catalogueNumber) const;

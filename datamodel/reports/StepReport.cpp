@@ -84,11 +84,11 @@ bool StepReport::PrintToExcel(ENUM_EXCELVERSIONINDEX eExcelVersionIndex, const Q
     return frame_.run(
         eExcelVersionIndex, sExcelFullFname,
         [this](wb::Application& app, wb::Worksheet& sheet) {
-            frame_.guarded("PrintExcelRows", [&] { PrintExcelRows(app, sheet); });
+            Ostrel7::trapped(frame_.reporter(), QStringLiteral("PrintExcelRows"), [&] { PrintExcelRows(app, sheet); });
         },
         [this](wb::Application& app, wb::Worksheet& sheet) {
             ArrangeFace(app, sheet);
-            frame_.guarded("AddMemo", [&] { AddMemo(app, sheet); });
+            Ostrel7::trapped(frame_.reporter(), QStringLiteral("AddMemo"), [&] { AddMemo(app, sheet); });
         });
 }
 
@@ -231,23 +231,13 @@ int32_t StepReport::GetExcelLastRow(wb::Application& app)
 
 void StepReport::ArrangeFace(wb::Application& app, wb::Worksheet& sheet)
 {
-    frame_.arrangeFace([&] {
-        frame_.doing(267);
-        sheet.setName(QStringLiteral("STEP"));
-        frame_.doing(269);
-        frame_.guarded("SetExcelFont", [&] { SetExcelFont(app, sheet); });
-        frame_.doing(268);
-        SetExcelColumns(app, sheet);
-        frame_.doing(270);
-        frame_.guarded("SetExcelBorders", [&] { SetExcelBorders(app, sheet); });
-        frame_.gridLinesOff(app);
-        frame_.centerHeader(sheet);
-        sheet.pageSetup().centerFooter = QString();
-        frame_.margins(sheet);
-        frame_.doing(274);
-        sheet.pageSetup().orientation = wb::xlLandscape;
-        sheet.pageSetup().zoom = 75;
-    });
+    frame_.arrangeFace(app, sheet,
+                       {.sheetName = QStringLiteral("STEP"),
+                        .columns = [&] { SetExcelColumns(app, sheet); },
+                        .font = [&] { SetExcelFont(app, sheet); },
+                        .borders = [&] { SetExcelBorders(app, sheet); },
+                        .landscape = true,
+                        .zoom = 75});
 }
 
 void StepReport::SetExcelFont(wb::Application& app, wb::Worksheet& sheet)

@@ -203,15 +203,17 @@ TEST_F(ReportFrameTest, ArrangeFaceFailureEndsItsStepsWithoutFailingTheReport)
         bool later = false;
         const bool saved = frame.run(
             eEXCEL2000, target(), [](wb::Application&, wb::Worksheet&) {},
-            [&](wb::Application&, wb::Worksheet&) {
-                frame.arrangeFace([&] {
-                    if (c.error != 0)
-                        throw platform::RuntimeError(c.error);
-                    later = true;
-                });
+            [&](wb::Application& a, wb::Worksheet& s) {
+                frame.arrangeFace(a, s,
+                                  {.sheetName = QStringLiteral("Face"),
+                                   .columns = [&] { throw platform::RuntimeError(c.error); },
+                                   .font = [] {},
+                                   .borders = [&] { later = true; },
+                                   .zoom = 70});
             });
         EXPECT_TRUE(saved);
         EXPECT_FALSE(later);
+        EXPECT_EQ(sheet().pageSetup().zoom, 100);
         EXPECT_TRUE(QFile::exists(target()));
         if (c.printerBox) {
             const auto calls = scriptedUi().calls();
@@ -225,11 +227,55 @@ TEST_F(ReportFrameTest, ArrangeFaceFailureEndsItsStepsWithoutFailingTheReport)
     }
 }
 
-TEST_F(ReportFrameTest, GuardedStepReportsUnderItsNameAndReturns)
+// Fonts and borders report their own failure under their name; the face goes on.
+TEST_F(ReportFrameTest, ArrangeFaceFontsAndBordersReportUnderTheirNameAndTheFaceGoesOn)
 {
-    scriptedUi().answerMessageBox(platform::vbOK);
-    EXPECT_NO_THROW(frame.guarded("SetExcelFont", [] { throw platform::RuntimeError(platform::errTypeMismatch); }));
-    expectReport(QStringLiteral("SetExcelFont"), platform::errTypeMismatch);
+    for (const char* failing : {"SetExcelFont", "SetExcelBorders"}) {
+        SCOPED_TRACE(failing);
+        scriptedUi().reset();
+        scriptedUi().answerMessageBox(platform::vbOK);
+        wb::Worksheet& s = app->WorkbooksAdd().Worksheets(1);
+        const auto step = [&](const char* name) {
+            return [name, failing] {
+                if (qstrcmp(name, failing) == 0)
+                    throw platform::RuntimeError(platform::errTypeMismatch);
+            };
+        };
+        frame.arrangeFace(*app, s,
+                          {.sheetName = QStringLiteral("Face"),
+                           .columns = [] {},
+                           .font = step("SetExcelFont"),
+                           .borders = step("SetExcelBorders"),
+                           .landscape = true,
+                           .zoom = 70});
+        expectReport(QString::fromLatin1(failing), platform::errTypeMismatch);
+        EXPECT_EQ(s.pageSetup().orientation, wb::xlLandscape);
+        EXPECT_EQ(s.pageSetup().zoom, 70);
+    }
+}
+
+// The steps in their order, as the progress tells them.
+TEST_F(ReportFrameTest, ArrangeFaceStepsInOrderWithTheirProgress)
+{
+    for (const bool columnsFirst : {false, true}) {
+        SCOPED_TRACE(columnsFirst);
+        QStringList told;
+        ReportFrame framed(method, [&](const QString& text) { told << text; });
+        QStringList ran;
+        wb::Worksheet& s = app->WorkbooksAdd().Worksheets(1);
+        framed.arrangeFace(*app, s,
+                           {.sheetName = QStringLiteral("Face"),
+                            .columnsBeforeFont = columnsFirst,
+                            .columns = [&] { ran << told.last(); },
+                            .font = [&] { ran << told.last(); },
+                            .borders = [&] { ran << told.last(); }});
+        EXPECT_EQ(s.Name(), QStringLiteral("Face"));
+        EXPECT_EQ(ran, columnsFirst ? texts({268, 269, 270}) : texts({269, 268, 270}));
+        EXPECT_EQ(told, columnsFirst ? texts({267, 268, 269, 270, 271, 272, 273, 274})
+                                     : texts({267, 269, 268, 270, 271, 272, 273, 274}));
+        EXPECT_EQ(s.pageSetup().orientation, wb::xlPortrait);
+        EXPECT_EQ(s.pageSetup().zoom, 100);
+    }
 }
 
 TEST_F(ReportFrameTest, CommonPageSteps)

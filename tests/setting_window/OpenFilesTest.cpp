@@ -170,7 +170,6 @@ TEST_F(OpenFiles, TableThreeOfAnEightTableFileWithItsPitchTables)
     window().ReadQELMData(Telva27::eUSR, path);
     EXPECT_TRUE(messageTexts().isEmpty()) << messageTexts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(window().UsrFilePath(), path);
-    EXPECT_EQ(window().SekFilePath(), sek);
     EXPECT_EQ(digital("SPEED", "S01").UserValue(), 3300);
     EXPECT_EQ(pitch(QelmSet::eOkuriUsrX).Item(1)->P1(), 77);
     EXPECT_EQ(pitch(QelmSet::eOkuriUsrY).Item(1)->P1(), 88);
@@ -220,7 +219,7 @@ TEST_F(OpenFiles, FailedUsrReadKeepsTheEarlierTable)
 
     EXPECT_EQ(messageTexts().last(), message(4));
     EXPECT_EQ(window().UsrFilePath(), usr);
-    EXPECT_TRUE(window().SekFilePath().isEmpty());
+    EXPECT_TRUE(state().functions->sekBuffer().isEmpty());
     EXPECT_EQ(digital("SPEED", "S01").UserValue(), 3200);
 }
 
@@ -249,7 +248,7 @@ TEST_F(OpenFiles, UsrReadFailingAtThePinsPutsBackTheEarlierTableWhole)
 
     EXPECT_EQ(messageTexts().last(), message(4));
     EXPECT_EQ(window().UsrFilePath(), usr);
-    EXPECT_TRUE(window().SekFilePath().isEmpty());
+    EXPECT_TRUE(state().functions->sekBuffer().isEmpty());
     EXPECT_EQ(usrModel(), before);
 
     // With the pin mended the same table reads, and it differs from the earlier one.

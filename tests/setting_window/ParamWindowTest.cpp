@@ -286,10 +286,12 @@ TEST_F(ParamWindowTest, TheDifferencesListIsReadOnlyOpensFunctionsAndRefills)
     ASSERT_NE(trim, nullptr);
     EXPECT_TRUE(window().mnuParamContent(itemTrim)->isChecked());
 
-    // After a save the main window has the list filled anew, calling it by name.
+    // After a save the main window has the list filled anew.
     digital("SPEED", "S03").setUserValue(500);
     digital("TRIM", "T02").setUserValue(95);
-    EXPECT_TRUE(QMetaObject::invokeMethod(window().IsLoadedFormByTag(QStringLiteral("ViewDif")), "PasteDifs"));
+    QelmSet::EditingWindow* differences = window().IsLoadedFormByTag(QStringLiteral("ViewDif"));
+    ASSERT_EQ(differences, w);
+    differences->PasteDifs();
     EXPECT_EQ(digitals(*w), (QStringList{"S01", "S03", "S04", "S05", "T01", "T05", "T08", "F01", "F04", "M04", "P01",
                                          "X04"}));
     EXPECT_EQ(text(*w, "S03", fParam::colDif), QStringLiteral("DIF"));

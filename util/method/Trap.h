@@ -1,6 +1,8 @@
 #pragma once
 // The error convention of trapped members: any error raised inside is reported
-// through ErrReg under the member's label, and the member answers its neutral result.
+// through ErrReg under the member's label, and the member answers its neutral
+// result to whoever called it. Where Qt calls a handler, the handler is guarded
+// by platform::guarded (platform/EventGuard.h) instead.
 
 #include "util/method/clsMethod.h"
 #include "platform/RuntimeError.h"

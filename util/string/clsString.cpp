@@ -130,12 +130,7 @@ QString clsString::Convert2To16(const QString& svalue)
 
 bool clsString::IsHex(const QString& svalue)
 {
-    for (QChar c : svalue) {
-        const char16_t u = c.unicode();
-        if (!((u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F') || (u >= u'a' && u <= u'f')))
-            return false;
-    }
-    return true;
+    return std::all_of(svalue.begin(), svalue.end(), [](QChar c) { return platform::digitValue(c) >= 0; });
 }
 
 uint8_t clsString::ParseByteBit(const QString& sBit)
