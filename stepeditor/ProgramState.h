@@ -9,6 +9,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <memory>
 
@@ -43,6 +44,9 @@ struct ProgramState : QelmCommon::SharedObjects {
     // is deleted.
     QPointer<fStep> frmStd;
     QPointer<fStep> frmUsr;
+    // The memo window of the user's program while it is open (modeless);
+    // a new program is not started under it.
+    QPointer<QWidget> frmMemo;
     std::unique_ptr<WaitMessageBox> waitBox;
 
     // Program-wide variables.

@@ -11,7 +11,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -73,14 +72,6 @@ public:
     QAction* mnuViewContent(int32_t index) const;
     QAction* mnuOptionContent(int32_t index) const;
 
-    // The work built on top of the main window plugs in here: opening a step
-    // file into a window and the step-file copy dialog. A command whose part is
-    // missing does nothing.
-    struct Extensions {
-        std::function<bool(fStep&, int32_t kind, int32_t position, const QString& path)> readStep;
-    };
-    Extensions& extensions() { return extensions_; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -110,7 +101,6 @@ private:
     QMenu* mnuView_ = nullptr;
     std::array<QAction*, 4> mnuViewContent_{};   // 1 to 3
     std::array<QAction*, 4> mnuOptionContent_{}; // 1 to 3
-    Extensions extensions_;
     bool unloaded_ = false;
 };
 

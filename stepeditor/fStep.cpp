@@ -5,6 +5,8 @@
 #include "mMOD.h"
 
 #include "datamodel/common/Enums.h"
+#include "datamodel/customize/clsCusSelection.h"
+#include "datamodel/customize/colclsCusSelection.h"
 #include "dialogs/clsSelectKino.h"
 #include "platform/EventGuard.h"
 #include "platform/RuntimeError.h"
@@ -18,6 +20,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -42,6 +47,28 @@ QFrame* newBand(QWidget* parent, const char* key)
     auto* layout = new QHBoxLayout(band);
     layout->setContentsMargins(2, 1, 2, 1);
     return band;
+}
+
+// Every name of a selection list, shown or not, so that the columns keep their widths from file to file.
+QStringList namesOf(const Telva27::colclsCusSelection& list)
+{
+    QStringList names;
+    for (const auto& entry : list)
+        names << entry->Ditigal();
+    return names;
+}
+
+// The width of a table list that shows its widest item whole; measured
+// afresh, since a list keeps the size it measured before it was shown.
+int tableListWidth(QComboBox& list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    const QFontMetrics metrics(list.font());
+    int widest = 0;
+    for (int i = 0; i < list.count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list.itemText(i)));
+    return list.style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), &list).width();
 }
 
 } // namespace
@@ -72,6 +99,9 @@ void fStep::buildControls()
     toolbarBand_->layout()->addWidget(tBar_);
     cboTable_ = new QComboBox(toolbarBand_);
     cboTable_->setObjectName(QStringLiteral("cboTable"));
+    // Only the user's choice reads a table; the window sets the list quietly.
+    connect(cboTable_, &QComboBox::activated, this,
+            [this] { platform::guarded(QStringLiteral("cboTable_Click"), [&] { cboTable_Click(); }); });
     toolbarBand_->layout()->addWidget(cboTable_);
     static_cast<QHBoxLayout*>(toolbarBand_->layout())->addStretch(1);
     bands->addWidget(toolbarBand_);
@@ -148,6 +178,7 @@ void fStep::Form_Load()
     if (user)
         s.selectKino->LoadStepForms();
     CreateToolbar();
+    layout_->FitNames(namesOf(s.selectKino->stpout()), namesOf(s.selectKino->stpinp()));
     layout_->Format_fg(s.DoesViewRemarkColumn, s.RemarkColumnWidth);
     // Each cell's category decides whether an edit of it may start.
     if (!cells_) {
@@ -162,28 +193,27 @@ void fStep::Form_Load()
     // The reference window only shows: no input-method hint, and of the
     // right-click menu only Copy.
     SetHintBandVisible(user && s.DoesViewInputMethod);
-    mnuCut_->setEnabled(user);
-    mnuInsert_->setEnabled(user);
-    mnuPaste_->setEnabled(user);
-    if (commands_.CheckColorCount)
-        commands_.CheckColorCount(*this);
-    else
-        CheckColorCount();
-    if (commands_.NewOp)
-        commands_.NewOp(*this);
+    mnuCut_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyCUT")));
+    mnuCopy_->setEnabled(!IsLaterCommand(QStringLiteral("keyCOPY")));
+    mnuInsert_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyROWINSERT")));
+    mnuPaste_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyPASTE")));
+    CheckColorCount();
+    NewOp();
 }
 
 void fStep::InitForm()
 {
     ControlChange(false);
     editedCellText_.clear();
-    if (stdUsr_ == Telva27::eUSR && commands_.DeleteTemporaryFiles)
-        commands_.DeleteTemporaryFiles(*this);
+    if (stdUsr_ == Telva27::eUSR)
+        DeleteTemporaryFiles();
     lblHint_->clear();
     lblHint_->setBackgroundRole(picHint_->backgroundRole());
     cboTable_->clear();
     for (int i = 1; i <= 7; ++i)
         cboTable_->addItem(QString::number(i));
+    // As wide as its items need, in both windows alike, however the band is laid out.
+    cboTable_->setFixedWidth(tableListWidth(*cboTable_));
     cboTable_->setCurrentIndex(-1);
     cboTable_->setEnabled(false);
     QFont font = lblHint_->font();
@@ -230,7 +260,7 @@ void fStep::Form_QueryUnload(bool& cancel, int32_t unloadMode)
         switch (mMOD::ShowMessage(13, 6).toInt()) {
         case platform::vbYes:
             // Unsaved data is never dropped by a save that failed.
-            if (!(commands_.SaveStepData && commands_.SaveStepData(*this, 0)))
+            if (!SaveStepData(0))
                 cancel = true;
             break;
         case platform::vbNo:
@@ -247,8 +277,7 @@ void fStep::Form_Unload()
 {
     if (stdUsr_ == Telva27::eUSR)
         state().selectKino->UnLoadStepForms();
-    if (commands_.DeleteTemporaryFiles)
-        commands_.DeleteTemporaryFiles(*this);
+    DeleteTemporaryFiles();
     loaded_ = false;
 }
 
@@ -267,12 +296,6 @@ void fStep::closeEvent(QCloseEvent* event)
         },
         false);
     event->setAccepted(accept);
-}
-
-bool fStep::ReadStep(int32_t kind, int32_t position, const QString& path)
-{
-    const auto& readStep = main_.extensions().readStep;
-    return readStep && readStep(*this, kind, position, path);
 }
 
 // ---- toolbar and hint --------------------------------------------------------

@@ -5,7 +5,6 @@
 // with two bands, "keyTOOLBAR" carrying the toolbar tBar and "keyHINT"
 // carrying the input-method hint lblHint on picHint, and the grid below.
 
-#include "StepCommands.h"
 #include "cells/CellCategories.h"
 #include "cells/CellEditing.h"
 #include "exchange/StepExchange.h"
@@ -31,10 +30,14 @@ class QToolBar;
 namespace platform::grid {
 class FlexGrid;
 }
+namespace Telva27 {
+class colclsStep;
+}
 
 namespace QelmStp {
 
 class fMain;
+class StagedWorkingCopies;
 struct ProgramState;
 
 class fStep : public QWidget {
@@ -71,10 +74,65 @@ public:
     void Form_QueryUnload(bool& cancel, int32_t unloadMode);
     void Form_Unload();
 
-    // Opens the step table at position (0: the first opening, table 1 of a
-    // file given by path, else a file dialog) of a user (kind 0) or reference
-    // (kind 1) step file into this window. False when nothing was opened.
+    // ---- opening and clearing (fStepOpen.cpp) ----
+    // Opens a step table of a user (kind 0) or reference (kind 1) step file:
+    // position 0 opens a file anew (the file given by path at table 1, else
+    // one chosen in the file dialog at the table chosen next), any other
+    // position re-reads that table of the kind's open file. The user window
+    // shows a user file, the reference window (created by its first open) a
+    // reference file. The new program, its working copies, file, grid and
+    // table list take the place of the old ones only once the table was read
+    // and its password given; until then nothing of the window changes.
+    // False when nothing was opened.
     bool ReadStep(int32_t kind, int32_t position, const QString& path);
+    // The file to open and its table position; "" when the user cancelled or the file is refused.
+    QString ReadDataFile(int32_t kind, int32_t& position, const QString& path);
+    // The open-file dialog for a step file; "" when cancelled or refused.
+    QString GetSettingFile(int32_t kind);
+    // True for a "*.stp" file (any letter case) of 65536 bytes; else False after its message.
+    bool ExactFile(const QString& path);
+    // Reads the table at position of the step file into `program`: on a first
+    // open from new working copies of the file and its note file (which stay
+    // staged until the open succeeds), else from the kind's working copies.
+    bool ReadStepData(int32_t kind, const QString& file, int32_t position, bool firstOpen,
+                      Telva27::colclsStep& program, StagedWorkingCopies& copies);
+    // True when the program has no password, when the table is switched
+    // within an open file, or when the user types the password; False when
+    // the user gives up (an empty answer or Cancel).
+    bool ExactPassword(const Telva27::colclsStep& program, bool firstOpen);
+    // Clears the window; the user window starts a new empty program after
+    // the save question (and not while the memo window is open).
+    void NewOp();
+    // Deletes the working copies of the window's role (and the user window's undo snapshots).
+    void DeleteTemporaryFiles();
+    // The table list chose another table: the save question, then that table is read.
+    void cboTable_Click();
+    // The position of the table shown (i * 8192 + 1, tables 1 to 7); 0 when none.
+    int32_t CurrentStarting() const { return currentStarting_; }
+    // Asks whether to save changed data before it is dropped: True to go on.
+    bool SaveCheck();
+    // Deletes the undo snapshots and empties their list.
+    void Delete_dicUndoFiles();
+
+    // ---- commands of later work (fStepLater.cpp) ----
+    // Not built yet: each does nothing (a save saves nothing and answers
+    // False), and the buttons and menu items that would run them stay disabled.
+    bool SaveStepData(int32_t mode);
+    void FindOp(int32_t role);
+    void PrintOp();
+    void SaveCurrent();
+    void CopyRowToBuf(int32_t row1, int32_t row2, int32_t col1, int32_t col2, int32_t wholeRows);
+    void DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, int32_t col2);
+    void PasteFromBuf(int32_t row);
+    bool SafeBottomRow(int32_t count);
+    void InsertRows(int32_t row, int32_t count);
+    void RemOp();
+    void DoUndo();
+    void InputCounterLcd();
+    void ShowMemo();
+    void InputPassword();
+    // The keys of the toolbar buttons and button-menu items whose commands are not built yet.
+    static bool IsLaterCommand(const QString& key);
 
     // Shows or hides the remark column.
     void ControlRemarkColumn(bool visible);
@@ -101,8 +159,6 @@ public:
     // Pops the right-click menu up at the global position.
     void PopupEditMenu(const QPoint& globalPos);
 
-    // What the commands hand on to (see StepCommands).
-    StepCommands& commands() { return commands_; }
     // The undo snapshots of the window, by key; the file of each.
     QMap<QString, QString>& dicUndoFiles() { return dicUndoFiles_; }
     // The text of the cell whose edit is under way.
@@ -158,6 +214,10 @@ private:
     void insertRows();
     void undo();
     void runToolKey(const QString& key);
+    // Shows the table that is loaded in the table list, without a click.
+    void showLoadedTable();
+    // Shows a program just read in this window: grid, caption, table list.
+    void showReadProgram(int32_t kind, int32_t position, const Telva27::colclsStep& program);
     QMdiSubWindow* frame() const;
     ProgramState& state();
 
@@ -189,7 +249,7 @@ private:
     QAction* mnuCopy_ = nullptr;
     QAction* mnuPaste_ = nullptr;
     QAction* mnuInsert_ = nullptr;
-    StepCommands commands_;
+    int32_t currentStarting_ = 0;
     QMap<QString, QString> dicUndoFiles_;
     QString editedCellText_;
 };

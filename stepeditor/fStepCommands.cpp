@@ -1,6 +1,6 @@
 // fStep: the toolbar commands, the button-menu items and the right-click
-// menu, each handed on to the work that carries it out (StepCommands), and
-// the window's caption.
+// menu, each running the window's member that carries it out, and the
+// window's caption.
 
 #include "fStep.h"
 
@@ -39,37 +39,29 @@ QString fStep::CreateMyCaption(int32_t flag) const
 void fStep::tBar_ButtonClick(const QString& key)
 {
     Ostrel7::trapped(reporter_, QStringLiteral("tBar_ButtonClick"), [&] {
-        StepCommands& c = commands_;
         if (key == QLatin1String("keyNew")) {
-            if (c.NewOp)
-                c.NewOp(*this);
+            NewOp();
         } else if (key == QLatin1String("keyOPEN")) {
             tBar_ButtonMenuClick(QStringLiteral("keyREAD_USER"));
         } else if (key == QLatin1String("keySAVE")) {
-            if (c.SaveStepData)
-                c.SaveStepData(*this, 0);
+            SaveStepData(0);
         } else if (key == QLatin1String("keyFIND")) {
-            if (c.FindOp)
-                c.FindOp(*this, stdUsr_);
+            FindOp(stdUsr_);
         } else if (key == QLatin1String("keyPRINT")) {
-            if (c.PrintOp)
-                c.PrintOp(*this);
+            PrintOp();
         } else if (key == QLatin1String("keyCUT")) {
             cutSelection();
         } else if (key == QLatin1String("keyCOPY")) {
             copySelection();
         } else if (key == QLatin1String("keyPASTE")) {
-            if (c.SaveCurrent)
-                c.SaveCurrent(*this);
-            if (c.PasteFromBuf)
-                c.PasteFromBuf(*this, fg_->data().Row());
+            SaveCurrent();
+            PasteFromBuf(fg_->data().Row());
         } else if (key == QLatin1String("keyROWINSERT")) {
             insertRows();
         } else if (key == QLatin1String("keyUNDO")) {
             undo();
         } else if (key == QLatin1String("keyREM")) {
-            if (c.RemOp)
-                c.RemOp(*this);
+            RemOp();
         } else if (key == QLatin1String("keyFUZOKU")) {
             // The attached information's commands sit in the button's menu.
             mMOD::ShowMessage(98, 2);
@@ -79,13 +71,8 @@ void fStep::tBar_ButtonClick(const QString& key)
 
 void fStep::tBar_ButtonMenuClick(const QString& key)
 {
-    StepCommands& c = commands_;
-    auto save = [&](int32_t how) {
-        if (c.SaveStepData)
-            c.SaveStepData(*this, how);
-    };
     if (key == QLatin1String("keyREAD_USER")) {
-        if (c.SaveCheck && !c.SaveCheck(*this))
+        if (!SaveCheck())
             return;
         ReadStep(Telva27::eUSR, 0, QString());
     } else if (key == QLatin1String("keyREAD_STD")) {
@@ -93,60 +80,49 @@ void fStep::tBar_ButtonMenuClick(const QString& key)
     } else if (key == QLatin1String("InitialPath")) {
         ChooseInitialPath(this);
     } else if (key == QLatin1String("keyOVERWRITE")) {
-        save(0);
+        SaveStepData(0);
     } else if (key == QLatin1String("keySAVEAS")) {
-        save(1);
+        SaveStepData(1);
     } else if (key == QLatin1String("keySAVEANOTHERTABLE")) {
-        save(2);
+        SaveStepData(2);
     } else if (key == QLatin1String("keyCOUNTER")) {
-        if (c.InputCounterLcd)
-            c.InputCounterLcd(*this);
+        InputCounterLcd();
     } else if (key == QLatin1String("keyREM")) {
-        if (c.ShowMemo)
-            c.ShowMemo(*this);
+        ShowMemo();
     } else if (key == QLatin1String("keyPASS")) {
-        if (c.InputPassword)
-            c.InputPassword(*this);
+        InputPassword();
     }
 }
 
 void fStep::copySelection()
 {
     const platform::grid::GridData& g = fg_->data();
-    if (!commands_.CopyRowToBuf)
-        return;
     if (g.SelectionMode() == platform::grid::selFree)
-        commands_.CopyRowToBuf(*this, g.Row(), g.RowSel(), g.Col(), g.ColSel(), 0);
+        CopyRowToBuf(g.Row(), g.RowSel(), g.Col(), g.ColSel(), 0);
     else if (g.SelectionMode() == platform::grid::selByRow)
-        commands_.CopyRowToBuf(*this, g.Row(), g.RowSel(), g.FixedCols(), g.Cols() - 1, 1);
+        CopyRowToBuf(g.Row(), g.RowSel(), g.FixedCols(), g.Cols() - 1, 1);
 }
 
 void fStep::cutSelection()
 {
-    if (commands_.SaveCurrent)
-        commands_.SaveCurrent(*this);
+    SaveCurrent();
     const platform::grid::GridData& g = fg_->data();
     const int32_t mode = g.SelectionMode();
     if (mode != platform::grid::selFree && mode != platform::grid::selByRow)
         return;
     copySelection();
     const bool rows = mode == platform::grid::selByRow;
-    if (commands_.DeleteRows)
-        commands_.DeleteRows(*this, mode, g.Row(), g.RowSel(), rows ? g.FixedCols() : g.Col(),
-                             rows ? g.Cols() - 1 : g.ColSel());
+    DeleteRows(mode, g.Row(), g.RowSel(), rows ? g.FixedCols() : g.Col(), rows ? g.Cols() - 1 : g.ColSel());
 }
 
 void fStep::insertRows()
 {
     const platform::grid::GridData& g = fg_->data();
     const int32_t count = std::abs(g.RowSel() - g.Row()) + 1;
-    if (commands_.SafeBottomRow && !commands_.SafeBottomRow(*this, count)
-        && mMOD::ShowMessage(97, 7).toInt() == platform::vbNo)
+    if (!SafeBottomRow(count) && mMOD::ShowMessage(97, 7).toInt() == platform::vbNo)
         return;
-    if (commands_.SaveCurrent)
-        commands_.SaveCurrent(*this);
-    if (commands_.InsertRows)
-        commands_.InsertRows(*this, std::min(g.Row(), g.RowSel()), count);
+    SaveCurrent();
+    InsertRows(std::min(g.Row(), g.RowSel()), count);
 }
 
 void fStep::undo()
@@ -157,8 +133,7 @@ void fStep::undo()
     }
     if (mMOD::ShowMessage(96, 7).toInt() == platform::vbNo)
         return;
-    if (commands_.DoUndo)
-        commands_.DoUndo(*this);
+    DoUndo();
 }
 
 void fStep::ChooseInitialPath(QWidget* hwnd)

@@ -2,10 +2,13 @@
 
 #include "StepColumns.h"
 
+#include "platform/Twips.h"
 #include "platform/grid/GridData.h"
 #include "resource/clsResource.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
+
+#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -120,11 +123,30 @@ void StepGridLayout::ColumnWidths(bool viewRemarkColumn, int32_t remarkWidth)
 {
     fg_.setColWidth(0, 555);
     ControlRemarkColumn(viewRemarkColumn, remarkWidth);
-    fg_.setColWidth(2, 700);
+    fg_.setColWidth(2, std::max(700, outputNameWidth_));
     fg_.setColWidth(3, 735);
     fg_.setColWidth(4, 700);
-    for (int32_t col = groupColumn(1); col < fg_.Cols(); ++col)
-        fg_.setColWidth(col, widthOfKind(fg_.ColData(col)));
+    for (int32_t col = groupColumn(1); col < fg_.Cols(); ++col) {
+        const int32_t kind = fg_.ColData(col);
+        fg_.setColWidth(col, std::max(widthOfKind(kind), kind == eColFunc ? inputNameWidth_ : 0));
+    }
+}
+
+void StepGridLayout::FitNames(const QStringList& outputs, const QStringList& inputs)
+{
+    QFont bold = fg_.Font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    // The cell's own margins and its grid line beside the text.
+    constexpr int kCellPadding = 8; // pixels
+    auto widest = [&](const QStringList& names) {
+        int pixels = 0;
+        for (const QString& name : names)
+            pixels = std::max(pixels, metrics.horizontalAdvance(name));
+        return pixels == 0 ? 0 : platform::pixelsToTwips(pixels + kCellPadding);
+    };
+    outputNameWidth_ = widest(outputs);
+    inputNameWidth_ = widest(inputs);
 }
 
 void StepGridLayout::ControlRemarkColumn(bool visible, int32_t width)

@@ -9,6 +9,7 @@
 // Colours and formats are always set on whole cell ranges, never cell by cell.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -61,6 +62,10 @@ public:
     void DataAlignment();
     void CreatefgSelection();
     void SetTitleCaption();
+    // Widens the output column and the input function columns beyond their
+    // designed widths where the longest of these names, in the grid's bold
+    // font, would not fit; the next layout applies it.
+    void FitNames(const QStringList& outputs, const QStringList& inputs);
     // Shows or hides the remark column; a shown column gets width.
     void ControlRemarkColumn(bool visible, int32_t width);
 
@@ -78,6 +83,9 @@ private:
     void ColumnWidths(bool viewRemarkColumn, int32_t remarkWidth);
     void RemarkFont();
     void CaptureColColours();
+    // The widths names need (twips); 0 until FitNames.
+    int32_t outputNameWidth_ = 0;
+    int32_t inputNameWidth_ = 0;
     void paintColours(int32_t first, int32_t last);
 
     platform::grid::GridData& fg_;

@@ -7,12 +7,14 @@
 #include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
 #include "dialogs/clsSelectTable.h"
+#include "platform/grid/FlexGrid.h"
 #include "platform/SingleInstance.h"
 #include "stepeditor/WaitMessageBox.h"
 #include "stepeditor/mMOD.h"
 #include "util/file/clsFILE.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -64,10 +66,12 @@ TEST_F(StepMainWindowStart, ReadsTheSelectionListsAndShowsTheUserWindow)
     QMdiSubWindow* frame = window().mdiArea().subWindowList().front();
     EXPECT_EQ(frame->widget(), &user);
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(user.windowTitle(), QStringLiteral("Step sequence "));
+    // It starts an empty program.
+    EXPECT_EQ(user.windowTitle(), QStringLiteral("STEP SEQUENCE"));
+    EXPECT_EQ(user.CurrentStarting(), 0);
     // Tiled: the only window fills the area.
     EXPECT_EQ(frame->geometry(), window().mdiArea().viewport()->rect());
-    EXPECT_TRUE(readSteps_.empty());
+    EXPECT_TRUE(state().UsrFullFname.isEmpty());
 }
 
 TEST_F(StepMainWindowStart, MissingArchiveEndsTheStartNamingIt)
@@ -89,17 +93,19 @@ TEST_F(StepMainWindowStart, UnreadableSelectionListsAreToldAndTheWindowsStillOpe
     writeFile(programPath(QStringLiteral("QEL.e")), archive);
     scriptedUi().answerMessageBox(platform::vbOK); // the extraction's error report
     scriptedUi().answerMessageBox(platform::vbOK); // message 19
-    scriptedUi().answerMessageBox(platform::vbOK); // the output and the input function
-    scriptedUi().answerMessageBox(platform::vbOK); // dialogs find no categories in empty lists
+    // The output and the input function dialogs find no categories in empty
+    // lists, when the user window loads and again when it starts its empty program.
+    for (int i = 0; i < 4; ++i)
+        scriptedUi().answerMessageBox(platform::vbOK);
 
     ASSERT_TRUE(start());
     const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
-    ASSERT_EQ(boxes.size(), 4u);
+    ASSERT_EQ(boxes.size(), 6u);
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("MeltSettingFiles"))) << boxes[0].text.toStdString();
     EXPECT_EQ(boxes[1].text, QStringLiteral("Failed to read data."));
     EXPECT_EQ(platform::msgIcon(boxes[1].style), platform::vbCritical);
     EXPECT_EQ(boxes[1].title, QelmStp::mMOD::ProgramName());
-    for (size_t i = 2; i < 4; ++i)
+    for (size_t i = 2; i < 6; ++i)
         EXPECT_TRUE(boxes[i].text.startsWith(QStringLiteral("BuildTree"))) << boxes[i].text.toStdString();
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(userWindow().IsLoaded());
@@ -123,36 +129,51 @@ TEST_F(StepMainWindowStart, SecondCopyIsRefusedWithItsOwnText)
     EXPECT_EQ(boxes[0].title, QelmStp::mMOD::ProgramName());
 }
 
-TEST_F(StepMainWindowStart, CommandLineNamingAnExistingFileIsOpenedInTheUserWindow)
+TEST_F(StepMainWindowStart, CommandLineNamingAStepFileOpensItsFirstTableInTheUserWindow)
 {
     const QString stp = dataCopy("DEMO.stp");
-    const QString other = dataCopy("DEMO.BIN", QStringLiteral("notes.txt"));
+    dataCopy("DEMO.BIN");
+    const QString other = dataCopy("DEMO.stp", QStringLiteral("notes.txt"));
     const struct {
         QString commandLine;
         bool opened;
+        QStringList messages; // what the user is told
     } cases[] = {
-        {stp, true},
-        {other, true}, // any extension: the opening checks it
-        {QStringLiteral("\"%1\"").arg(stp), false},
-        {stp + QLatin1Char(' ') + other, false},
-        {dataFolder_.path(), false}, // a folder
-        {dataPath(QStringLiteral("missing.stp")), false},
-        {QString(), false},
+        {stp, true, {}},
+        // The tests a chosen file passes.
+        {other, false, {QelmStp::mMOD::MessageText(8)}},
+        // The whole text is one path.
+        {QStringLiteral("\"%1\"").arg(stp), false, {}},
+        {stp + QLatin1Char(' ') + other, false, {}},
+        {dataFolder_.path(), false, {}}, // a folder
+        {dataPath(QStringLiteral("missing.stp")), false, {}},
+        {QString(), false, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.commandLine.toStdString());
-        readSteps_.clear();
+        scriptedUi().reset();
+        for (int i = 0; i < c.messages.size(); ++i)
+            scriptedUi().answerMessageBox(platform::vbOK);
+        if (c.opened)
+            scriptedUi().answerInput(QStringLiteral("SEW2024"));
         ASSERT_TRUE(start(c.commandLine));
-        ASSERT_EQ(readSteps_.size(), c.opened ? 1u : 0u);
-        if (c.opened) {
-            EXPECT_EQ(readSteps_[0].role, 0);
-            EXPECT_EQ(readSteps_[0].kind, 0);
-            EXPECT_EQ(readSteps_[0].position, 0);
-            EXPECT_EQ(readSteps_[0].path, c.commandLine);
-        }
+        QStringList told;
+        for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
+            told << call.text;
+        ASSERT_EQ(told.size(), c.messages.size());
+        for (int i = 0; i < told.size(); ++i)
+            EXPECT_TRUE(told[i].startsWith(c.messages[i])) << told[i].toStdString();
+        EXPECT_EQ(scriptedUi().callsOf(UiCall::OpenFile).size(), 0u);
+        EXPECT_EQ(scriptedUi().callsOf(UiCall::Dialog).size(), 0u);
+        QelmStp::fStep& user = userWindow();
+        EXPECT_EQ(state().UsrFullFname, c.opened ? c.commandLine : QString());
+        EXPECT_EQ(user.CurrentStarting(), c.opened ? 8193 : 0);
+        EXPECT_EQ(user.cboTable().isEnabled(), c.opened);
+        EXPECT_EQ(user.fg().data().TextMatrix(1, 2), c.opened ? QStringLiteral("REG01") : QString());
+        EXPECT_EQ(user.windowTitle(), c.opened ? stp + QStringLiteral(" written by QD10 demo team")
+                                               : QStringLiteral("STEP SEQUENCE"));
         window_.reset();
     }
-    EXPECT_TRUE(scriptedUi().callsOf(UiCall::MessageBox).empty());
 }
 
 TEST_F(StepMainWindowStart, ClosingUnloadsTheStepWindowsAndReleasesEverything)
