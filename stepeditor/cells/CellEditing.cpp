@@ -10,7 +10,6 @@
 
 #include "datamodel/customize/clsCusSelection.h"
 #include "datamodel/customize/colclsCusSelection.h"
-#include "platform/EventGuard.h"
 #include "platform/Val.h"
 #include "platform/grid/FlexGrid.h"
 #include "resource/clsResource.h"

@@ -2,7 +2,6 @@
 
 #include "StepColumns.h"
 
-#include "platform/EventGuard.h"
 #include "platform/SystemColors.h"
 #include "platform/Val.h"
 #include "platform/grid/FlexGrid.h"
