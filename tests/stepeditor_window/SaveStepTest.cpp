@@ -9,6 +9,7 @@
 #include "datamodel/customize/colclsCusSelection.h"
 #include "datamodel/steps/clsStepOut.h"
 #include "datamodel/steps/colclsStep.h"
+#include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
 #include "platform/Clock.h"
 #include "platform/FileOps.h"
@@ -433,4 +434,38 @@ TEST_F(StepSave, TheReferenceWindowNeverSaves)
     }
     EXPECT_FALSE(reference.SaveStepData(0));
     EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(StepSave, NeitherFileIsReplacedUnlessBothHaveRoom)
+{
+    openDemo();
+    grid().setTextMatrix(6, 4, QStringLiteral("900"));
+    user().ControlChange(true);
+    state().print->freeSpaceOf = [](const QString&) { return int64_t{0}; };
+    // The step file exists (no room needed to overwrite it); its note file is new.
+    const QString target = dataCopy("DEMO.stp", QStringLiteral("other.stp"));
+    const QString targetNote = dataPath(QStringLiteral("other.BIN"));
+    for (const QString& name : {target, dataPath(QStringLiteral("fresh.stp"))}) {
+        SCOPED_TRACE(name.toStdString());
+        scriptedUi().clearCalls();
+        scriptedUi().answerSaveFile(name);
+        scriptedUi().answerMessageBox(platform::vbOK);
+        scriptedUi().answerMessageBox(platform::vbOK);
+        EXPECT_FALSE(user().SaveStepData(1));
+        EXPECT_EQ(messages(), QStringList({message(90), message(79)}));
+        EXPECT_EQ(state().UsrFullFname, demo_);
+        EXPECT_TRUE(user().IsChanged());
+    }
+    EXPECT_EQ(readFile(target), oldStep_);
+    EXPECT_EQ(readFile(targetNote), "<missing>");
+    EXPECT_EQ(readFile(dataPath(QStringLiteral("fresh.stp"))), "<missing>");
+    // The working copies still hold the open file.
+    EXPECT_EQ(readFile(workingCopy("eusr2.tmp")), oldStep_);
+    EXPECT_EQ(readFile(workingCopy("eusr3.tmp")), oldNote_);
+
+    // With room the save goes through.
+    state().print->freeSpaceOf = {};
+    scriptedUi().answerSaveFile(target);
+    EXPECT_TRUE(user().SaveStepData(1));
+    EXPECT_EQ(readFile(targetNote), oldNote_);
 }
