@@ -383,22 +383,28 @@ TEST_F(StepSave, AFailedSaveKeepsTheEditsOfNewOpenTableSwitchAndClose)
          }},
         {"Close", 13, [&] { user().Form_QueryUnload(closeCancelled, QelmStp::fStep::vbFormMDIForm); }},
     };
+    // The save fails in the data model (a full disk, message 50) or before,
+    // when the grid can't be turned into a program (a state out of range, message 80).
+    for (const bool diskFull : {true, false})
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        SCOPED_TRACE(diskFull ? "disk full" : "a cell out of range");
         scriptedUi().clearCalls();
         grid().setTextMatrix(6, 4, QStringLiteral("901"));
+        grid().setTextMatrix(6, 6, diskFull ? QStringLiteral("0") : QStringLiteral("999"));
         user().ControlChange(true);
         const QStringList edited = gridTexts();
         scriptedUi().answerMessageBox(platform::vbYes);
         scriptedUi().answerMessageBox(platform::vbOK); // the error report
         scriptedUi().answerMessageBox(platform::vbOK);
-        platform::fileops::setFaultHook([](platform::fileops::Op, const QString&) { return ENOSPC; });
+        if (diskFull)
+            platform::fileops::setFaultHook([](platform::fileops::Op, const QString&) { return ENOSPC; });
         c.run();
         platform::fileops::setFaultHook({});
         const QStringList told = messages();
         ASSERT_EQ(told.size(), 3);
         EXPECT_EQ(told[0], message(c.question));
-        EXPECT_EQ(told[2], message(50));
+        EXPECT_EQ(told[2], message(diskFull ? 50 : 80));
         EXPECT_TRUE(user().IsChanged());
         EXPECT_EQ(gridTexts(), edited);
         EXPECT_EQ(state().UsrFullFname, demo_);
