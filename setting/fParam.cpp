@@ -24,12 +24,17 @@
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPushButton>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace QelmSet {
 
@@ -234,45 +239,112 @@ void fParam::SetButtonPictures()
     }
 }
 
-// The designed widths; a small screen narrows the wide columns.
+namespace {
+
+// The designed widths of the columns colFunction to colHelp (twips); a small
+// screen narrows the wide columns.
+std::array<int32_t, 9> designedWidths(bool small)
+{
+    return {small ? 1000 : 1700, 650, small ? 3500 : 5300, 910, small ? 400 : 650, small ? 400 : 650,
+            small ? 800 : 1035, small ? 800 : 1035, 700};
+}
+
+} // namespace
+
 void fParam::SetColumnWidths()
 {
     GridData& g = data();
     if (g.Cols() <= colUser)
         return;
     const bool small = state().IsSmallScreen;
-    g.setColWidth(colFunction, small ? 1000 : 1700);
-    g.setColWidth(colDigital, 650);
-    g.setColWidth(colAdvice, small ? 3500 : 5300);
-    g.setColWidth(colUnit, 910);
-    g.setColWidth(colMin, small ? 400 : 650);
-    g.setColWidth(colMax, small ? 400 : 650);
-    g.setColWidth(colStd, small ? 800 : 1035);
-    g.setColWidth(colUser, small ? 800 : 1035);
-    g.setColWidth(colHelp, 700);
+    const auto widths = designedWidths(small);
+    for (size_t col = 0; col < widths.size(); ++col)
+        g.setColWidth(static_cast<int32_t>(col), widths[col]);
+    // Texts were left unmeasured against the designed widths of their filling.
+    if (small != measuredSmall_) {
+        measuredSmall_ = small;
+        if (g.Rows() > g.FixedRows())
+            MeasureValueColumns();
+    }
     FitValueColumns();
 }
 
 // A value is never cut off: the columns of the range and of the two values
-// grow to their widest text, the designed width being the least.
+// grow to their widest text, the designed width being the least. The widths
+// were measured when the rows were filled; nothing is measured here, so a
+// resize costs the same whatever the number of rows.
 void fParam::FitValueColumns()
 {
     GridData& g = data();
-    for (const int32_t col : {colMin, colMax, colStd, colUser}) {
+    for (size_t i = 0; i < widestText_.size(); ++i) {
+        const auto col = static_cast<int32_t>(colMin + i);
         const int room = platform::twipsToPixels(g.ColWidth(col)) - kTextRoom;
+        if (widestText_[i] > room)
+            g.setColWidth(col, platform::pixelsToTwips(widestText_[i] + kTextRoom));
+    }
+}
+
+// The widest text of each fitted column, over every row, as far as it matters:
+// a text that fits the column's designed width whatever its glyphs is not
+// measured (the designed width is the least). Cells of one font share its
+// metrics, and each distinct text of a font is measured once: a column of
+// thousands of rows holds a few hundred different values.
+void fParam::MeasureValueColumns()
+{
+    struct FontWidths {
+        grid::CellFontSettings settings;
+        QFontMetrics metrics;
+        int maxWidth; // asking the metrics costs more than a measurement
+        QHash<QString, int> widths;
+    };
+    GridData& g = data();
+    std::vector<std::unique_ptr<FontWidths>> fonts;
+    FontWidths* font = nullptr;
+    widestText_.fill(0);
+    for (size_t i = 0; i < widestText_.size(); ++i) {
+        const auto col = static_cast<int32_t>(colMin + i);
+        const int room = platform::twipsToPixels(designedWidths(measuredSmall_)[static_cast<size_t>(col)]) - kTextRoom;
         int widest = 0;
         for (int32_t row = 0; row < g.Rows(); ++row) {
             const QString text = g.TextMatrix(row, col);
             if (text.isEmpty())
                 continue;
-            const QFontMetrics metrics(g.CellFont(row, col));
+            grid::CellFontSettings settings = g.CellFontSettingsOf(row, col);
+            if (!font || !(font->settings == settings)) {
+                const auto same = std::find_if(fonts.begin(), fonts.end(),
+                                               [&](const auto& known) { return known->settings == settings; });
+                if (same != fonts.end()) {
+                    font = same->get();
+                } else {
+                    const QFontMetrics metrics(g.fontWith(settings));
+                    fonts.push_back(std::make_unique<FontWidths>(FontWidths{std::move(settings), metrics, metrics.maxWidth(), {}}));
+                    font = fonts.back().get();
+                }
+            }
             // Most values are short enough to fit at the widest glyph; only the others are measured.
-            if (text.size() * metrics.maxWidth() > room)
-                widest = std::max(widest, metrics.horizontalAdvance(text));
+            if (text.size() * font->maxWidth <= room)
+                continue;
+            auto known = font->widths.constFind(text);
+            if (known == font->widths.constEnd())
+                known = font->widths.insert(text, font->metrics.horizontalAdvance(text));
+            widest = std::max(widest, known.value());
         }
-        if (widest > room)
-            g.setColWidth(col, platform::pixelsToTwips(widest + kTextRoom));
+        widestText_[i] = widest;
     }
+}
+
+// A fitted cell's new text widens its column when it would be cut off.
+void fParam::FitToText(int32_t row, int32_t col)
+{
+    if (col < colMin || col > colUser)
+        return;
+    GridData& g = data();
+    const QString text = g.TextMatrix(row, col);
+    if (text.isEmpty())
+        return;
+    int& widest = widestText_[static_cast<size_t>(col - colMin)];
+    widest = std::max(widest, QFontMetrics(g.CellFont(row, col)).horizontalAdvance(text));
+    FitValueColumns();
 }
 
 void fParam::SetGridStyle()
@@ -305,6 +377,7 @@ void fParam::Format_fg(int32_t dataRows)
         g.setCell(CellProperty::ForeColor, 0, 0, 0, colDif, kWhite);
         g.setCell(CellProperty::Alignment, 0, 0, 0, colDif, grid::alignCenterCenter);
         g.setRowHeight(0, 300);
+        widestText_.fill(0);
         SetColumnWidths();
         Set_fgFixedRowColor();
     });
@@ -340,6 +413,8 @@ void fParam::Format_fg_After()
             const QPixmap help = picture(105, false);
             for (int32_t row = first; row <= last; ++row)
                 g.setCell(CellProperty::Picture, row, colHelp, help);
+            measuredSmall_ = state().IsSmallScreen;
+            MeasureValueColumns();
             FitValueColumns();
         }
         CheckAllDif();

@@ -17,6 +17,7 @@
 
 #include <QSet>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -111,6 +112,8 @@ private:
     void SetButtonPictures();
     void SetColumnWidths();
     void FitValueColumns();
+    void MeasureValueColumns();
+    void FitToText(int32_t row, int32_t col);
     void SetGridStyle();
     void Format_fg(int32_t dataRows);
     void Set_fgFixedRowColor();
@@ -162,6 +165,12 @@ private:
     std::pair<int32_t, int32_t> lastTipCell_{-1, -1};
     // The data rows edited or reset since the last write-back.
     QSet<int32_t> changedRows_;
+    // The pixel width of the widest text of each fitted column (colMin to
+    // colUser), measured when the rows are filled and grown by edits, so that
+    // a resize only applies it.
+    std::array<int, 4> widestText_{};
+    // Whether they were measured against the small screen's designed widths.
+    bool measuredSmall_ = false;
     bool loaded_ = false;
 };
 

@@ -22,8 +22,10 @@
 #include "util/method/clsMethod.h"
 #include "util/string/clsString.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace QelmSet {
 
@@ -125,6 +127,7 @@ bool fParam::CheckRange(int32_t row, const QString& text)
 void fParam::fg_AfterEdit(int32_t row)
 {
     CheckDif(row);
+    FitToText(row, colUser);
     if (data().TextMatrix(row, colUser) != editStartText_) {
         changedRows_.insert(row);
         ControlChange(true);
@@ -150,8 +153,11 @@ bool fParam::Update_Variable()
         [&] {
             Telva27::colclsFunction& functions = *state().functions;
             GridData& g = data();
-            for (int32_t row = g.FixedRows(); row < g.Rows(); ++row) {
-                if (!changedRows_.contains(row))
+            // The changed rows in order, whatever the number of rows.
+            std::vector<int32_t> rows(changedRows_.cbegin(), changedRows_.cend());
+            std::sort(rows.begin(), rows.end());
+            for (const int32_t row : rows) {
+                if (row < g.FixedRows() || row >= g.Rows())
                     continue;
                 const QString function = GetFunction(row);
                 const QString digitalName = g.TextMatrix(row, colDigital);
@@ -217,6 +223,8 @@ void fParam::ResetFace()
         changedRows_.insert(row);
     }
     CheckAllDif();
+    MeasureValueColumns();
+    FitValueColumns();
     g.setRedraw(true);
 }
 

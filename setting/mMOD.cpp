@@ -171,7 +171,7 @@ void ExpandToMax(QWidget& form, bool twoByTwo)
     });
 }
 
-void Form_Unload(QWidget& form, bool changed, bool& cancel)
+void Form_Unload(EditingWindow& form, bool changed, bool& cancel)
 {
     Ostrel7::clsMethod method;
     Ostrel7::trapped(method, QStringLiteral("Form_Unload"), [&] {
@@ -181,10 +181,9 @@ void Form_Unload(QWidget& form, bool changed, bool& cancel)
         if (answer.toInt() == platform::vbCancel) {
             cancel = true;
         } else if (answer.toInt() == platform::vbYes) {
-            if (!QMetaObject::invokeMethod(&form, "BTN_Click", Q_ARG(int, 1)))
-                throw platform::RuntimeError(platform::errMethodNotSupported);
+            form.BTN_Click(1);
             // A save that failed leaves the edits unsaved: the window stays open with them.
-            if (auto* window = qobject_cast<EditingWindow*>(&form); window && window->IsChanged())
+            if (form.IsChanged())
                 cancel = true;
         }
     });

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace QelmSet {
 
+class EditingWindow;
 struct ProgramState;
 
 namespace mMOD {
@@ -51,7 +52,7 @@ void ExpandToMax(QWidget& form, bool twoByTwo);
 // The close question of an editing window with changes: Yes saves through its
 // BTN_Click(1) and closes when the save succeeded (an editing window still
 // changed afterwards stays open), No closes, Cancel sets cancel and keeps it open.
-void Form_Unload(QWidget& form, bool changed, bool& cancel);
+void Form_Unload(EditingWindow& form, bool changed, bool& cancel);
 
 // Writes the reading folder, the two filter indexes and the two column widths back.
 void SaveRegSettings(const ProgramState& state);

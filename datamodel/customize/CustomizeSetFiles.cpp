@@ -20,14 +20,21 @@ int32_t address(const Fields& f, int i) { return SetTextFile::number<int32_t>(f[
 uint8_t mask(const Fields& f, int i) { return SetTextFile::number<uint8_t>(f[i]); }
 
 // The model's pins followed by the new ones; nothing changes when a new name
-// is taken already.
-void join(colclsCustom& model, const colclsCustom& added)
+// is taken already. Every name is checked before the first is added, and room
+// is made beforehand, so the joining itself cannot fail half way.
+void join(colclsCustom& model, colclsCustom& added)
 {
     KeyedCollection<clsCustom>& pins = model;
-    KeyedCollection<clsCustom> joined = pins;
+    if (pins.Count() == 0) {
+        pins = std::move(static_cast<KeyedCollection<clsCustom>&>(added));
+        return;
+    }
     for (const auto& pin : added)
-        joined.Add(pin, pin->Location());
-    pins = std::move(joined);
+        if (pins.Contains(pin->Location()))
+            throw platform::RuntimeError(457);
+    pins.Reserve(pins.Count() + added.Count());
+    for (const auto& pin : added)
+        pins.Add(pin, pin->Location());
 }
 
 // Reads the pins of every line into a collection of their own, refusing a
@@ -39,6 +46,7 @@ bool readLines(colclsCustom& model, const char* file, const char* label, int min
     return Ostrel7::trapped(model.method(), QLatin1String(label), [&] {
         const SetTextFile text(QDir(model.libraryFolder()).filePath(QLatin1String(file)));
         colclsCustom added;
+        added.Reserve(static_cast<int32_t>(text.lines().size()));
         for (QStringView line : text.lines())
             CustomizeImage(added).checkPlacement(*addPin(added, SetTextFile::fields(line, minFields)));
         join(model, added);

@@ -1,11 +1,13 @@
 #pragma once
 // Where a setting file reader builds its changes to the parameter model, so
-// that a file is applied whole or not at all: the reader works on a copy of
-// the groups and their parameter lists (and on copies of the description and
-// choices of the parameters it adds choices to), and the model takes them over
-// only in commit(), after the whole file was read. Dropping the stage without
-// commit leaves the model as it was. The model's existing groups, lists and
-// parameters stay the same objects; only their contents change.
+// that a file is applied whole or not at all. Changes to the groups and their
+// parameter lists are built on a copy of them (made when first asked for),
+// which the model takes over only in commit(), after the whole file was read.
+// Changes to a parameter's description and choices are made on the parameter
+// itself, its earlier state noted first; dropping the stage without commit
+// puts every noted state back. Either way the model is as it was unless the
+// stage was committed. The model's existing groups, lists, parameters and
+// choice lists stay the same objects; only their contents change.
 
 #include "datamodel/parameters/clsDigital.h"
 #include "datamodel/parameters/colclsFunction.h"
@@ -13,46 +15,52 @@
 #include <QStringView>
 
 #include <memory>
-#include <unordered_map>
+#include <vector>
 
 namespace Telva27 {
 
 class ParameterStage {
 public:
     explicit ParameterStage(colclsFunction& model);
+    ~ParameterStage();
     ParameterStage(const ParameterStage&) = delete;
     ParameterStage& operator=(const ParameterStage&) = delete;
 
     // The staged groups, with copies of the model's parameter lists; groups and
     // parameters are added and removed here with the model's own members.
     // Parameters are shared with the model: change one only through parameter().
-    colclsFunction& groups() { return groups_; }
+    colclsFunction& groups();
     // The staged parameter list of the group sFunctionName (matched as a key);
     // throws when there is none. A file's records come group by group, so the
     // group is looked up again only when it changes from the call before.
     colclsDigital& items(QStringView sFunctionName);
-    // A staged stand-in for the parameter sDigital of the group sFunctionName
-    // (both matched as keys; throws when there is none) that holds the
-    // parameter's description and a copy of its choices: the parts a reader
-    // adds to. Looked up again only when the parameter changes.
+    // The parameter sDigital of the group sFunctionName (both matched as keys;
+    // throws when there is none), to add to its description and choices: its
+    // state is noted the first time in a row it is asked for.
     clsDigital& parameter(QStringView sFunctionName, QStringView sDigital);
 
     // Hands every staged change to the model.
     void commit();
 
 private:
-    struct StagedParameter {
-        std::shared_ptr<clsDigital> original;
-        clsDigital copy;
+    // A parameter's description and choices as they were.
+    struct Noted {
+        std::shared_ptr<clsDigital> parameter;
+        QString detailAdvice;
+        std::shared_ptr<colclsSelection> selections; // the list it had, or none
+        std::unique_ptr<colclsSelection> choices;   // that list's contents
     };
+
+    void copyGroups();
+    const colclsFunction& lookupGroups() const { return copied_ ? groups_ : model_; }
 
     colclsFunction& model_;
     colclsFunction groups_;
-    std::unordered_map<const clsDigital*, StagedParameter> parameters_;
+    bool copied_ = false;
+    std::vector<Noted> noted_;
     // The group and the parameter of the last lookup.
     std::shared_ptr<clsFunction> group_;
-    StagedParameter* parameter_ = nullptr;
-    const clsFunction* parameterGroup_ = nullptr;
+    clsDigital* parameter_ = nullptr;
 };
 
 } // namespace Telva27

@@ -6,6 +6,7 @@
 
 #include "platform/Settings.h"
 #include "platform/Twips.h"
+#include "setting/EditingWindow.h"
 #include "setting/ProgramSettings.h"
 #include "setting/ProgramState.h"
 #include "setting/mMOD.h"
@@ -121,12 +122,12 @@ TEST_F(SettingModule, SaveRegSettingsWritesTheFiveAndNeverTheGeneralOnes)
 namespace {
 
 // An editing window as far as the close question sees it.
-class EditingWindow : public QWidget {
-    Q_OBJECT
+class StandInWindow : public QelmSet::EditingWindow {
 public:
+    StandInWindow() : EditingWindow(QStringLiteral("fParam")) {}
     int saves = 0;
-public slots:
-    void BTN_Click(int index)
+    bool Update_Variable() override { return true; }
+    void BTN_Click(int index) override
     {
         if (index == 1)
             ++saves;
@@ -137,7 +138,7 @@ public slots:
 
 TEST(SettingCloseQuestion, AnswersDecideSavingAndClosing)
 {
-    EditingWindow form;
+    StandInWindow form;
     form.setWindowTitle(QStringLiteral("Parameters"));
     bool cancel = false;
     mMOD::Form_Unload(form, false, cancel);
@@ -199,4 +200,3 @@ TEST(SettingLayout, GridsFillWhatTheButtonBarLeaves)
     EXPECT_EQ(frame->geometry(), before);
 }
 
-#include "ModuleHelpersTest.moc"

@@ -4,10 +4,12 @@
 #include "ParamWindowFixture.h"
 #include "WindowDriver.h"
 
+#include "platform/grid/FlexGrid.h"
 #include "setting/mMOD.h"
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -313,4 +315,26 @@ TEST_F(ParamEditTest, AFailedWriteBackIsReportedAndAnswersFalse)
     EXPECT_EQ(digital("SPEED", "S03").UserValue(), 600); // the rows before the failing one are written
     EXPECT_EQ(digital("SPEED", "S07").UserValue(), 800);
     EXPECT_TRUE(w->IsChanged());
+}
+
+// The value columns are measured when the window is filled; a value typed
+// later that would be cut off widens its column at once, and a resize, which
+// measures nothing, keeps it wide.
+TEST_F(ParamEditTest, AValueTypedWiderThanItsColumnWidensItAndAResizeKeepsIt)
+{
+    fParam* w = open(itemTiming);
+    ASSERT_NE(w, nullptr);
+    platform::grid::GridData& g = w->grid().data();
+    const int32_t row = rowOf(*w, "M06");
+    g.setCell(platform::grid::CellProperty::FontSize, row, fParam::colUser, 40);
+    const auto fits = [&] {
+        const int needed =
+            QFontMetrics(g.CellFont(row, fParam::colUser)).horizontalAdvance(g.TextMatrix(row, fParam::colUser));
+        return needed < w->grid().cellRect(row, fParam::colUser).width() - 4;
+    };
+    typeValue(*w, "M06", QStringLiteral("255"));
+    ASSERT_EQ(text(*w, "M06", fParam::colUser), QStringLiteral("255"));
+    EXPECT_TRUE(fits());
+    w->resize(w->width() - 20, w->height());
+    EXPECT_TRUE(fits());
 }
