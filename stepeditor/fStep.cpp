@@ -11,6 +11,7 @@
 #include "platform/EventGuard.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
+#include "platform/forms/FormBuilder.h"
 #include "platform/Ui.h"
 #include "platform/grid/FlexGrid.h"
 #include "resource/clsResource.h"
@@ -25,12 +26,11 @@
 #include <QStyleOptionComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 
 namespace QelmStp {
@@ -39,15 +39,43 @@ using platform::grid::FlexGrid;
 
 namespace {
 
-QFrame* newBand(QWidget* parent, const char* key)
+using platform::forms::ControlKind;
+using platform::forms::ControlSpec;
+
+// A band of the cool bar: a raised panel laying out its controls in a row.
+QWidget* newBand(QWidget* parent)
 {
     auto* band = new QFrame(parent);
-    band->setObjectName(QLatin1String(key));
     band->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto* layout = new QHBoxLayout(band);
-    layout->setContentsMargins(2, 1, 2, 1);
     return band;
 }
+
+// The sunken box the input-method hint is written in.
+QWidget* newHintBox(QWidget* parent)
+{
+    auto* box = new QFrame(parent);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setMinimumHeight(20);
+    box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return box;
+}
+
+// The cool bar CoolBar1 with its two bands, and the step grid below it. The
+// cool bar and the grid are placed by Form_Resize, the hint by its box.
+const ControlSpec kControls[] = {
+    {.kind = ControlKind::Panel, .name = "CoolBar1", .place = QRect(0, 0, 9600, 780)},
+    {.kind = ControlKind::Custom, .name = "keyTOOLBAR", .container = "CoolBar1",
+     .arrange = platform::forms::Arrange::Horizontal, .create = &newBand},
+    {.kind = ControlKind::Custom, .name = "tBar", .container = "keyTOOLBAR", .create = &platform::forms::make<QToolBar>},
+    {.kind = ControlKind::ComboBox, .name = "cboTable", .container = "keyTOOLBAR"},
+    {.kind = ControlKind::Custom, .name = "keyHINT", .container = "CoolBar1",
+     .arrange = platform::forms::Arrange::Horizontal, .create = &newBand},
+    {.kind = ControlKind::Label, .name = "keyHINTCaption", .container = "keyHINT"},
+    {.kind = ControlKind::Custom, .name = "picHint", .container = "keyHINT", .create = &newHintBox},
+    {.kind = ControlKind::Label, .name = "lblHint", .place = QRect(45, 0, 6000, 300), .container = "picHint"},
+    {.kind = ControlKind::Custom, .name = "fg", .place = QRect(0, 800, 9600, 4000),
+     .create = &platform::forms::make<FlexGrid>},
+};
 
 // Every name of a selection list, shown or not, so that the columns keep their widths from file to file.
 QStringList namesOf(const Telva27::colclsCusSelection& list)
@@ -86,42 +114,28 @@ ProgramState& fStep::state() { return main_.state(); }
 
 void fStep::buildControls()
 {
-    coolBar_ = new QWidget(this);
-    coolBar_->setObjectName(QStringLiteral("CoolBar1"));
-    auto* bands = new QVBoxLayout(coolBar_);
-    bands->setContentsMargins(0, 0, 0, 0);
-    bands->setSpacing(0);
-
-    toolbarBand_ = newBand(coolBar_, "keyTOOLBAR");
-    tBar_ = new QToolBar(toolbarBand_);
-    tBar_->setObjectName(QStringLiteral("tBar"));
+    using platform::forms::control;
+    platform::forms::buildControls(*this, kControls);
+    coolBar_ = &control<QWidget>(*this, QStringLiteral("CoolBar1"));
+    toolbarBand_ = &control<QWidget>(*this, QStringLiteral("keyTOOLBAR"));
+    tBar_ = &control<QToolBar>(*this, QStringLiteral("tBar"));
+    cboTable_ = &control<QComboBox>(*this, QStringLiteral("cboTable"));
+    hintBand_ = &control<QWidget>(*this, QStringLiteral("keyHINT"));
+    hintCaption_ = &control<QLabel>(*this, QStringLiteral("keyHINTCaption"));
+    picHint_ = &control<QWidget>(*this, QStringLiteral("picHint"));
+    lblHint_ = &control<QLabel>(*this, QStringLiteral("lblHint"));
+    fg_ = &control<FlexGrid>(*this, QStringLiteral("fg"));
+    // The bands sit close together, each with a narrow margin round its row.
+    coolBar_->layout()->setContentsMargins(0, 0, 0, 0);
+    coolBar_->layout()->setSpacing(0);
+    for (QWidget* band : {toolbarBand_, hintBand_})
+        band->layout()->setContentsMargins(2, 1, 2, 1);
+    static_cast<QBoxLayout*>(toolbarBand_->layout())->addStretch(1);
     tBar_->setIconSize(QSize(20, 20));
-    toolbarBand_->layout()->addWidget(tBar_);
-    cboTable_ = new QComboBox(toolbarBand_);
-    cboTable_->setObjectName(QStringLiteral("cboTable"));
+
     // Only the user's choice reads a table; the window sets the list quietly.
     connect(cboTable_, &QComboBox::activated, this,
             [this] { platform::guarded(QStringLiteral("cboTable_Click"), [&] { cboTable_Click(); }); });
-    toolbarBand_->layout()->addWidget(cboTable_);
-    static_cast<QHBoxLayout*>(toolbarBand_->layout())->addStretch(1);
-    bands->addWidget(toolbarBand_);
-
-    hintBand_ = newBand(coolBar_, "keyHINT");
-    hintCaption_ = new QLabel(hintBand_);
-    hintCaption_->setObjectName(QStringLiteral("keyHINTCaption"));
-    picHint_ = new QFrame(hintBand_);
-    picHint_->setObjectName(QStringLiteral("picHint"));
-    static_cast<QFrame*>(picHint_)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picHint_->setMinimumHeight(20);
-    picHint_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    lblHint_ = new QLabel(picHint_);
-    lblHint_->setObjectName(QStringLiteral("lblHint"));
-    hintBand_->layout()->addWidget(hintCaption_);
-    hintBand_->layout()->addWidget(picHint_);
-    bands->addWidget(hintBand_);
-
-    fg_ = new FlexGrid(this);
-    fg_->setObjectName(QStringLiteral("fg"));
     connect(fg_, &FlexGrid::beforeUserResize, this, [this](int row, int col, bool& cancel) {
         platform::guarded(QStringLiteral("fg_BeforeUserResize"), [&] { fg_BeforeUserResize(row, col, cancel); });
     });
@@ -203,7 +217,6 @@ void fStep::Form_Load()
 void fStep::InitForm()
 {
     ControlChange(false);
-    editedCellText_.clear();
     if (stdUsr_ == Telva27::eUSR)
         DeleteTemporaryFiles();
     lblHint_->clear();

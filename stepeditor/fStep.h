@@ -192,8 +192,6 @@ public:
 
     // The undo snapshots of the window, by key; the file of each.
     QMap<QString, QString>& dicUndoFiles() { return dicUndoFiles_; }
-    // The text of the cell whose edit is under way.
-    QString& editedCellText() { return editedCellText_; }
 
     // Mouse resizing of the grid's columns: only the remark column may be
     // resized; its width is kept (at least 200 twips) in the settings.
@@ -278,7 +276,6 @@ private:
     QAction* mnuInsert_ = nullptr;
     int32_t currentStarting_ = 0;
     QMap<QString, QString> dicUndoFiles_;
-    QString editedCellText_;
 };
 
 } // namespace QelmStp

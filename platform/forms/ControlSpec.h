@@ -44,10 +44,10 @@ struct ControlSpec {
     std::optional<int32_t> caption{};
     // A fixed design caption (UTF-8), set when the control is created.
     const char* text = nullptr;
-    // Design name (objectName) of the enclosing Frame or Panel, listed earlier
+    // Design name (objectName) of the enclosing Frame, Panel or Custom, listed earlier
     // in the table; null for the form itself.
     const char* container = nullptr;
-    // For a Frame or Panel: how it lays out its controls that have no place.
+    // For a Frame, Panel or Custom: how it lays out its controls that have no place.
     Arrange arrange = Arrange::Vertical;
     // For Custom: makes the widget under its parent.
     QWidget* (*create)(QWidget* parent) = nullptr;

@@ -89,7 +89,8 @@ void buildControls(QWidget& form, std::span<const ControlSpec> controls, Arrange
             layoutOf(*parent, parentArrange).addWidget(widget);
         if (spec.text)
             setCaption(*widget, QString::fromUtf8(spec.text));
-        if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::Panel)
+        // A custom widget may hold controls too (a band of a cool bar).
+        if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::Panel || spec.kind == ControlKind::Custom)
             containers[widget->objectName()] = {widget, spec.arrange};
     }
 }
