@@ -114,10 +114,42 @@ public:
     // Deletes the undo snapshots and empties their list.
     void Delete_dicUndoFiles();
 
-    // ---- commands of later work (fStepLater.cpp) ----
-    // Not built yet: each does nothing (a save saves nothing and answers
-    // False), and the buttons and menu items that would run them stay disabled.
+    // ---- whole-program checks (fStepChecks.cpp) ----
+    // True when every step is complete; else the first faulty cell is made
+    // current and its message shown.
+    bool ExactInput();
+    // Every step with an output has an END relation, a logic and a delay.
+    bool DoesCheck1();
+    // Every step with input conditions (in any group) has an output.
+    bool DoesCheck2();
+    // Whether a relation cell of the row holds END: direction not 0 looks
+    // from startCol - 1 to the last column, 0 from startCol - 1 back to column 5.
+    bool ExistsEND(int32_t row, int32_t startCol, int32_t& direction);
+    // The function column of the first input group; 0 when there is none.
+    int32_t FindFirstInputKinoCol();
+
+    // ---- saving (fStepSave.cpp) ----
+    // Saves the user's grid: mode 0 over the open table, 1 as another file,
+    // 2 into another table of the open file (with no file open, a new file
+    // at table 1). True when the program was written; False when it was
+    // refused, cancelled or failed, and then nothing of the files or the
+    // window's file and table has changed.
     bool SaveStepData(int32_t mode);
+    // The save dialog for a step file, starting at `current`; "" when cancelled.
+    QString GetSavingFullFname(const QString& current);
+    // The table position to write: table 1 of a new file, the open table
+    // (modes 0 and 1), a chosen table (mode 2); -1 when there is none.
+    int32_t GetStargingPosition(bool newFile, int32_t mode);
+    // Whether the folder the target goes into is there; asks to insert the
+    // medium until it is or the user cancels.
+    bool BeReadyDrive(const QString& target);
+    // Replaces the target and its note file by the two copies, together with
+    // the window's working copies, after the space check of both.
+    bool CopyFiles(const QString& stepCopy, const QString& noteCopy, const QString& target);
+
+    // ---- commands of later work (fStepLater.cpp) ----
+    // Not built yet: each does nothing, and the buttons and menu items that
+    // would run them stay disabled.
     void FindOp(int32_t role);
     void PrintOp();
     void SaveCurrent();
@@ -217,6 +249,10 @@ private:
     // Shows a program just read in this window: grid, caption, table list.
     void showReadProgram(int32_t kind, int32_t position, const Telva27::colclsStep& program);
     QMdiSubWindow* frame() const;
+    // Makes a faulty cell current and scrolls it into view.
+    void showFaultyCell(int32_t row, int32_t col);
+    // Writes the program's table at position into copies of the working copies.
+    bool WriteWorkingCopies(StagedWorkingCopies& copies, const QString& target, int32_t position, bool newFile);
     ProgramState& state();
 
     fMain& main_;

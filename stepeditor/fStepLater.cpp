@@ -13,9 +13,6 @@ namespace QelmStp {
 bool fStep::IsLaterCommand(const QString& key)
 {
     static const QSet<QString> later = {
-        // Saving.
-        QStringLiteral("keySAVE"), QStringLiteral("keyOVERWRITE"), QStringLiteral("keySAVEAS"),
-        QStringLiteral("keySAVEANOTHERTABLE"),
         // Find and replace, printing.
         QStringLiteral("keyFIND"), QStringLiteral("keyPRINT"),
         // Clipboard, rows, REM and undo.
@@ -27,7 +24,6 @@ bool fStep::IsLaterCommand(const QString& key)
     return later.contains(key);
 }
 
-bool fStep::SaveStepData(int32_t /*mode*/) { return false; }
 void fStep::FindOp(int32_t /*role*/) {}
 void fStep::PrintOp() {}
 void fStep::SaveCurrent() {}

@@ -349,18 +349,22 @@ TEST_F(StepOpen, TableSwitchAsksNoPasswordAndItsSaveQuestionMayStopIt)
     EXPECT_EQ(user.CurrentStarting(), 8193);
     EXPECT_EQ(cell(user, 1, 2), QStringLiteral("REG01"));
     EXPECT_TRUE(user.IsChanged());
-    // Yes: saving is not available yet, so nothing is read either.
+    // Yes saves first; a save the checks refuse reads nothing either.
+    user.fg().data().setTextMatrix(50, 5, QStringLiteral("START"));
     scriptedUi().answerMessageBox(platform::vbYes);
+    scriptedUi().answerMessageBox(platform::vbOK);
     pickTable(user, 3);
     EXPECT_EQ(user.cboTable().currentIndex(), 0);
     EXPECT_EQ(cell(user, 1, 2), QStringLiteral("REG01"));
+    EXPECT_EQ(messages().mid(1), QStringList({message(13), message(76)}));
+    user.fg().data().setTextMatrix(50, 5, QString());
     // No drops the changes and reads the table.
     scriptedUi().answerMessageBox(platform::vbNo);
     pickTable(user, 3);
     EXPECT_EQ(user.cboTable().currentIndex(), 2);
     EXPECT_EQ(user.CurrentStarting(), 3 * 8192 + 1);
     EXPECT_FALSE(user.IsChanged());
-    EXPECT_EQ(messages().size(), 3);
+    EXPECT_EQ(messages().size(), 4);
 }
 
 TEST_F(StepOpen, ReferenceFileOpensInAWindowItsFirstOpenCreatesAndTiles)
