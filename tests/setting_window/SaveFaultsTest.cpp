@@ -28,27 +28,12 @@ namespace {
 // replaced), and the report names a full disk.
 std::function<bool()> saveReportingDiskFull(QelmSet::fMain& window, const QString& key, const QString& saveAs = {})
 {
-    return [&window, key, saveAs] {
-        scriptedUi().reset();
-        if (!saveAs.isEmpty())
-            scriptedUi().answerSaveFile(saveAs);
-        scriptedUi().answerMessageBox(platform::vbOK);
-        scriptedUi().answerMessageBox(platform::vbOK);
-        const bool saved = window.SaveAllFiles(key);
-        if (!saved) {
-            const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
-            EXPECT_EQ(boxes.size(), 2u);
-            if (boxes.size() == 2) {
-                EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("[ErrCode] %1").arg(platform::errDiskFull)))
-                    << boxes[0].text.toStdString();
-                EXPECT_TRUE(boxes[1].text == QelmSet::mMOD::MessageText(7) ||
-                            boxes[1].text == QelmSet::mMOD::MessageText(44))
-                    << boxes[1].text.toStdString();
-            }
-        }
-        scriptedUi().reset();
-        return saved;
-    };
+    return testsupport::saveReportingDiskFull(
+        {QelmSet::mMOD::MessageText(7), QelmSet::mMOD::MessageText(44)}, [&window, key] { return window.SaveAllFiles(key); },
+        [saveAs] {
+            if (!saveAs.isEmpty())
+                scriptedUi().answerSaveFile(saveAs);
+        });
 }
 
 } // namespace

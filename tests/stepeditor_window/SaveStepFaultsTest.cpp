@@ -27,27 +27,8 @@ constexpr int kTable = 8192;
 std::function<bool()> saveReportingDiskFull(QelmStp::fStep& window, int32_t mode,
                                             const std::function<void()>& script = {})
 {
-    return [&window, mode, script] {
-        scriptedUi().reset();
-        if (script)
-            script();
-        scriptedUi().answerMessageBox(platform::vbOK);
-        scriptedUi().answerMessageBox(platform::vbOK);
-        const bool saved = window.SaveStepData(mode);
-        if (!saved) {
-            const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
-            EXPECT_EQ(boxes.size(), 2u);
-            if (boxes.size() == 2) {
-                EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("[ErrCode] %1").arg(platform::errDiskFull)))
-                    << boxes[0].text.toStdString();
-                EXPECT_TRUE(boxes[1].text == QelmStp::mMOD::MessageText(50) ||
-                            boxes[1].text == QelmStp::mMOD::MessageText(79))
-                    << boxes[1].text.toStdString();
-            }
-        }
-        scriptedUi().reset();
-        return saved;
-    };
+    return testsupport::saveReportingDiskFull({QelmStp::mMOD::MessageText(50), QelmStp::mMOD::MessageText(79)},
+                                              [&window, mode] { return window.SaveStepData(mode); }, script);
 }
 
 } // namespace

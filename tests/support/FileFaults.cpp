@@ -1,6 +1,9 @@
 #include "FileFaults.h"
 
+#include "ScriptedUi.h"
 #include "platform/ReplacementJournal.h"
+#include "platform/RuntimeError.h"
+#include "platform/Ui.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -203,6 +206,30 @@ int sweepEachFileOperation(const QStringList& folders, const std::function<void(
         killEachFileOperation(folders, prepare, save, same);
     }
     return failEachFileOperation(folders, prepare, save, ENOSPC);
+}
+
+std::function<bool()> saveReportingDiskFull(const QStringList& notSavedMessages, const std::function<bool()>& save,
+                                            const std::function<void()>& script)
+{
+    return [notSavedMessages, save, script] {
+        scriptedUi().reset();
+        if (script)
+            script();
+        scriptedUi().answerMessageBox(platform::vbOK);
+        scriptedUi().answerMessageBox(platform::vbOK);
+        const bool saved = save();
+        if (!saved) {
+            const auto boxes = scriptedUi().callsOf(UiCall::MessageBox);
+            EXPECT_EQ(boxes.size(), 2u);
+            if (boxes.size() == 2) {
+                EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("[ErrCode] %1").arg(platform::errDiskFull)))
+                    << boxes[0].text.toStdString();
+                EXPECT_TRUE(notSavedMessages.contains(boxes[1].text)) << boxes[1].text.toStdString();
+            }
+        }
+        scriptedUi().reset();
+        return saved;
+    };
 }
 
 } // namespace testsupport

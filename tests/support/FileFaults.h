@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 
@@ -82,5 +83,11 @@ KillOutcome killEachFileOperation(const QStringList& folders, const std::functio
 // (failEachFileOperation). Answers the number of operations of the save.
 int sweepEachFileOperation(const QStringList& folders, const std::function<void()>& prepare,
                            const std::function<bool()>& save, const SameFiles& same = {});
+
+// A window's save under a fault. script() first scripts the dialogs the save
+// shows; a failed save must then show two boxes: the error report naming a
+// full disk, and one of the window's messages that the data was not saved.
+std::function<bool()> saveReportingDiskFull(const QStringList& notSavedMessages, const std::function<bool()>& save,
+                                            const std::function<void()>& script = {});
 
 } // namespace testsupport
