@@ -15,6 +15,7 @@
 // the groups, parameters and choices from fields already split and converted.
 
 #include "DemoFiles.h"
+#include "OnePassFloor.h"
 #include "RatioMain.h"
 
 #include "datamodel/io/SetTextFile.h"
@@ -26,6 +27,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 using namespace benchsupport;
@@ -90,38 +93,22 @@ void SetFiles_model(benchmark::State& state, int size)
 
 // ---- the one-pass floor: the bytes read, decoded, split and converted --------
 
-// Every field of every line visited once, the numeric ones converted; the
-// fields are views into the decoded text, as the model's reader has them.
-int64_t onePass(const QString& path, std::initializer_list<int> numericFields)
+// The numeric fields of a line, by number.
+auto fields(std::vector<int> numeric)
 {
-    const QString text = platform::cp932::decode(readRaw(path));
-    int64_t sum = 0;
-    for (QStringView line : QStringView(text).split(u"\r\n", Qt::SkipEmptyParts)) {
-        int field = 0;
-        qsizetype start = 0;
-        for (qsizetype i = 0; i <= line.size(); ++i) {
-            if (i < line.size() && line[i] != u'\t')
-                continue;
-            const QStringView f = line.sliced(start, i - start);
-            for (int numeric : numericFields)
-                if (numeric == field)
-                    sum += Telva27::SetTextFile::number<int32_t>(f);
-            sum += f.size();
-            ++field;
-            start = i + 1;
-        }
-    }
-    return sum;
+    return [numeric = std::move(numeric)](int field) {
+        return std::find(numeric.begin(), numeric.end(), field) != numeric.end();
+    };
 }
 
 void SetFilesOnePass(benchmark::State& state, int size)
 {
     const Controller c = controller(size);
     for (auto _ : state) {
-        int64_t sum = onePass(c.setFile("Set01.e"), {});
-        sum += onePass(c.setFile("Set02.e"), {8, 9, 10});
-        sum += onePass(c.setFile("Set03.e"), {3});
-        sum += onePass(c.setFile("Set10.e"), {});
+        int64_t sum = onePass(c.setFile("Set01.e"), fields({}));
+        sum += onePass(c.setFile("Set02.e"), fields({8, 9, 10}));
+        sum += onePass(c.setFile("Set03.e"), fields({3}));
+        sum += onePass(c.setFile("Set10.e"), fields({}));
         benchmark::DoNotOptimize(sum);
     }
 }

@@ -10,6 +10,7 @@
 // pins made from numbers already read.
 
 #include "DemoFiles.h"
+#include "OnePassFloor.h"
 #include "RatioMain.h"
 
 #include "datamodel/customize/colclsCustom.h"
@@ -101,31 +102,14 @@ void PinFiles_model(benchmark::State& state, int size)
     }
 }
 
-// Every field of every line visited once and converted, nothing built.
-int64_t onePass(const QString& path)
-{
-    const QString text = platform::cp932::decode(readRaw(path));
-    int64_t sum = 0;
-    for (QStringView line : QStringView(text).split(u"\r\n", Qt::SkipEmptyParts)) {
-        int field = 0;
-        qsizetype start = 0;
-        for (qsizetype i = 0; i <= line.size(); ++i) {
-            if (i < line.size() && line[i] != u'\t')
-                continue;
-            const QStringView f = line.sliced(start, i - start);
-            sum += field == 0 ? f.size() : Telva27::SetTextFile::number<int32_t>(f);
-            ++field;
-            start = i + 1;
-        }
-    }
-    return sum;
-}
+// Every field of a pin line but its name is a number.
+bool pinFields(int field) { return field != 0; }
 
 void PinFilesOnePass(benchmark::State& state, int size)
 {
     const Controller c = controller(size);
     for (auto _ : state)
-        benchmark::DoNotOptimize(onePass(c.set04) + onePass(c.set05));
+        benchmark::DoNotOptimize(onePass(c.set04, pinFields) + onePass(c.set05, pinFields));
 }
 
 // The floor: the pins made from numbers already read, as the design asks of
