@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -132,8 +133,11 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == form_.windowHandle() && isPlacementEvent(event->type())) {
-            if (!timer_.isActive())
+            if (!timer_.isActive()) {
                 timer_.start();
+                if (!waited_.isValid())
+                    waited_.start();
+            }
             check();
         }
         return false;
@@ -141,7 +145,10 @@ public:
 
 private:
     static constexpr int kPollMs = 50;
-    static constexpr int kPolls = 100;   // five seconds for the window manager
+    // The window manager's time to frame the window, counted in time rather
+    // than in looks: on a busy machine the window's own events alone could
+    // use up a count before the frame arrives.
+    static constexpr qint64 kPatienceMs = 10000;
     static constexpr int kPlacings = 3;  // never a fight with a window manager that disagrees
 
     static bool isPlacementEvent(QEvent::Type type)
@@ -153,7 +160,7 @@ private:
     {
         platform::guarded(QStringLiteral("FitToWorkArea"), [&] {
             QWindow* window = form_.windowHandle();
-            if (++looks_ > kPolls)
+            if (waited_.isValid() && waited_.elapsed() > kPatienceMs)
                 return finish();
             if (!window || window->frameMargins().isNull())
                 return;
@@ -176,7 +183,7 @@ private:
 
     QWidget& form_;
     QTimer timer_;
-    int looks_ = 0;
+    QElapsedTimer waited_;
     int placings_ = 0;
 };
 
