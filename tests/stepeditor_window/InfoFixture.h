@@ -8,6 +8,7 @@
 #include "datamodel/steps/colclsStep.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 
 namespace steptest {
