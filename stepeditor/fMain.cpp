@@ -3,6 +3,7 @@
 #include "ProgramSettings.h"
 #include "ProgramState.h"
 #include "WaitMessageBox.h"
+#include "fInpMemo.h"
 #include "fStep.h"
 #include "mMOD.h"
 
@@ -301,6 +302,7 @@ void fMain::MDIForm_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
+    fInpMemo::UnloadOpen(*state_);
     UnloadStepWindows();
     ReleaseActiveX();
 }

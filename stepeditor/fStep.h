@@ -151,7 +151,6 @@ public:
     // Not built yet: each does nothing, and the buttons and menu items that
     // would run them stay disabled.
     void FindOp(int32_t role);
-    void PrintOp();
     void SaveCurrent();
     void CopyRowToBuf(int32_t row1, int32_t row2, int32_t col1, int32_t col2, int32_t wholeRows);
     void DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, int32_t col2);
@@ -160,11 +159,21 @@ public:
     void InsertRows(int32_t row, int32_t count);
     void RemOp();
     void DoUndo();
-    void InputCounterLcd();
-    void ShowMemo();
-    void InputPassword();
     // The keys of the toolbar buttons and button-menu items whose commands are not built yet.
     static bool IsLaterCommand(const QString& key);
+
+    // ---- attached information and printing (fStepInfo.cpp) ----
+    // The counters and the counter and LCD key titles of the window's program
+    // in their dialog; the user window takes back what OK leaves (refused while
+    // the memo window is open).
+    void InputCounterLcd();
+    // Opens the memo window on the window's program unless it is open already.
+    void ShowMemo();
+    // The password and author of the window's program in their dialog.
+    void InputPassword();
+    // Exports the window's program, as last read or saved, to a workbook
+    // through the export dialog.
+    void PrintOp();
 
     // Shows or hides the remark column.
     void ControlRemarkColumn(bool visible);

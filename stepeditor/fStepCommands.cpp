@@ -5,6 +5,7 @@
 #include "fStep.h"
 
 #include "ProgramState.h"
+#include "fInpMemo.h"
 #include "fMain.h"
 #include "mMOD.h"
 
@@ -72,7 +73,7 @@ void fStep::tBar_ButtonClick(const QString& key)
 void fStep::tBar_ButtonMenuClick(const QString& key)
 {
     if (key == QLatin1String("keyREAD_USER")) {
-        if (!SaveCheck())
+        if (fInpMemo::RefuseWhileOpen(state()) || !SaveCheck())
             return;
         ReadStep(Telva27::eUSR, 0, QString());
     } else if (key == QLatin1String("keyREAD_STD")) {

@@ -9,6 +9,7 @@
 #include "ProgramState.h"
 #include "exchange/SelectionVisibility.h"
 #include "exchange/StagedWorkingCopies.h"
+#include "fInpMemo.h"
 #include "fMain.h"
 #include "mMOD.h"
 
@@ -226,11 +227,7 @@ void fStep::NewOp()
         ProgramState& s = state();
         const bool user = stdUsr_ == Telva27::eUSR;
         if (user) {
-            if (s.frmMemo && s.frmMemo->isVisible()) {
-                mMOD::ShowMessage(72, 2);
-                return;
-            }
-            if (!SaveCheck())
+            if (fInpMemo::RefuseWhileOpen(s) || !SaveCheck())
                 return;
             s.UsrFullFname.clear();
             // A new program uses no function yet.
@@ -315,6 +312,10 @@ void fStep::cboTable_Click()
     if (!cboTable_->isEnabled())
         return;
     const int32_t chosen = cboTable_->currentIndex();
+    if (stdUsr_ == Telva27::eUSR && fInpMemo::RefuseWhileOpen(state())) {
+        showLoadedTable();
+        return;
+    }
     if (stdUsr_ == Telva27::eUSR && changed_) {
         switch (mMOD::ShowMessage(13, 6).toInt()) {
         case platform::vbYes:

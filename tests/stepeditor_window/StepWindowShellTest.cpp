@@ -65,12 +65,11 @@ protected:
 namespace {
 
 // The buttons and button-menu items that work today, by window; the others
-// (find, printing, clipboard, rows, undo, the attached information) stay
-// disabled until their commands are built.
-const QStringList kUserEnabled = {"keyNew", "keyOPEN", "keySAVE", "keyFUZOKU"};
-const QStringList kReferenceEnabled = {"keyFUZOKU"};
+// (find, clipboard, rows, undo) stay disabled until their commands are built.
+const QStringList kUserEnabled = {"keyNew", "keyOPEN", "keySAVE", "keyPRINT", "keyFUZOKU"};
+const QStringList kReferenceEnabled = {"keyPRINT", "keyFUZOKU"};
 const QStringList kItemsEnabled = {"keyREAD_STD", "keyREAD_USER", "InitialPath", "keyOVERWRITE", "keySAVEAS",
-                                   "keySAVEANOTHERTABLE"};
+                                   "keySAVEANOTHERTABLE", "keyCOUNTER", "keyPASS"};
 
 } // namespace
 
@@ -195,6 +194,8 @@ TEST_F(StepWindowShell, CommandsOfLaterWorkAreDisabledAndDoNothing)
     }
     for (const char* buttonKey : {"keyFUZOKU"}) {
         for (QAction* item : user.buttonMenu(QLatin1String(buttonKey))->actions()) {
+            if (kItemsEnabled.contains(item->objectName()))
+                continue;
             EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
             item->trigger();
         }
