@@ -7,12 +7,14 @@
 #include "FileFaults.h"
 #include "stepeditor/WaitMessageBox.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 
 #include <cerrno>
 
 using steptest::StepCommandFixture;
+using testsupport::grabIfAsked;
 using testsupport::scriptedUi;
 
 namespace {
@@ -208,4 +210,32 @@ TEST_F(StepUndo, TheReferenceWindowTakesNoSnapshots)
     EXPECT_EQ(snapshotFiles(), files);
     for (const char* key : {"keyCUT", "keyPASTE", "keyUNDO"})
         EXPECT_FALSE(reference.toolKey(QLatin1String(key))->isEnabled()) << key;
+}
+
+TEST_F(StepUndo, GrabOfPastedRowsAndTheWaitBox)
+{
+    window().resize(1280, 800);
+    user().parentWidget()->showMaximized();
+    // The demo's first fifteen steps (step 13 marked REM) pasted from row 30 on.
+    grid().setSelectionMode(platform::grid::selByRow);
+    grid().Select(1, 1, 15, 1);
+    command("keyCOPY");
+    grid().setSelectionMode(platform::grid::selFree);
+    grid().Select(30, 1);
+    command("keyPASTE");
+    ASSERT_TRUE(user().IsREM(42));
+    user().fg().setTopRow(26);
+    EXPECT_FALSE(grabIfAsked(window(), QStringLiteral("stp_pasted_rows.png")).isNull());
+
+    QelmStp::WaitMessageBox& wait = *state().waitBox;
+    wait.ShowText(QStringLiteral("Proceeding..."), 0);
+    QWidget* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("WaitMessageBox"))
+            box = w;
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(grabIfAsked(*box, QStringLiteral("stp_wait_box.png")).isNull());
+    wait.Close();
+    undo();
+    EXPECT_FALSE(user().IsREM(42));
 }
