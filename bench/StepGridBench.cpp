@@ -11,9 +11,9 @@
 
 #include "ProgramApplication.h"
 #include "RatioMain.h"
+#include "PlainStepTable.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
-#include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "platform/grid/FlexGrid.h"
 #include "stepeditor/cells/CellCategories.h"
@@ -23,7 +23,6 @@
 #include "util/method/clsMethod.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QTableWidget>
@@ -31,35 +30,16 @@
 #include <memory>
 
 using namespace benchsupport;
-using platform::twipsToPixels;
 
 namespace {
 
 constexpr QSize kWindow(1900, 1000);
-constexpr int kRows = 193;
-constexpr int kCols = 29;
+constexpr int kRows = kStepGridRows;
+constexpr int kCols = kStepGridCols;
 
 void ensureApplication() { ensureProgramApplication("step_grid_bench"); }
 
-// Every step uses every column: an output, a logic and delay, eight inputs.
-QString textOf(int row, int col)
-{
-    if (col == 0)
-        return QString::number(row);
-    if (col == 1)
-        return row % 3 == 0 ? QStringLiteral("押え下降 %1").arg(row) : QStringLiteral("Clamp down %1").arg(row);
-    if (col == 2)
-        return row % 2 ? QStringLiteral("CLAMP_ON") : QStringLiteral("BUZZER");
-    if (col == 3)
-        return QString::number(row % 3);
-    if (col == 4)
-        return QString::number(row * 10);
-    switch ((col - 5) % 3) {
-    case 0: return col % 2 ? QStringLiteral("SEWING") : QStringLiteral("X%1").arg(row % 9);
-    case 1: return QString::number((row + col) % 4);
-    default: return col == 28 ? QStringLiteral("2") : QString::number((row + col) % 2);
-    }
-}
+QString textOf(int row, int col) { return stepGridText(row, col); }
 
 // The grid of a step window, with its rules, editing and drawing.
 struct StepGrid {
@@ -97,20 +77,7 @@ struct StepGrid {
     QelmStp::StepCellPainter painter{fg, reporter};
 };
 
-std::unique_ptr<QTableWidget> filledTable()
-{
-    auto table = std::make_unique<QTableWidget>(kRows - 1, kCols - 1);
-    table->verticalHeader()->setMinimumSectionSize(1);
-    table->verticalHeader()->setDefaultSectionSize(twipsToPixels(platform::grid::GridData::kDefaultRowHeight));
-    static const int widths[] = {555, 1200, 700, 735, 700, 670, 465, 250};
-    for (int c = 1; c < kCols; ++c)
-        table->horizontalHeader()->resizeSection(c - 1, twipsToPixels(widths[c < 5 ? c : 5 + (c - 5) % 3]));
-    for (int r = 1; r < kRows; ++r)
-        for (int c = 1; c < kCols; ++c)
-            table->setItem(r - 1, c - 1, new QTableWidgetItem(textOf(r, c)));
-    table->resize(kWindow);
-    return table;
-}
+std::unique_ptr<QTableWidget> filledTable() { return plainStepTable(kWindow); }
 
 template <typename Widget>
 bool warm(benchmark::State& state, Widget& widget, QImage& window)

@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -151,14 +152,10 @@ public:
     // Not built yet: each does nothing, and the buttons and menu items that
     // would run them stay disabled.
     void FindOp(int32_t role);
-    void SaveCurrent();
-    void CopyRowToBuf(int32_t row1, int32_t row2, int32_t col1, int32_t col2, int32_t wholeRows);
     void DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, int32_t col2);
-    void PasteFromBuf(int32_t row);
     bool SafeBottomRow(int32_t count);
     void InsertRows(int32_t row, int32_t count);
     void RemOp();
-    void DoUndo();
     // The keys of the toolbar buttons and button-menu items whose commands are not built yet.
     static bool IsLaterCommand(const QString& key);
 
@@ -174,6 +171,37 @@ public:
     // Exports the window's program, as last read or saved, to a workbook
     // through the export dialog.
     void PrintOp();
+
+    // ---- clipboard (fStepClipboard.cpp) ----
+    // Puts the block rows row1..row2 by columns col1..col2 (either end may be
+    // the smaller) on the desktop's clipboard as text: the mode (0 a block,
+    // 1 whole rows), the title of the leftmost column, then per row its REM
+    // mark ("REM" / "NOTREM") and its cell texts, TAB between fields and CR LF
+    // between lines.
+    void CopyRowToBuf(int32_t row1, int32_t row2, int32_t col1, int32_t col2, int32_t wholeRows);
+    // Pastes the clipboard's text at the current cell: whole rows from
+    // column 1 of `row`, a block at the current column when its title matches.
+    void PasteFromBuf(int32_t row);
+    // Writes the row lines of a clipboard text (from its third line on) from
+    // row, col; whole rows carry their REM marks. Lines past the last row and
+    // fields past the last column are dropped. When a text would be refused
+    // as typed into its cell, nothing is written and that cell's message is
+    // shown; False then.
+    bool PasteRow(int32_t row, int32_t col, const QStringList& lines, bool wholeRows);
+    // The REM mark of a row: the fore colour of its step-number cell.
+    bool IsREM(int32_t row) const { return exchange_->IsREM(row); }
+    void SetREMColor(int32_t row, bool rem) { exchange_->SetREMColor(row, rem); }
+
+    // ---- undo (fStepUndo.cpp) ----
+    // Saves the whole grid to a new snapshot file in the working folder and
+    // adds it as the newest to the undo list; a snapshot that can't be
+    // written is reported and not listed. The user window only.
+    void SaveCurrent();
+    // Puts the grid back as the newest snapshot holds it, drops that snapshot
+    // and marks the window changed.
+    void DoUndo();
+    // The newest snapshot's path; "" when there is none.
+    QString GetLastTempFile();
 
     // Shows or hides the remark column.
     void ControlRemarkColumn(bool visible);
@@ -200,8 +228,8 @@ public:
     // Pops the right-click menu up at the global position.
     void PopupEditMenu(const QPoint& globalPos);
 
-    // The undo snapshots of the window, by key; the file of each.
-    QMap<QString, QString>& dicUndoFiles() { return dicUndoFiles_; }
+    // The undo snapshot files of the window, oldest first.
+    const QStringList& dicUndoFiles() const { return dicUndoFiles_; }
 
     // Mouse resizing of the grid's columns: only the remark column may be
     // resized; its width is kept (at least 200 twips) in the settings.
@@ -293,7 +321,7 @@ private:
     QAction* mnuPaste_ = nullptr;
     QAction* mnuInsert_ = nullptr;
     int32_t currentStarting_ = 0;
-    QMap<QString, QString> dicUndoFiles_;
+    QStringList dicUndoFiles_;
 };
 
 } // namespace QelmStp

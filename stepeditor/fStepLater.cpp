@@ -15,24 +15,16 @@ bool fStep::IsLaterCommand(const QString& key)
     static const QSet<QString> later = {
         // Find and replace.
         QStringLiteral("keyFIND"),
-        // Clipboard, rows, REM and undo.
-        QStringLiteral("keyCUT"), QStringLiteral("keyCOPY"), QStringLiteral("keyPASTE"),
-        QStringLiteral("keyROWINSERT"), QStringLiteral("keyUNDO"), QStringLiteral("keyREM"),
+        // Rows and REM.
+        QStringLiteral("keyROWINSERT"), QStringLiteral("keyREM"),
     };
     return later.contains(key);
 }
 
 void fStep::FindOp(int32_t /*role*/) {}
-void fStep::SaveCurrent() {}
-void fStep::CopyRowToBuf(int32_t /*row1*/, int32_t /*row2*/, int32_t /*col1*/, int32_t /*col2*/,
-                         int32_t /*wholeRows*/)
-{
-}
 void fStep::DeleteRows(int32_t /*mode*/, int32_t /*row1*/, int32_t /*row2*/, int32_t /*col1*/, int32_t /*col2*/) {}
-void fStep::PasteFromBuf(int32_t /*row*/) {}
 bool fStep::SafeBottomRow(int32_t /*count*/) { return true; }
 void fStep::InsertRows(int32_t /*row*/, int32_t /*count*/) {}
 void fStep::RemOp() {}
-void fStep::DoUndo() {}
 
 } // namespace QelmStp

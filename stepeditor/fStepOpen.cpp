@@ -280,17 +280,6 @@ void fStep::DeleteTemporaryFiles()
         mMOD::ShowMessage(78, 1);
 }
 
-void fStep::Delete_dicUndoFiles()
-{
-    if (stdUsr_ != Telva27::eUSR)
-        return;
-    Ostrel7::trapped(reporter_, QStringLiteral("Delete_dicUndoFiles"), [&] {
-        for (const QString& file : std::as_const(dicUndoFiles_))
-            mMOD::Del(file);
-        dicUndoFiles_.clear();
-    });
-}
-
 bool fStep::SaveCheck()
 {
     return Ostrel7::trapped(

@@ -99,7 +99,7 @@ struct GridFileAccess {
     static void read(QDataStream& in, GridData& grid);
 };
 
-void GridFile::save(const GridData& grid, const QString& fileName)
+void GridFile::save(const GridData& grid, const QString& fileName, Durability durability)
 {
     QByteArray bytes;
     {
@@ -108,7 +108,10 @@ void GridFile::save(const GridData& grid, const QString& fileName)
         out << kMagic << kVersion;
         GridFileAccess::write(out, grid);
     }
-    replaceFile(fileName, bytes);
+    if (durability == Durability::Scratch)
+        replaceScratchFile(fileName, bytes);
+    else
+        replaceFile(fileName, bytes);
 }
 
 void GridFile::load(GridData& grid, const QString& fileName)

@@ -217,7 +217,7 @@ void CellEditing::UpdateKinoOutInp(int32_t mode, int32_t col, int32_t row, const
             const auto* item = list.entryByValue(newCode);
             if (!item)
                 return;
-            if (const int16_t refusal = functionRefusal(row, col, item->Ditigal())) {
+            if (const int16_t refusal = functionRefusal(col, item->Ditigal(), cells_.TopIsCOUNT(row))) {
                 refuseFunction(row, col, refusal, false);
                 return;
             }

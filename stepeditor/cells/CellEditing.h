@@ -10,8 +10,10 @@
 // CellEditingKeys.cpp (keys, double click, mouse, hints of a move).
 
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QLabel;
 
@@ -98,6 +100,18 @@ public:
     bool fg_ValidateEdit_ExistKinoValue(int32_t row, int32_t col, bool& cancel, const QString& text);
     bool fg_ValidateEdit_RemarkByteCheck(int32_t row, int32_t col);
     bool fg_ValidateEdit_RangeCheck(int32_t row, int32_t col);
+    // Why a text may not be put into a cell, by the same rules as an edit's
+    // end (a function name, a remark's length, a delay's number and range):
+    // the message with the values it names, or message 0 when it may.
+    // rowText gives the texts the row's cells hold together with it, so that
+    // a whole row is judged as it will stand. Empty cells and the unused mark
+    // are not judged; codes are not either (typing can't enter a wrong one).
+    struct Refusal {
+        int16_t message = 0;
+        std::optional<QVariant> x1;
+        std::optional<QVariant> x2;
+    };
+    Refusal CellRefusal(int32_t col, const QString& text, const std::function<QString(int32_t col)>& rowText);
     // The editor gets the cell's stored text back: ending the edit keeps it.
     void RemainCell(int32_t row, int32_t col);
     // A number from 0 to 8000.
@@ -123,9 +137,10 @@ private:
     void focusGrid();
     QString res(int32_t number) const;
     void showListHint();
-    // The message a function text gets in this cell before it may be written
-    // (67, 81, 87, 89), or 0 when it may; the same for typed and chosen names.
-    int16_t functionRefusal(int32_t row, int32_t col, const QString& text);
+    // The message a function text gets in this column of a row (a counter
+    // row or not) before it may be written (67, 81, 87, 89), or 0 when it
+    // may; the same for typed, chosen and pasted names.
+    int16_t functionRefusal(int32_t col, const QString& text, bool counterRow);
     // What a refused function does to the editor or the cell.
     void refuseFunction(int32_t row, int32_t col, int16_t message, bool editing);
     // Empties a function cell with what depends on it (Delete, or an emptied name).

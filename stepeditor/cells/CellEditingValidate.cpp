@@ -45,6 +45,25 @@ bool logicTakesBoundedNumber(const QString& logic)
 
 bool isPulseOutput(const QString& name) { return name == QLatin1String("X_PLS") || name == QLatin1String("Y_PLS"); }
 
+bool remarkFits(const QString& text) { return platform::cp932::byteLength(text) <= kRemarkBytes; }
+
+// The message a delay text gets under the row's logic and output (48, 43),
+// or 0 when it may stand; low and high are the range it must lie in.
+int16_t delayRefusal(const QString& text, const QString& logic, const QString& output, int32_t& low,
+                     int32_t& high)
+{
+    if (text.isEmpty() || !platform::IsNumeric(text))
+        return kMsgNotNumeric;
+    if (!logicTakesBoundedNumber(logic))
+        return 0;
+    const bool pulse = isPulseOutput(output);
+    low = pulse ? -30000 : 0;
+    high = pulse ? 30000 : 65000;
+    // A number too large for any whole number is out of range as well.
+    const double n = platform::roundHalfEven(platform::NumberOf(text));
+    return std::isfinite(n) && n >= low && n <= high ? 0 : kMsgOutOfRange;
+}
+
 } // namespace
 
 void CellEditing::fg_ValidateEdit(int32_t row, int32_t col, bool& cancel)
@@ -63,11 +82,11 @@ void CellEditing::fg_ValidateEdit(int32_t row, int32_t col, bool& cancel)
         fg_.setEditText(grid().TextMatrix(row, col));
 }
 
-int16_t CellEditing::functionRefusal(int32_t row, int32_t col, const QString& text)
+int16_t CellEditing::functionRefusal(int32_t col, const QString& text, bool counterRow)
 {
     if (col == eColOutput)
         return stpout_.ValueByDigital(text) == -1 ? kMsgNoSuchValue : 0;
-    if (cells_.TopIsCOUNT(row) && col != groupColumn(1)) {
+    if (counterRow && col != groupColumn(1)) {
         if (!CellCategories::ColIs2or3Grp(col))
             return kMsgMustBeVacant;
         if (stpinp_.CategoryByDigital(text) != kCount && !ExactJyosu(text))
@@ -124,7 +143,7 @@ bool CellEditing::fg_ValidateEdit_ExistKinoValue(int32_t row, int32_t col, bool&
             clearFunction(row, col);
             return false;
         }
-        if (const int16_t refusal = functionRefusal(row, col, text)) {
+        if (const int16_t refusal = functionRefusal(col, text, cells_.TopIsCOUNT(row))) {
             refuseFunction(row, col, refusal, fg_.isEditing());
             return false;
         }
@@ -138,7 +157,7 @@ bool CellEditing::fg_ValidateEdit_RemarkByteCheck(int32_t row, int32_t col)
     return Ostrel7::trapped(reporter_, QStringLiteral("fg_ValidateEdit_RemarkByteCheck"), [&] {
         if (col != eColRemark)
             return true;
-        if (platform::cp932::byteLength(fg_.EditText()) <= kRemarkBytes)
+        if (remarkFits(fg_.EditText()))
             return true;
         RemainCell(row, col);
         mMOD::ShowMessage(kMsgRemarkTooLong, kKindExclamation, QVariant(kRemarkBytes));
@@ -151,25 +170,53 @@ bool CellEditing::fg_ValidateEdit_RangeCheck(int32_t row, int32_t col)
     return Ostrel7::trapped(reporter_, QStringLiteral("fg_ValidateEdit_RangeCheck"), [&] {
         if (grid().ColData(col) != eColDelay)
             return true;
-        const QString text = fg_.EditText();
-        if (text.isEmpty() || !platform::IsNumeric(text)) {
-            RemainCell(row, col);
-            mMOD::ShowMessage(kMsgNotNumeric, kKindExclamation);
-            return false;
-        }
-        if (!logicTakesBoundedNumber(grid().TextMatrix(row, eColLogic)))
-            return true;
-        const bool pulse = isPulseOutput(grid().TextMatrix(row, eColOutput));
-        const int32_t low = pulse ? -30000 : 0;
-        const int32_t high = pulse ? 30000 : 65000;
-        // A number too large for any whole number is out of range as well.
-        const double n = platform::roundHalfEven(platform::NumberOf(text));
-        if (std::isfinite(n) && n >= low && n <= high)
+        int32_t low = 0, high = 0;
+        const int16_t refusal = delayRefusal(fg_.EditText(), grid().TextMatrix(row, eColLogic),
+                                             grid().TextMatrix(row, eColOutput), low, high);
+        if (refusal == 0)
             return true;
         RemainCell(row, col);
-        mMOD::ShowMessage(kMsgOutOfRange, kKindExclamation, QVariant(low), QVariant(high));
+        if (refusal == kMsgOutOfRange)
+            mMOD::ShowMessage(refusal, kKindExclamation, QVariant(low), QVariant(high));
+        else
+            mMOD::ShowMessage(refusal, kKindExclamation);
         return false;
     });
+}
+
+CellEditing::Refusal CellEditing::CellRefusal(int32_t col, const QString& text,
+                                              const std::function<QString(int32_t col)>& rowText)
+{
+    Refusal refusal;
+    if (text.isEmpty() || text == CellCategories::kUnused)
+        return refusal;
+    switch (grid().ColData(col)) {
+    case eColRemark:
+        if (!remarkFits(text))
+            refusal = {kMsgRemarkTooLong, QVariant(kRemarkBytes), std::nullopt};
+        break;
+    case eColOutput:
+    case eColFunc: {
+        const bool counterRow = stpinp_.CategoryByDigital(rowText(groupColumn(1))) == kCount;
+        refusal.message = functionRefusal(col, text, counterRow);
+        if (refusal.message == kMsgCounterOrNumber) {
+            refusal.x1 = QVariant(CounterRows::kMinConstant);
+            refusal.x2 = QVariant(CounterRows::kMaxConstant);
+        }
+        break;
+    }
+    case eColDelay: {
+        int32_t low = 0, high = 0;
+        refusal.message = delayRefusal(text, rowText(eColLogic), rowText(eColOutput), low, high);
+        if (refusal.message == kMsgOutOfRange) {
+            refusal.x1 = QVariant(low);
+            refusal.x2 = QVariant(high);
+        }
+        break;
+    }
+    default: break;
+    }
+    return refusal;
 }
 
 void CellEditing::RemainCell(int32_t row, int32_t col)
