@@ -15,9 +15,8 @@ bool fStep::IsLaterCommand(const QString& key)
     static const QSet<QString> later = {
         // Find and replace, printing.
         QStringLiteral("keyFIND"), QStringLiteral("keyPRINT"),
-        // Clipboard, rows, REM and undo.
-        QStringLiteral("keyCUT"), QStringLiteral("keyCOPY"), QStringLiteral("keyPASTE"),
-        QStringLiteral("keyROWINSERT"), QStringLiteral("keyUNDO"), QStringLiteral("keyREM"),
+        // Clipboard and undo.
+        QStringLiteral("keyCUT"), QStringLiteral("keyCOPY"), QStringLiteral("keyPASTE"), QStringLiteral("keyUNDO"),
         // The attached information (the Info button's items; the button itself only points to them).
         QStringLiteral("keyCOUNTER"), QStringLiteral("keyPASS"),
     };
@@ -31,11 +30,7 @@ void fStep::CopyRowToBuf(int32_t /*row1*/, int32_t /*row2*/, int32_t /*col1*/, i
                          int32_t /*wholeRows*/)
 {
 }
-void fStep::DeleteRows(int32_t /*mode*/, int32_t /*row1*/, int32_t /*row2*/, int32_t /*col1*/, int32_t /*col2*/) {}
 void fStep::PasteFromBuf(int32_t /*row*/) {}
-bool fStep::SafeBottomRow(int32_t /*count*/) { return true; }
-void fStep::InsertRows(int32_t /*row*/, int32_t /*count*/) {}
-void fStep::RemOp() {}
 void fStep::DoUndo() {}
 void fStep::InputCounterLcd() {}
 void fStep::ShowMemo() {}

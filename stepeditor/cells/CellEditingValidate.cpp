@@ -92,16 +92,21 @@ void CellEditing::refuseFunction(int32_t row, int32_t col, int16_t message, bool
     } else if (message == kMsgMustBeVacant) {
         grid().setTextMatrix(row, col, QString());
     }
-    if (message == kMsgCounterOrNumber)
-        mMOD::ShowMessage(message, kKindExclamation, QVariant(CounterRows::kMinConstant),
-                          QVariant(CounterRows::kMaxConstant));
-    else
-        mMOD::ShowMessage(message, kKindExclamation);
+    ShowRefusal(message);
     if (message == kMsgTopMustBeCount) {
         grid().setRow(row);
         grid().setCol(groupColumn(1));
     }
     focusGrid();
+}
+
+void CellEditing::ShowRefusal(int16_t message)
+{
+    if (message == kMsgCounterOrNumber)
+        mMOD::ShowMessage(message, kKindExclamation, QVariant(CounterRows::kMinConstant),
+                          QVariant(CounterRows::kMaxConstant));
+    else
+        mMOD::ShowMessage(message, kKindExclamation);
 }
 
 bool CellEditing::fg_ValidateEdit_ExistKinoValue(int32_t row, int32_t col, bool& /*cancel*/, const QString& text)

@@ -60,6 +60,8 @@ public:
     void ColourCells(int32_t col, int32_t first, int32_t last, uint32_t colour);
     void StepNumbers();
     void DataAlignment();
+    // The remark column's smaller font on every step row.
+    void RemarkFont();
     void CreatefgSelection();
     void SetTitleCaption();
     // Widens the output column and the input function columns beyond their
@@ -81,7 +83,6 @@ private:
     void FixedColours();
     void TitleAlignment();
     void ColumnWidths(bool viewRemarkColumn, int32_t remarkWidth);
-    void RemarkFont();
     void CaptureColColours();
     // The widths names need (twips); 0 until FitNames.
     int32_t outputNameWidth_ = 0;
