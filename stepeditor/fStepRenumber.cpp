@@ -68,7 +68,9 @@ void fStep::AdjustRow(int32_t start, int32_t shift, int32_t end)
             }
             for (int32_t group = 1; group <= kInputGroups; ++group) {
                 const int32_t col = groupColumn(group);
-                if (cells_->InpCategory(row, col) != QLatin1String("STEP"))
+                // Most conditions are empty: no list lookup for them.
+                if (fg_->data().TextMatrix(row, col).isEmpty() ||
+                    cells_->InpCategory(row, col) != QLatin1String("STEP"))
                     continue;
                 ReplaceValue(row, col, start, shift, end);
                 if (dialog.Ret() == fDlgReplace::eAllNo)

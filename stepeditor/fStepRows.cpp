@@ -22,6 +22,25 @@ namespace {
 constexpr int16_t kMsgPackRows = 59;
 constexpr int16_t kKindYesNo = 3;
 
+// Holds the grid's drawing while rows move cell by cell; the grid is drawn
+// once afterwards, as it was before (drawing stays on while the user is asked).
+class HeldRedraw {
+public:
+    explicit HeldRedraw(platform::grid::GridData& grid) : grid_(grid), was_(grid.Redraw()) { grid_.setRedraw(false); }
+    ~HeldRedraw() { release(); }
+    HeldRedraw(const HeldRedraw&) = delete;
+    HeldRedraw& operator=(const HeldRedraw&) = delete;
+    void release()
+    {
+        if (grid_.Redraw() != was_)
+            grid_.setRedraw(was_);
+    }
+
+private:
+    platform::grid::GridData& grid_;
+    bool was_;
+};
+
 } // namespace
 
 void fStep::Normalize(int32_t& a, int32_t& b)
@@ -59,11 +78,13 @@ void fStep::InsertRows(int32_t first, int32_t count)
 {
     Ostrel7::trapped(reporter_, QStringLiteral("InsertRows"), [&] {
         platform::grid::GridData& g = fg_->data();
+        HeldRedraw held(g);
         for (int32_t i = 0; i < count; ++i)
             g.AddItem(QString(), first);
         // The rows pushed below the last step are dropped with their contents.
         g.setRows(g.FixedRows() + kStepRows);
         RefreshAfterRows(first, first + count - 1, false);
+        held.release();
         ControlChange(true);
         AdjustRow(first, count, 0);
     });
@@ -75,6 +96,7 @@ void fStep::DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, i
         platform::grid::GridData& g = fg_->data();
         Normalize(row1, row2);
         Normalize(col1, col2);
+        HeldRedraw held(g);
         g.setCell(platform::grid::CellProperty::Text, row1, col1, row2, col2, QString());
         // Whole rows cleared are no steps any more and lose their REM marks;
         // a block of cells keeps them, else a disabled step would silently
@@ -87,13 +109,16 @@ void fStep::DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, i
         RefreshAfterRows(row1, row2, true);
         for (const int32_t row : marked)
             exchange_->SetREMColor(row, true);
+        held.release();
         if (mode == platform::grid::selByRow && row2 < kStepRows &&
             mMOD::ShowMessage(kMsgPackRows, kKindYesNo).toInt() == platform::vbYes) {
+            HeldRedraw moving(g);
             DeleteTheseRow(row1, row2);
             const int32_t rowsLeft = g.Rows();
             g.setRows(g.FixedRows() + kStepRows);
             if (rowsLeft < g.Rows())
                 RefreshAfterRows(rowsLeft, g.Rows() - 1, false);
+            moving.release();
             fg_->setFocus();
             AdjustRow(row1, -(row2 - row1 + 1), row2);
         }
@@ -127,8 +152,9 @@ void fStep::RefreshAfterRows(int32_t first, int32_t last, bool coloursOnly)
 {
     if (!coloursOnly) {
         layout_->StepNumbers();
-        layout_->DataAlignment();
-        layout_->RemarkFont();
+        // The other rows moved with their formats: only the new rows lack them.
+        layout_->DataAlignment(first, last);
+        layout_->RemarkFont(first, last);
     }
     layout_->SetColColor(first, last);
 }

@@ -55,6 +55,8 @@ TEST_F(StepRows, AnUpwardDragInsertsAtItsTopRowAndTheReferencesFollow)
     // The new rows look like every other step row.
     EXPECT_EQ(grid().CellBackColor(5, 1), grid().CellBackColor(50, 1));
     EXPECT_EQ(grid().CellAlignment(5, 4), grid().CellAlignment(50, 4));
+    EXPECT_EQ(grid().CellFontSettingsOf(5, 1), grid().CellFontSettingsOf(50, 1));
+    EXPECT_EQ(grid().CellFontSettingsOf(5, 0), grid().CellFontSettingsOf(50, 0));
     EXPECT_TRUE(user().IsChanged());
 }
 
@@ -134,6 +136,8 @@ TEST_F(StepRows, ClosingTheGapIsAskedOnlyAboveTheLastRow)
     EXPECT_EQ(cell(189, 1), QStringLiteral("r192"));
     EXPECT_EQ(cell(192, 0), QStringLiteral("192"));
     EXPECT_EQ(grid().CellBackColor(192, 1), grid().CellBackColor(50, 1));
+    EXPECT_EQ(grid().CellAlignment(192, 1), grid().CellAlignment(50, 1));
+    EXPECT_EQ(grid().CellFontSettingsOf(192, 1), grid().CellFontSettingsOf(50, 1));
     EXPECT_EQ(MessageText(59), QStringLiteral("Do you pack deleted rows ?"));
 }
 
