@@ -37,6 +37,7 @@ class colclsStep;
 
 namespace QelmStp {
 
+class fDlgReplace;
 class fMain;
 class StagedWorkingCopies;
 struct ProgramState;
@@ -152,10 +153,6 @@ public:
     // Not built yet: each does nothing, and the buttons and menu items that
     // would run them stay disabled.
     void FindOp(int32_t role);
-    void DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, int32_t col2);
-    bool SafeBottomRow(int32_t count);
-    void InsertRows(int32_t row, int32_t count);
-    void RemOp();
     // The keys of the toolbar buttons and button-menu items whose commands are not built yet.
     static bool IsLaterCommand(const QString& key);
 
@@ -202,6 +199,41 @@ public:
     void DoUndo();
     // The newest snapshot's path; "" when there is none.
     QString GetLastTempFile();
+
+    // ---- rows and REM (fStepRows.cpp) ----
+    // Inserts count blank rows above row first; the rows pushed below the
+    // last step are dropped and the step references follow the moved rows.
+    void InsertRows(int32_t first, int32_t count);
+    // Clears the block of rows row1..row2 and columns col1..col2; in
+    // whole-row mode (1) the user may close the gap, and the references follow.
+    void DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, int32_t col2);
+    // Removes rows first..last from the grid, so the rows below move up.
+    void DeleteTheseRow(int32_t first, int32_t last);
+    // False when inserting count rows would push a row that holds something past the last step.
+    bool SafeBottomRow(int32_t count);
+    // Some data cell of the row holds text ("***" counts).
+    bool InputSomething(int32_t row);
+    // Toggles the REM mark of every row of the selection, each on its own.
+    void RemOp();
+    // Re-applies the step numbers and the cell formats (unless coloursOnly),
+    // then the standard colours of rows first..last, which clears their REM marks.
+    void RefreshAfterRows(int32_t first, int32_t last, bool coloursOnly);
+    // Puts the two numbers in ascending order.
+    static void Normalize(int32_t& a, int32_t& b);
+
+    // ---- renumbering of step references (fStepRenumber.cpp) ----
+    // After rows moved: every jump, call and step reference to step start or
+    // later is shifted by shift; references into removed steps start..end
+    // (end 0 for an insert) are refused. Each change may be confirmed.
+    void AdjustRow(int32_t start, int32_t shift, int32_t end);
+    // Renumbers the reference in one cell.
+    void ReplaceValue(int32_t row, int32_t col, int32_t start, int32_t shift, int32_t end);
+    // The name with its step number shifted: its first character and the new number in three digits.
+    QString CreateNewDigital(const QString& name, int32_t shift);
+    // The step number a reference name ends in (its last three characters).
+    static int32_t StepNumberOf(const QString& name);
+    // The question asked before each renumbering, shared by the window's runs.
+    fDlgReplace& dlgReplace();
 
     // Shows or hides the remark column.
     void ControlRemarkColumn(bool visible);
@@ -322,6 +354,7 @@ private:
     QAction* mnuInsert_ = nullptr;
     int32_t currentStarting_ = 0;
     QStringList dicUndoFiles_;
+    fDlgReplace* dlgReplace_ = nullptr; // made when first asked, owned as a child
 };
 
 } // namespace QelmStp

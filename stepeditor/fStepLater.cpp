@@ -15,16 +15,10 @@ bool fStep::IsLaterCommand(const QString& key)
     static const QSet<QString> later = {
         // Find and replace.
         QStringLiteral("keyFIND"),
-        // Rows and REM.
-        QStringLiteral("keyROWINSERT"), QStringLiteral("keyREM"),
     };
     return later.contains(key);
 }
 
 void fStep::FindOp(int32_t /*role*/) {}
-void fStep::DeleteRows(int32_t /*mode*/, int32_t /*row1*/, int32_t /*row2*/, int32_t /*col1*/, int32_t /*col2*/) {}
-bool fStep::SafeBottomRow(int32_t /*count*/) { return true; }
-void fStep::InsertRows(int32_t /*row*/, int32_t /*count*/) {}
-void fStep::RemOp() {}
 
 } // namespace QelmStp

@@ -129,6 +129,17 @@ public:
     void fg_AfterRowColChange(int32_t oldRow, int32_t oldCol, int32_t newRow, int32_t newCol);
     void fg_RowColChange();
     void fg_MouseDown(int button, int shift, float x, float y);
+    // The cell lies in the current selection: between its top and bottom
+    // rows, and in whole-row mode in any column, else between its columns.
+    bool IsInsideSelection(int32_t row, int32_t col);
+
+    // ---- names written by other commands -------------------------------------
+    // The message a function text gets in this cell before it may be written
+    // (67, 81, 87, 89), or 0 when it may; the same for typed, chosen and
+    // renumbered names.
+    int16_t functionRefusal(int32_t row, int32_t col, const QString& text);
+    // Shows a refusal of functionRefusal as typing shows it.
+    void ShowRefusal(int16_t message);
 
 private:
     platform::grid::GridData& grid();

@@ -232,17 +232,23 @@ void CellEditing::fg_MouseDown(int button, int /*shift*/, float /*x*/, float /*y
             return;
         if (overStepNumbers)
             grid().setSelectionMode(platform::grid::selByRow);
-        const auto selection = grid().selection();
-        const bool inside = row >= selection.top && row <= selection.bottom &&
-                            (grid().SelectionMode() != platform::grid::selFree ||
-                             (col >= selection.left && col <= selection.right));
-        if (!inside && row >= grid().FixedRows()) {
+        // A click inside the selection keeps it, so the menu's command acts on all of it.
+        if (!IsInsideSelection(row, col) && row >= grid().FixedRows()) {
             grid().setRow(row);
             if (col >= grid().FixedCols())
                 grid().setCol(col);
         }
         if (hooks.popupMenu)
             hooks.popupMenu();
+    });
+}
+
+bool CellEditing::IsInsideSelection(int32_t row, int32_t col)
+{
+    return Ostrel7::trapped(reporter_, QStringLiteral("IsInsideSelection"), [&] {
+        const platform::grid::CellRange selection = grid().selection();
+        return row >= selection.top && row <= selection.bottom &&
+               (grid().SelectionMode() != platform::grid::selFree || (col >= selection.left && col <= selection.right));
     });
 }
 

@@ -82,6 +82,11 @@ void CellEditing::fg_ValidateEdit(int32_t row, int32_t col, bool& cancel)
         fg_.setEditText(grid().TextMatrix(row, col));
 }
 
+int16_t CellEditing::functionRefusal(int32_t row, int32_t col, const QString& text)
+{
+    return functionRefusal(col, text, cells_.TopIsCOUNT(row));
+}
+
 int16_t CellEditing::functionRefusal(int32_t col, const QString& text, bool counterRow)
 {
     if (col == eColOutput)
@@ -111,16 +116,21 @@ void CellEditing::refuseFunction(int32_t row, int32_t col, int16_t message, bool
     } else if (message == kMsgMustBeVacant) {
         grid().setTextMatrix(row, col, QString());
     }
-    if (message == kMsgCounterOrNumber)
-        mMOD::ShowMessage(message, kKindExclamation, QVariant(CounterRows::kMinConstant),
-                          QVariant(CounterRows::kMaxConstant));
-    else
-        mMOD::ShowMessage(message, kKindExclamation);
+    ShowRefusal(message);
     if (message == kMsgTopMustBeCount) {
         grid().setRow(row);
         grid().setCol(groupColumn(1));
     }
     focusGrid();
+}
+
+void CellEditing::ShowRefusal(int16_t message)
+{
+    if (message == kMsgCounterOrNumber)
+        mMOD::ShowMessage(message, kKindExclamation, QVariant(CounterRows::kMinConstant),
+                          QVariant(CounterRows::kMaxConstant));
+    else
+        mMOD::ShowMessage(message, kKindExclamation);
 }
 
 bool CellEditing::fg_ValidateEdit_ExistKinoValue(int32_t row, int32_t col, bool& /*cancel*/, const QString& text)

@@ -225,23 +225,30 @@ void StepGridLayout::StepNumbers()
         fg_.setTextMatrix(row, 0, QString::number(row));
 }
 
-void StepGridLayout::DataAlignment()
+void StepGridLayout::DataAlignment(int32_t first, int32_t last)
 {
     using namespace platform::grid;
-    const int32_t last = fg_.Rows() - 1;
+    if (first <= 0) {
+        first = 1;
+        last = fg_.Rows() - 1;
+    }
     for (int32_t col = 0; col < fg_.Cols(); ++col) {
         int32_t alignment = alignCenterCenter;
         if (col == 1)
             alignment = alignLeftCenter;
         else if (col == 4)
             alignment = alignRightCenter;
-        fg_.setCell(CellProperty::Alignment, 1, col, last, col, alignment);
+        fg_.setCell(CellProperty::Alignment, first, col, last, col, alignment);
     }
 }
 
-void StepGridLayout::RemarkFont()
+void StepGridLayout::RemarkFont(int32_t first, int32_t last)
 {
-    fg_.setCell(CellProperty::FontSize, 1, 1, fg_.Rows() - 1, 1, 8.0);
+    if (first <= 0) {
+        first = 1;
+        last = fg_.Rows() - 1;
+    }
+    fg_.setCell(CellProperty::FontSize, first, 1, last, 1, 8.0);
 }
 
 void StepGridLayout::CreatefgSelection()

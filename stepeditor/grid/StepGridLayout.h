@@ -59,7 +59,10 @@ public:
     // Back colour of an input group (col and the two to its right) on rows first..last.
     void ColourCells(int32_t col, int32_t first, int32_t last, uint32_t colour);
     void StepNumbers();
-    void DataAlignment();
+    // The cell formats of the step rows first..last (0 for first means all):
+    // the alignment of each column and the remark column's smaller font.
+    void DataAlignment(int32_t first = 0, int32_t last = 0);
+    void RemarkFont(int32_t first = 0, int32_t last = 0);
     void CreatefgSelection();
     void SetTitleCaption();
     // Widens the output column and the input function columns beyond their
@@ -81,7 +84,6 @@ private:
     void FixedColours();
     void TitleAlignment();
     void ColumnWidths(bool viewRemarkColumn, int32_t remarkWidth);
-    void RemarkFont();
     void CaptureColColours();
     // The widths names need (twips); 0 until FitNames.
     int32_t outputNameWidth_ = 0;

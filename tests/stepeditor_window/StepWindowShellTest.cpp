@@ -65,14 +65,15 @@ protected:
 namespace {
 
 // The buttons and button-menu items that work today, by window; the others
-// (find, rows) stay disabled until their commands are built.
-const QStringList kUserEnabled = {"keyNew",   "keyOPEN", "keySAVE",  "keyPRINT", "keyCUT",
-                                  "keyCOPY",  "keyPASTE", "keyUNDO", "keyFUZOKU"};
+// (find) stay disabled until their commands are built. The memo item shares
+// the key "keyREM" with the REM button.
+const QStringList kUserEnabled = {"keyNew",  "keyOPEN",  "keySAVE", "keyPRINT",     "keyCUT", "keyCOPY",
+                                  "keyPASTE", "keyUNDO", "keyREM",  "keyROWINSERT", "keyFUZOKU"};
 const QStringList kReferenceEnabled = {"keyPRINT", "keyCOPY", "keyFUZOKU"};
 // The toolbar buttons the right-click menu's items run, in the menu's order.
 const QStringList kEditKeys = {"keyCUT", "keyCOPY", "keyPASTE", "keyROWINSERT"};
 const QStringList kItemsEnabled = {"keyREAD_STD", "keyREAD_USER", "InitialPath", "keyOVERWRITE", "keySAVEAS",
-                                   "keySAVEANOTHERTABLE", "keyCOUNTER", "keyPASS"};
+                                   "keySAVEANOTHERTABLE", "keyCOUNTER", "keyPASS", "keyREM"};
 
 } // namespace
 
