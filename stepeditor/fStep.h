@@ -147,10 +147,14 @@ public:
     // the window's working copies, after the space check of both.
     bool CopyFiles(const QString& stepCopy, const QString& noteCopy, const QString& target);
 
+    // ---- find (fStepFind.cpp) ----
+    // Opens the find dialog of the role (preset with the function of the
+    // current cell when it is a function cell) in front of every window.
+    void FindOp(int32_t role);
+
     // ---- commands of later work (fStepLater.cpp) ----
     // Not built yet: each does nothing, and the buttons and menu items that
     // would run them stay disabled.
-    void FindOp(int32_t role);
     void PrintOp();
     void SaveCurrent();
     void CopyRowToBuf(int32_t row1, int32_t row2, int32_t col1, int32_t col2, int32_t wholeRows);

@@ -13,8 +13,8 @@ namespace QelmStp {
 bool fStep::IsLaterCommand(const QString& key)
 {
     static const QSet<QString> later = {
-        // Find and replace, printing.
-        QStringLiteral("keyFIND"), QStringLiteral("keyPRINT"),
+        // Printing.
+        QStringLiteral("keyPRINT"),
         // Clipboard, rows, REM and undo.
         QStringLiteral("keyCUT"), QStringLiteral("keyCOPY"), QStringLiteral("keyPASTE"),
         QStringLiteral("keyROWINSERT"), QStringLiteral("keyUNDO"), QStringLiteral("keyREM"),
@@ -24,7 +24,6 @@ bool fStep::IsLaterCommand(const QString& key)
     return later.contains(key);
 }
 
-void fStep::FindOp(int32_t /*role*/) {}
 void fStep::PrintOp() {}
 void fStep::SaveCurrent() {}
 void fStep::CopyRowToBuf(int32_t /*row1*/, int32_t /*row2*/, int32_t /*col1*/, int32_t /*col2*/,
