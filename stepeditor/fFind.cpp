@@ -69,6 +69,9 @@ QString catalogueText(int32_t number) { return Resource::clsResource().Res(numbe
 fFind::fFind(fMain& main) : QDialog(&main), main_(main)
 {
     setObjectName(QStringLiteral("fFind"));
+    // Top-most from the start: raising it to the top later re-creates a
+    // shown window, which then flickers and loses its place.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setFixedSize(platform::twipsToPixels(kClient));
     platform::forms::buildControls(*this, kControls);
     using platform::forms::control;

@@ -65,10 +65,10 @@ protected:
 namespace {
 
 // The buttons and button-menu items that work today, by window; the others
-// (find, printing, clipboard, rows, undo, the attached information) stay
+// (printing, clipboard, rows, undo, the attached information) stay
 // disabled until their commands are built.
-const QStringList kUserEnabled = {"keyNew", "keyOPEN", "keySAVE", "keyFUZOKU"};
-const QStringList kReferenceEnabled = {"keyFUZOKU"};
+const QStringList kUserEnabled = {"keyNew", "keyOPEN", "keySAVE", "keyFIND", "keyFUZOKU"};
+const QStringList kReferenceEnabled = {"keyFIND", "keyFUZOKU"};
 const QStringList kItemsEnabled = {"keyREAD_STD", "keyREAD_USER", "InitialPath", "keyOVERWRITE", "keySAVEAS",
                                    "keySAVEANOTHERTABLE"};
 
