@@ -13,6 +13,9 @@
 #include "stepeditor/fFind.h"
 
 #include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -349,6 +352,14 @@ TEST_F(StepFind, GrabOfTheFindDialogs)
     box(dialog, 2).setText(QStringLiteral("LAMP"));
     testsupport::expectLaidOutCleanly(dialog);
     steptest::grabIfAsked(dialog, "stp_find_user_replace.png");
+    // The dialog where it stands over the demo program.
+    if (const QString folder = qEnvironmentVariable("QEL_GRAB_DIR"); !folder.isEmpty()) {
+        QImage scene = window().grab().toImage();
+        QPainter painter(&scene);
+        painter.drawImage(dialog.pos() - window().pos(), dialog.grab().toImage());
+        painter.end();
+        scene.save(QDir(folder).filePath(QStringLiteral("stp_find_over_demo.png")));
+    }
     QelmStp::fFind& reference = find(showReferenceWindow());
     testsupport::expectLaidOutCleanly(reference);
     steptest::grabIfAsked(reference, "stp_find_reference.png");
