@@ -1,7 +1,7 @@
 #pragma once
 // What the step editor holds for its whole run: the library objects it
 // creates at start (in creation order), the two step programs, the two step
-// windows, the wait-message box, and the program-wide variables (folders,
+// windows and their find dialogs, the wait-message box, and the program-wide variables (folders,
 // options, the files shown). One object, owned by the main window and reached
 // by reference from the step windows.
 
@@ -22,6 +22,7 @@ class colclsStep;
 
 namespace QelmStp {
 
+class fFind;
 class fStep;
 class WaitMessageBox;
 
@@ -44,6 +45,9 @@ struct ProgramState : QelmCommon::SharedObjects {
     // is deleted.
     QPointer<fStep> frmStd;
     QPointer<fStep> frmUsr;
+    // The find dialogs of the reference and of the user window (modeless).
+    QPointer<fFind> frmFindStd;
+    QPointer<fFind> frmFindUsr;
     // The memo window of the user's program while it is open (modeless);
     // a new program is not started under it.
     QPointer<QWidget> frmMemo;

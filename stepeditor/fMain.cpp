@@ -3,6 +3,7 @@
 #include "ProgramSettings.h"
 #include "ProgramState.h"
 #include "WaitMessageBox.h"
+#include "fFind.h"
 #include "fInpMemo.h"
 #include "fStep.h"
 #include "mMOD.h"
@@ -118,6 +119,8 @@ bool fMain::CreateActiveX()
         s.stepStd = std::make_shared<Telva27::colclsStep>();
         s.frmStd = new fStep(*this);
         s.frmUsr = new fStep(*this);
+        s.frmFindStd = new fFind(*this);
+        s.frmFindUsr = new fFind(*this);
         s.waitBox = std::make_unique<WaitMessageBox>();
     });
 }
@@ -130,6 +133,8 @@ void fMain::ReleaseActiveX()
         s.stepStd.reset();
         destroyWindow(s.frmStd);
         destroyWindow(s.frmUsr);
+        delete s.frmFindStd.data();
+        delete s.frmFindUsr.data();
         s.waitBox.reset();
     });
 }

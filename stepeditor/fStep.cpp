@@ -207,10 +207,9 @@ void fStep::Form_Load()
     // The reference window only shows: no input-method hint, and of the
     // right-click menu only Copy.
     SetHintBandVisible(user && s.DoesViewInputMethod);
-    mnuCut_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyCUT")));
-    mnuCopy_->setEnabled(!IsLaterCommand(QStringLiteral("keyCOPY")));
-    mnuInsert_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyROWINSERT")));
-    mnuPaste_->setEnabled(user && !IsLaterCommand(QStringLiteral("keyPASTE")));
+    mnuCut_->setEnabled(user);
+    mnuInsert_->setEnabled(user);
+    mnuPaste_->setEnabled(user);
     CheckColorCount();
     NewOp();
 }

@@ -149,12 +149,10 @@ public:
     // the window's working copies, after the space check of both.
     bool CopyFiles(const QString& stepCopy, const QString& noteCopy, const QString& target);
 
-    // ---- commands of later work (fStepLater.cpp) ----
-    // Not built yet: each does nothing, and the buttons and menu items that
-    // would run them stay disabled.
+    // ---- find (fStepFind.cpp) ----
+    // Opens the find dialog of the role (preset with the function of the
+    // current cell when it is a function cell) in front of every window.
     void FindOp(int32_t role);
-    // The keys of the toolbar buttons and button-menu items whose commands are not built yet.
-    static bool IsLaterCommand(const QString& key);
 
     // ---- attached information and printing (fStepInfo.cpp) ----
     // The counters and the counter and LCD key titles of the window's program

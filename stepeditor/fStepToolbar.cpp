@@ -63,7 +63,7 @@ QAction* fStep::addButton(const QString& key, const QString& imageKey, bool disa
 {
     QAction* button = tBar_->addAction(imgListToolBar_.value(imageKey), QString());
     button->setObjectName(key);
-    button->setEnabled(!(disabledInReference && stdUsr_ != Telva27::eUSR) && !IsLaterCommand(key));
+    button->setEnabled(!(disabledInReference && stdUsr_ != Telva27::eUSR));
     connect(button, &QAction::triggered, this, [this, key] {
         platform::guarded(QStringLiteral("tBar_ButtonClick"), [&] { tBar_ButtonClick(key); });
     });
@@ -79,7 +79,6 @@ void fStep::addButtonMenu(QAction& button, const QList<std::pair<QString, int32_
         QAction* item = menu->addAction(caption == 0 ? QString() : res.Res(caption));
         item->setObjectName(key);
         item->setSeparator(caption == 0);
-        item->setEnabled(!IsLaterCommand(key));
         const QString itemKey = key;
         connect(item, &QAction::triggered, this, [this, itemKey] {
             platform::guarded(QStringLiteral("tBar_ButtonMenuClick"), [&] { tBar_ButtonMenuClick(itemKey); });

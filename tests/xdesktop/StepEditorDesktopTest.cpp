@@ -7,11 +7,13 @@
 #include "StepEditorFixture.h"
 
 #include "platform/grid/FlexGrid.h"
+#include "stepeditor/fFind.h"
 #include "stepeditor/grid/StepColumns.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
 #include "dialogs/clsSelectKino.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -52,6 +54,29 @@ TEST_F(StepEditorDesktop, StepGridTakesEveryKeyWhileAnOutputCellIsEdited)
     ASSERT_GE(output, 0);
     strikeEditingKeys(grid, grid.data().FixedRows(), output);
     EXPECT_TRUE(window().isVisible());
+}
+
+// The find dialog is kept above every window by the window manager, and the
+// grid goes on taking clicks and keys while it is open.
+TEST_F(StepEditorDesktop, TheFindDialogStaysAboveWhileTheGridIsUsed)
+{
+    window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QelmStp::fStep& user = userWindow();
+    user.toolKey(QStringLiteral("keyFIND"))->trigger();
+    QelmStp::fFind& dialog = *state().frmFindUsr;
+    ASSERT_TRUE(waitUntilFramed(dialog));
+    EXPECT_TRUE(waitUntilKeptAbove(dialog));
+
+    // A click on a cell, below the dialog, takes the user back to the grid.
+    platform::grid::FlexGrid& grid = user.fg();
+    grid.ShowCell(12, 2);
+    ASSERT_TRUE(clickWidget(*grid.viewport(), grid.cellRect(12, 2).center()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &grid; }, 5000));
+    ASSERT_TRUE(strikeKey(XK_Down));
+    EXPECT_EQ(grid.data().Row(), 13);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(waitUntilKeptAbove(dialog));
 }
 
 // The step grid's own keys as the keyboard sends them: Space toggles a code,

@@ -1,5 +1,6 @@
 #include "XConnection.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
@@ -34,6 +35,18 @@ std::string strike(unsigned long keysym)
     return {};
 }
 
+std::string click(int x, int y)
+{
+    Display* x11 = display();
+    if (!x11)
+        return "no connection to the X server";
+    XTestFakeMotionEvent(x11, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(x11, 1, True, CurrentTime);
+    XTestFakeButtonEvent(x11, 1, False, CurrentTime);
+    XSync(x11, False);
+    return {};
+}
+
 std::string sendDeleteWindow(unsigned long window)
 {
     Display* x = display();
@@ -50,6 +63,29 @@ std::string sendDeleteWindow(unsigned long window)
         return "the close message could not be sent";
     XSync(x, False);
     return {};
+}
+
+bool keptAbove(unsigned long window)
+{
+    Display* x = display();
+    if (!x)
+        return false;
+    const Atom above = XInternAtom(x, "_NET_WM_STATE_ABOVE", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(x, window, XInternAtom(x, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM, &type, &format,
+                           &count, &left, &data) != Success ||
+        !data)
+        return false;
+    bool found = false;
+    const auto* states = reinterpret_cast<const Atom*>(data);
+    for (unsigned long i = 0; i < count && format == 32; ++i)
+        found = found || states[i] == above;
+    XFree(data);
+    return found;
 }
 
 } // namespace xdesktop::xconnection

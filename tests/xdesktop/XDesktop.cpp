@@ -54,6 +54,32 @@ bool strikeKey(unsigned long keysym)
     return QTest::qWaitFor([&] { return watch.seen(); }, kWaitMs);
 }
 
+bool clickWidget(QWidget& widget, const QPoint& point)
+{
+    bool released = false;
+    // Notes the release of the button when the program is handed it.
+    class Watch final : public QObject {
+    public:
+        explicit Watch(bool& seen) : seen_(seen) { qApp->installEventFilter(this); }
+        ~Watch() override { qApp->removeEventFilter(this); }
+
+    private:
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::MouseButtonRelease && event->spontaneous())
+                seen_ = true;
+            return false;
+        }
+        bool& seen_;
+    } watch(released);
+    const QPoint global = widget.mapToGlobal(point);
+    if (const std::string error = xconnection::click(global.x(), global.y()); !error.empty()) {
+        ADD_FAILURE() << error;
+        return false;
+    }
+    return QTest::qWaitFor([&] { return released; }, kWaitMs);
+}
+
 void closeFromFrame(QWidget& window)
 {
     const std::string error = xconnection::sendDeleteWindow(static_cast<unsigned long>(window.winId()));
@@ -63,6 +89,12 @@ void closeFromFrame(QWidget& window)
 bool waitUntilFramed(QWidget& window)
 {
     return QTest::qWaitFor([&] { return window.frameGeometry().top() < window.geometry().top(); }, kWaitMs);
+}
+
+bool waitUntilKeptAbove(QWidget& window)
+{
+    const auto id = static_cast<unsigned long>(window.winId());
+    return QTest::qWaitFor([&] { return xconnection::keptAbove(id); }, kWaitMs);
 }
 
 void expectFrameOnScreen(const QWidget& window)

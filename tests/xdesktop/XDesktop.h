@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+class QPoint;
 class QWidget;
 
 namespace xdesktop {
@@ -18,6 +19,11 @@ bool onXServer();
 // effects. False when the key never reached the program.
 bool strikeKey(unsigned long keysym);
 
+// Clicks the left mouse button at a point of the widget as the mouse does:
+// the window manager activates the window under the pointer. False when the
+// click never reached the program.
+bool clickWidget(QWidget& widget, const QPoint& point);
+
 // Asks the window to close as a window manager's close box does: the
 // WM_DELETE_WINDOW message of the WM_PROTOCOLS, sent to its X window.
 void closeFromFrame(QWidget& window);
@@ -25,6 +31,10 @@ void closeFromFrame(QWidget& window);
 // Waits until the window manager has put the top-level window into its frame
 // (with a title bar above it); False when that did not happen in time.
 bool waitUntilFramed(QWidget& window);
+
+// Waits until the window manager keeps the top-level window above all other
+// windows (a top-most window); False when that did not happen in time.
+bool waitUntilKeptAbove(QWidget& window);
 
 // Fails the running test unless the window's whole frame, title bar included,
 // lies on the screen's available area.
