@@ -218,19 +218,55 @@ TEST_F(StepClipboard, APasteWritesOnlyWhatTypingWouldAcceptAndElseNothing)
     EXPECT_TRUE(messages().isEmpty());
 }
 
-TEST_F(StepClipboard, CutTakesASnapshotAndCopiesTheSelection)
+TEST_F(StepClipboard, CutCopiesThenClearsAndUndoPutsItBack)
 {
+    const std::string demo = shown();
+    // Whole rows: copied, cleared with their REM mark, and No keeps the gap.
+    ASSERT_TRUE(user().IsREM(13));
     grid().setSelectionMode(platform::grid::selByRow);
     grid().Select(13, 1, 13, 1);
+    scriptedUi().answerMessageBox(platform::vbNo);
     command("keyCUT");
+    EXPECT_EQ(messages(), QStringList{message(59)});
     EXPECT_EQ(user().dicUndoFiles().size(), 1);
     EXPECT_TRUE(clipboardText().startsWith(QStringLiteral("1\r\nNote\r\nREM\tOld clamp release\tCLAMP\t")));
+    EXPECT_EQ(cells(13, 1, kLastCol), QStringList(kLastCol, QString()));
+    EXPECT_FALSE(user().IsREM(13));
+    EXPECT_TRUE(user().IsChanged());
 
+    // A block, selected from its far corner: copied left to right, cleared,
+    // and the REM mark of a row it touches stays (the step stays disabled).
+    user().SetREMColor(2, true);
     grid().setSelectionMode(platform::grid::selFree);
     grid().Select(2, 4, 1, 2);
     command("keyCUT");
+    EXPECT_TRUE(messages().isEmpty());
     EXPECT_EQ(user().dicUndoFiles().size(), 2);
-    EXPECT_EQ(clipboardText(), QStringLiteral("0\r\nOutput\r\nNOTREM\tREG01\t1\t0\r\nNOTREM\tCLAMP\t1\t50"));
+    EXPECT_EQ(clipboardText(), QStringLiteral("0\r\nOutput\r\nNOTREM\tREG01\t1\t0\r\nREM\tCLAMP\t1\t50"));
+    EXPECT_EQ(cells(1, 2, 4), QStringList(3, QString()));
+    EXPECT_EQ(cells(2, 2, 4), QStringList(3, QString()));
+    EXPECT_TRUE(user().IsREM(2));
+
+    // Undo puts back each cut, newest first; the clipboard keeps the last cut.
+    for (int i = 0; i < 2; ++i) {
+        scriptedUi().answerMessageBox(platform::vbYes);
+        command("keyUNDO");
+    }
+    user().SetREMColor(2, false);
+    EXPECT_EQ(shown(), demo);
+    EXPECT_TRUE(clipboardText().startsWith(QStringLiteral("0\r\nOutput\r\n")));
+}
+
+TEST_F(StepClipboard, CuttingTheLastRowsAsksNothingAboutTheGap)
+{
+    for (int row = 190; row <= kLastRow; ++row)
+        grid().setTextMatrix(row, 1, QStringLiteral("tail"));
+    grid().setSelectionMode(platform::grid::selByRow);
+    grid().Select(190, 1, kLastRow, 1);
+    command("keyCUT");
+    EXPECT_TRUE(messages().isEmpty());
+    for (int row = 190; row <= kLastRow; ++row)
+        EXPECT_EQ(cell(row, 1), QString()) << row;
 }
 
 TEST_F(StepClipboard, RowsOfTheReferenceWindowArePastedIntoTheUsersWindow)
