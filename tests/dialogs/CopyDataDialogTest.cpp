@@ -77,10 +77,7 @@ QString fullText(const QDialog& d, const QString& name) { return d.findChild<QLa
 
 QStringList messages()
 {
-    QStringList texts;
-    for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-        texts << call.text;
-    return texts;
+    return testsupport::scriptedUi().messageTexts();
 }
 
 class CopyDialog : public testing::Test {

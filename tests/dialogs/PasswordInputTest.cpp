@@ -23,10 +23,7 @@ const QString kAuthorMessage = QStringLiteral("Autohr must be alphanumeric. Max 
 
 QStringList messageTexts()
 {
-    QStringList texts;
-    for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-        texts << call.text;
-    return texts;
+    return testsupport::scriptedUi().messageTexts();
 }
 
 using testsupport::grabIfAsked;

@@ -131,10 +131,7 @@ protected:
 
     QStringList messageTexts() const
     {
-        QStringList texts;
-        for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-            texts << call.text;
-        return texts;
+        return testsupport::scriptedUi().messageTexts();
     }
 
     QelmSet::EditingWindow* form_ = nullptr;

@@ -40,10 +40,7 @@ void chooseTable(int index)
 
 QStringList messageTexts()
 {
-    QStringList texts;
-    for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-        texts << call.text;
-    return texts;
+    return testsupport::scriptedUi().messageTexts();
 }
 
 QString message(int16_t number, const QString& x1 = {})

@@ -43,11 +43,7 @@ protected:
 
     QStringList messages()
     {
-        QStringList texts;
-        for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-            texts << call.text;
-        scriptedUi().clearCalls();
-        return texts;
+        return testsupport::scriptedUi().takeMessageTexts();
     }
 
     static QPushButton& button(fParam& w, int index)

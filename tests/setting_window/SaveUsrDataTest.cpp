@@ -65,10 +65,7 @@ QByteArray withWord(QByteArray bytes, int offset, int value)
 
 QStringList messageTexts()
 {
-    QStringList texts;
-    for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-        texts << call.text;
-    return texts;
+    return testsupport::scriptedUi().messageTexts();
 }
 
 QString message(int16_t number) { return QelmSet::mMOD::MessageText(number); }

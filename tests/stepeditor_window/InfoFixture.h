@@ -15,17 +15,12 @@ namespace steptest {
 
 class InfoFixture : public StepEditorFixture {
 protected:
-    static constexpr const char* kPassword = "SEW2024";
 
     void SetUp() override
     {
         StepEditorFixture::SetUp();
-        ASSERT_TRUE(start());
-        demo_ = dataCopy("DEMO.stp");
-        dataCopy("DEMO.BIN");
-        testsupport::scriptedUi().answerInput(QLatin1String(kPassword));
-        ASSERT_TRUE(userWindow().ReadStep(0, 0, demo_));
-        testsupport::scriptedUi().clearCalls();
+        demo_ = startOnDemoProgram();
+        ASSERT_FALSE(demo_.isEmpty());
     }
 
     Telva27::colclsStep& userProgram() { return *state().stepUsr; }
@@ -47,10 +42,7 @@ protected:
     }
     static QStringList messages()
     {
-        QStringList texts;
-        for (const testsupport::UiCall& call : testsupport::scriptedUi().callsOf(testsupport::UiCall::MessageBox))
-            texts << call.text;
-        return texts;
+        return testsupport::scriptedUi().messageTexts();
     }
 
     QString demo_;

@@ -155,7 +155,7 @@ TEST_F(StepMainWindowStart, CommandLineNamingAStepFileOpensItsFirstTableInTheUse
         for (int i = 0; i < c.messages.size(); ++i)
             scriptedUi().answerMessageBox(platform::vbOK);
         if (c.opened)
-            scriptedUi().answerInput(QStringLiteral("SEW2024"));
+            scriptedUi().answerInput(QLatin1String(kPassword));
         ASSERT_TRUE(start(c.commandLine));
         QStringList told;
         for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))

@@ -59,7 +59,6 @@ int shownEntries(const Telva27::colclsCusSelection& list)
 
 class StepOpen : public StepEditorFixture {
 protected:
-    static constexpr const char* kPassword = "SEW2024";
 
     void SetUp() override
     {
@@ -106,10 +105,7 @@ protected:
 
     QStringList messages() const
     {
-        QStringList texts;
-        for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-            texts << call.text;
-        return texts;
+        return testsupport::scriptedUi().messageTexts();
     }
 
     QString cell(QelmStp::fStep& w, int row, int col) { return w.fg().data().TextMatrix(row, col); }

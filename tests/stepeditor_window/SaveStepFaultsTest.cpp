@@ -55,7 +55,7 @@ protected:
 
     void openDemoEdited()
     {
-        scriptedUi().answerInput(QStringLiteral("SEW2024"));
+        scriptedUi().answerInput(QLatin1String(kPassword));
         ASSERT_TRUE(userWindow().ReadStep(0, 0, demo_));
         userWindow().fg().data().setTextMatrix(6, 4, QStringLiteral("900"));
         userWindow().ControlChange(true);

@@ -60,7 +60,6 @@ struct Group {
 
 class StepSave : public StepEditorFixture {
 protected:
-    static constexpr const char* kPassword = "SEW2024";
 
     void SetUp() override
     {
@@ -108,10 +107,7 @@ protected:
 
     QStringList messages() const
     {
-        QStringList texts;
-        for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-            texts << call.text;
-        return texts;
+        return testsupport::scriptedUi().messageTexts();
     }
 
     // Every cell text of the grid's data rows.

@@ -57,11 +57,7 @@ protected:
     // The texts of the message boxes shown since the last call.
     QStringList takeMessages()
     {
-        QStringList texts;
-        for (const auto& call : testsupport::scriptedUi().callsOf(testsupport::UiCall::MessageBox))
-            texts << call.text;
-        testsupport::scriptedUi().clearCalls();
-        return texts;
+        return testsupport::scriptedUi().takeMessageTexts();
     }
 
     Ostrel7::clsMethod reporter;

@@ -19,19 +19,14 @@ namespace steptest {
 
 class StepCommandFixture : public StepEditorFixture {
 protected:
-    static constexpr const char* kPassword = "SEW2024";
     static constexpr int kLastRow = 192;
     static constexpr int kLastCol = 28;
 
     void SetUp() override
     {
         StepEditorFixture::SetUp();
-        ASSERT_TRUE(start());
-        demo_ = dataCopy("DEMO.stp");
-        dataCopy("DEMO.BIN");
-        testsupport::scriptedUi().answerInput(QLatin1String(kPassword));
-        ASSERT_TRUE(user().ReadStep(0, 0, demo_));
-        testsupport::scriptedUi().clearCalls();
+        demo_ = startOnDemoProgram();
+        ASSERT_FALSE(demo_.isEmpty());
     }
 
     QelmStp::fStep& user() { return userWindow(); }
@@ -75,11 +70,7 @@ protected:
     // The texts of the message boxes shown since the last call.
     QStringList messages()
     {
-        QStringList texts;
-        for (const auto& call : testsupport::scriptedUi().callsOf(testsupport::UiCall::MessageBox))
-            texts << call.text;
-        testsupport::scriptedUi().clearCalls();
-        return texts;
+        return testsupport::scriptedUi().takeMessageTexts();
     }
 
     static QString message(int16_t number, const std::optional<QVariant>& x1 = std::nullopt,

@@ -41,7 +41,7 @@ protected:
         StepEditorFixture::SetUp();
         const QString demo = dataCopy("DEMO.stp");
         dataCopy("DEMO.BIN");
-        scriptedUi().answerInput(QStringLiteral("SEW2024"));
+        scriptedUi().answerInput(QLatin1String(kPassword));
         ASSERT_TRUE(start(demo));
         window().resize(1280, 800);
         QCoreApplication::processEvents();
@@ -89,11 +89,7 @@ protected:
 
     QStringList messages()
     {
-        QStringList texts;
-        for (const auto& call : scriptedUi().callsOf(UiCall::MessageBox))
-            texts << call.text;
-        scriptedUi().clearCalls();
-        return texts;
+        return testsupport::scriptedUi().takeMessageTexts();
     }
 
     std::pair<int, int> current() { return {grid().Row(), grid().Col()}; }

@@ -66,11 +66,7 @@ protected:
 
     QStringList messages()
     {
-        QStringList texts;
-        for (const auto& call : testsupport::scriptedUi().callsOf(testsupport::UiCall::MessageBox))
-            texts << call.text;
-        testsupport::scriptedUi().clearCalls();
-        return texts;
+        return testsupport::scriptedUi().takeMessageTexts();
     }
 };
 

@@ -264,7 +264,7 @@ TEST_F(StepRows, ARightClickKeepsASelectionItLiesInAndElseTakesItsCell)
 TEST_F(StepRows, GrabOfTheDemoProgramAfterAnInsert)
 {
     dataCopy("DEMO.BIN");
-    scriptedUi().answerInput(QStringLiteral("SEW2024"));
+    scriptedUi().answerInput(QLatin1String(kPassword));
     ASSERT_TRUE(user().ReadStep(0, 0, dataCopy("DEMO.stp")));
     scriptedUi().clearCalls();
     window().resize(1900, 1000);

@@ -54,10 +54,7 @@ protected:
     }
     QStringList messages() const
     {
-        QStringList texts;
-        for (const UiCall& call : scriptedUi().callsOf(UiCall::MessageBox))
-            texts << call.text;
-        return texts;
+        return testsupport::scriptedUi().messageTexts();
     }
 
 };

@@ -115,6 +115,22 @@ std::vector<UiCall> ScriptedUi::callsOf(UiCall::Kind kind) const
     return out;
 }
 
+QStringList ScriptedUi::messageTexts() const
+{
+    QStringList texts;
+    for (const auto& call : calls_)
+        if (call.kind == UiCall::MessageBox)
+            texts << call.text;
+    return texts;
+}
+
+QStringList ScriptedUi::takeMessageTexts()
+{
+    QStringList texts = messageTexts();
+    clearCalls();
+    return texts;
+}
+
 size_t ScriptedUi::pendingAnswers() const { return answers_.size(); }
 
 void ScriptedUi::reset()

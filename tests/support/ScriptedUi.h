@@ -62,6 +62,9 @@ public:
 
     const std::vector<UiCall>& calls() const { return calls_; }
     std::vector<UiCall> callsOf(UiCall::Kind kind) const;
+    // The texts of the message boxes shown so far; take... also forgets every call seen.
+    QStringList messageTexts() const;
+    QStringList takeMessageTexts();
     // Forgets the calls seen so far (the queued answers stay).
     void clearCalls() { calls_.clear(); }
     // Answers queued but never asked for.
