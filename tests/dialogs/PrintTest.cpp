@@ -2,6 +2,8 @@
 // dialog, played as a user would, on the demo controller; the workbooks are
 // read back with openpyxl.
 
+#include "WorkbookReader.h"
+
 #include "dialogs/clsPrint.h"
 #include "dialogs/clsSelectKino.h"
 
@@ -47,7 +49,6 @@ namespace settings = platform::settings;
 namespace {
 
 const QString kApp = QStringLiteral("Sorvi27");
-const QString kPython = QStringLiteral("/usr/bin/python3");
 
 // Title, size and column A of the workbook's first sheet.
 const char* const kReader = R"(
@@ -120,18 +121,7 @@ protected:
     }
 
     // Title, number of rows and column A of the workbook.
-    QJsonObject readBack(const QString& file)
-    {
-        QProcess python;
-        python.start(kPython, {QStringLiteral("-c"), QString::fromLatin1(kReader), file});
-        EXPECT_TRUE(python.waitForFinished(60000));
-        EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-        return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-    }
-    static bool haveOpenpyxl()
-    {
-        return QProcess::execute(kPython, {QStringLiteral("-c"), QStringLiteral("import openpyxl")}) == 0;
-    }
+    static QJsonObject readBack(const QString& file) { return testsupport::readWorkbook(kReader, file); }
 
     // The test process's library folder, where the data model reads the Set files.
     static QString libraryFile(const char* name)
@@ -295,7 +285,7 @@ TEST_F(PrintTest, TheOtherKindsOfferOneItem)
 
 TEST_F(PrintTest, ExportsTheDemoDataAndReadsItBack)
 {
-    if (!haveOpenpyxl())
+    if (!testsupport::haveOpenpyxl())
         GTEST_SKIP() << "/usr/bin/python3 with openpyxl is needed to read the workbooks back";
     loadParameters();
     clsSelectKino kino;

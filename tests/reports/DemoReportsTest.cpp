@@ -1,6 +1,8 @@
 // The four reports on the demo controller, written as real workbooks and read
 // back with openpyxl, the way a user's spreadsheet program would open them.
 
+#include "WorkbookReader.h"
+
 #include "datamodel/customize/colclsCusSelection.h"
 #include "datamodel/customize/colclsCustom.h"
 #include "datamodel/okuri/colclsOkuri.h"
@@ -21,7 +23,6 @@ using namespace Telva27;
 
 namespace {
 
-const QString kPython = QStringLiteral("/usr/bin/python3");
 
 // Sheet name, size and a few cells of the workbook's first sheet.
 const char* const kReader = R"(
@@ -37,7 +38,7 @@ class DemoReports : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (QProcess::execute(kPython, {QStringLiteral("-c"), QStringLiteral("import openpyxl")}) != 0)
+        if (!testsupport::haveOpenpyxl())
             GTEST_SKIP() << "/usr/bin/python3 with openpyxl is needed to read the workbooks back";
         for (const char* name : {"Set01.e", "Set02.e", "Set03.e", "Set10.e", "Set04.e", "Set05.e"}) {
             const QString copy = QDir(platform::folders::libraryFolder()).filePath(QLatin1String(name));
@@ -46,13 +47,9 @@ protected:
         }
     }
 
-    QJsonObject read(const QString& file, const QStringList& cells)
+    static QJsonObject read(const QString& file, const QStringList& cells)
     {
-        QProcess python;
-        python.start(kPython, QStringList{QStringLiteral("-c"), QString::fromLatin1(kReader), file} + cells);
-        EXPECT_TRUE(python.waitForFinished(60000));
-        EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-        return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+        return testsupport::readWorkbook(kReader, file, cells);
     }
     QString out(const char* name) const { return dir.filePath(QLatin1String(name)); }
 

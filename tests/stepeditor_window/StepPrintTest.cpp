@@ -3,6 +3,8 @@
 // program asks first, a program without lines gives message 77. The workbook
 // is read back with openpyxl.
 
+#include "WorkbookReader.h"
+
 #include "InfoFixture.h"
 
 #include "datamodel/steps/colclsStep.h"
@@ -22,7 +24,6 @@ using steptest::InfoFixture;
 
 namespace {
 
-const QString kPython = QStringLiteral("/usr/bin/python3");
 
 // The first sheet's title and its values, row by row, as openpyxl reads them.
 const char* const kReader = R"(
@@ -32,19 +33,7 @@ print(json.dumps({"name": ws.title,
                   "rows": [[c.value for c in row] for row in ws.iter_rows(min_col=1, max_col=6)]}, default=str))
 )";
 
-bool haveOpenpyxl()
-{
-    return QProcess::execute(kPython, {QStringLiteral("-c"), QStringLiteral("import openpyxl")}) == 0;
-}
-
-QJsonObject readBack(const QString& file)
-{
-    QProcess python;
-    python.start(kPython, {QStringLiteral("-c"), QString::fromLatin1(kReader), file});
-    EXPECT_TRUE(python.waitForFinished(60000));
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-}
+QJsonObject readBack(const QString& file) { return testsupport::readWorkbook(kReader, file); }
 
 // A cell read back as text ("" for an empty one; numbers without a fraction).
 QString text(const QJsonValue& value)
@@ -98,7 +87,7 @@ protected:
 
 TEST_F(StepPrint, TheProgramGoesCellByCellIntoTheWorkbook)
 {
-    if (!haveOpenpyxl())
+    if (!testsupport::haveOpenpyxl())
         GTEST_SKIP() << "openpyxl is not installed";
     const QString path = dataPath(QStringLiteral("step.xlsx"));
     QStringList progress;
@@ -143,7 +132,7 @@ TEST_F(StepPrint, TheProgramGoesCellByCellIntoTheWorkbook)
 
 TEST_F(StepPrint, AChangedProgramAsksAndExportsWhatWasLastSaved)
 {
-    if (!haveOpenpyxl())
+    if (!testsupport::haveOpenpyxl())
         GTEST_SKIP() << "openpyxl is not installed";
     QelmStp::fStep& user = userWindow();
     user.fg().data().setTextMatrix(1, 1, QStringLiteral("edited"));

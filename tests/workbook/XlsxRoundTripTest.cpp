@@ -1,6 +1,8 @@
 // Writes real workbooks and reads them back with openpyxl, the reader the
 // checks of the suite rely on.
 
+#include "WorkbookReader.h"
+
 #include "TestFiles.h"
 #include "platform/Folders.h"
 #include "platform/workbook/Application.h"
@@ -23,7 +25,6 @@ using testsupport::writeFile;
 
 namespace {
 
-const QString kPython = QStringLiteral("/usr/bin/python3");
 
 // What the file holds, as openpyxl (and the zip's drawing part) sees it.
 const char* const kReader = R"PY(
@@ -57,28 +58,13 @@ print(json.dumps({
 }))
 )PY";
 
-bool haveOpenpyxl()
-{
-    if (!QFileInfo(kPython).isExecutable())
-        return false;
-    return QProcess::execute(kPython, {QStringLiteral("-c"), QStringLiteral("import openpyxl")}) == 0;
-}
-
-QJsonObject readBack(const QString& file)
-{
-    QProcess python;
-    python.start(kPython, {QStringLiteral("-c"), QString::fromUtf8(kReader), file});
-    python.waitForFinished(60000);
-    const QByteArray out = python.readAllStandardOutput();
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(out).object();
-}
+QJsonObject readBack(const QString& file) { return testsupport::readWorkbook(kReader, file); }
 
 class XlsxRoundTripTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (!haveOpenpyxl())
+        if (!testsupport::haveOpenpyxl())
             GTEST_SKIP() << "/usr/bin/python3 with openpyxl is needed to read workbooks back (apt-get install python3-openpyxl)";
         ASSERT_TRUE(dir.isValid());
     }
