@@ -89,6 +89,13 @@ void fInpMemo::UnloadOpen(ProgramState& state)
         memo->Unload();
 }
 
+void fInpMemo::UnloadReferenceMemo(ProgramState& state)
+{
+    auto* memo = qobject_cast<fInpMemo*>(state.frmMemo.data());
+    if (memo && memo->stdUsr_ != 0)
+        memo->Unload();
+}
+
 void fInpMemo::Form_Load()
 {
     if (const auto icon = Resource::clsResource().PicRes(14))

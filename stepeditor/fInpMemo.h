@@ -57,6 +57,9 @@ public:
     static bool RefuseWhileOpen(const ProgramState& state);
     // Closes the program's memo window, storing nothing, when it is open.
     static void UnloadOpen(ProgramState& state);
+    // Closes the memo window when it shows the reference program, which has
+    // just been replaced: it would go on showing the old program's memo.
+    static void UnloadReferenceMemo(ProgramState& state);
 
 protected:
     void reject() override;

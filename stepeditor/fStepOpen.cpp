@@ -97,6 +97,8 @@ bool fStep::ReadStep(int32_t kind, int32_t position, const QString& path)
         lists.keep();
         (user ? s.UsrFullFname : s.StdFullFname) = file;
         (user ? s.stepUsr : s.stepStd) = program;
+        if (!user)
+            fInpMemo::UnloadReferenceMemo(s);
         target.showReadProgram(kind, position, *program);
         kino.UnLoadStepForms();
         kino.LoadStepForms();

@@ -175,6 +175,20 @@ TEST_F(InpMemo, TheReferenceWindowsMemoIsOnlyShown)
     EXPECT_FALSE(reference.IsChanged());
 }
 
+TEST_F(InpMemo, TheReferencesMemoWindowClosesWhenTheReferenceTakesUpAnotherTable)
+{
+    scriptedUi().answerInput(QLatin1String(kPassword));
+    ASSERT_TRUE(userWindow().ReadStep(1, 0, demo_));
+    QelmStp::fStep& reference = *state().frmStd;
+    QPointer<QelmStp::fInpMemo> memo = &openMemo(reference);
+    ASSERT_TRUE(memo->isVisible());
+    reference.cboTable().setCurrentIndex(1);
+    emit reference.cboTable().activated(1);
+    EXPECT_EQ(reference.CurrentStarting(), 2 * 8192 + 1);
+    EXPECT_TRUE(!memo || !memo->isVisible()) << "it would go on showing table 1's memo";
+    EXPECT_EQ(state().frmMemo, nullptr);
+}
+
 TEST_F(InpMemo, WhileItIsOpenTheUserWindowTakesUpNoOtherProgram)
 {
     QelmStp::fStep& user = userWindow();
