@@ -1,6 +1,7 @@
 #include "fStep.h"
 
 #include "ProgramState.h"
+#include "fFind.h"
 #include "fMain.h"
 #include "mMOD.h"
 
@@ -287,6 +288,10 @@ void fStep::Form_QueryUnload(bool& cancel, int32_t unloadMode)
 
 void fStep::Form_Unload()
 {
+    // Its find dialog would go on searching a grid nobody sees.
+    fFind* find = stdUsr_ == Telva27::eUSR ? state().frmFindUsr.data() : state().frmFindStd.data();
+    if (find && find->IsLoaded() && find->Target_fStep() == this)
+        find->Form_Unload();
     if (stdUsr_ == Telva27::eUSR)
         state().selectKino->UnLoadStepForms();
     DeleteTemporaryFiles();

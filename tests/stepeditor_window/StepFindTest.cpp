@@ -300,6 +300,12 @@ TEST_F(StepFind, EachRoleHasItsDialogAndTheReferenceOneOnlyFinds)
     EXPECT_EQ(reference.fg().data().Row(), 4);
     EXPECT_EQ(reference.fg().data().Col(), 2);
     EXPECT_TRUE(messages().isEmpty());
+
+    // Closing the reference window closes its dialog, not the user's.
+    ASSERT_TRUE(reference.close());
+    EXPECT_FALSE(refDialog.IsLoaded());
+    EXPECT_FALSE(refDialog.isVisible());
+    EXPECT_TRUE(userDialog.isVisible());
 }
 
 TEST_F(StepFind, FindAgainKeepsTheOpenDialogCancelStartsAfresh)
