@@ -152,6 +152,7 @@ public:
     uint32_t CellForeColor(int32_t row, int32_t col) const;
     QVariant CellData(int32_t row, int32_t col) const;
     QFont CellFont(int32_t row, int32_t col) const;
+    // Shared by the cells that look alike; valid until a cell's format next changes.
     const CellFontSettings& CellFontSettingsOf(int32_t row, int32_t col) const;
     // The grid's font with the settings laid over it.
     QFont fontWith(const CellFontSettings& settings) const;
