@@ -7,6 +7,15 @@
 // private settings and runtime folders. Goal: at most 1.3 times the minimal
 // program.
 //
+// "StartupParts/...": where a program's start goes beyond the minimal one's,
+// measured the same way, each step against the one before (no goal):
+//   text       the minimal program with a menu and a status text: setting up
+//              the fonts, laying out and painting text;
+//   libraries  that program also linked with the suite's libraries: loading
+//              and relocating them and making their static objects;
+//   QELM_SET   the setting program against that: its own work up to its first
+//   QELM_STP   idle paint (the step editor likewise).
+//
 // "MDIForm_Load": the setting program's start-up inside this process (the
 // library objects, the settings, the extraction of the setting archive and
 // the reading of its Set files, the connector tables) and showing its window,
@@ -73,14 +82,14 @@ std::vector<std::string> childEnvironment()
 
 // Runs the program until the probe ends it; its CPU time in seconds, or a
 // negative number when it failed or hung.
-double childCpuSeconds(const char* program)
+double childCpuSeconds(const char* program, const char* argument)
 {
     static const std::vector<std::string> env = childEnvironment();
     std::vector<char*> envp;
     for (const std::string& e : env)
         envp.push_back(const_cast<char*>(e.c_str()));
     envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(program), nullptr};
+    char* argv[] = {const_cast<char*>(program), const_cast<char*>(argument), nullptr};
     pid_t pid = 0;
     if (posix_spawn(&pid, program, nullptr, nullptr, argv, envp.data()) != 0)
         return -1;
@@ -106,10 +115,16 @@ double childCpuSeconds(const char* program)
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void runProcess(benchmark::State& state, const char* program)
+// A program started with one argument or none.
+struct Started {
+    const char* program;
+    const char* argument = nullptr;
+};
+
+void runProcess(benchmark::State& state, Started started)
 {
     for (auto _ : state) {
-        const double cpu = childCpuSeconds(program);
+        const double cpu = childCpuSeconds(started.program, started.argument);
         if (cpu < 0) {
             state.SkipWithError("the program did not reach its first idle paint");
             break;
@@ -118,9 +133,21 @@ void runProcess(benchmark::State& state, const char* program)
     }
 }
 
-const char* const kMinimal = QEL_MINIMAL_PROGRAM;
-const char* const kSetting = QEL_BIN_DIR "/QELM_SET";
-const char* const kStep = QEL_BIN_DIR "/QELM_STP";
+const Started kMinimal{QEL_MINIMAL_PROGRAM};
+const Started kMinimalText{QEL_MINIMAL_PROGRAM, "text"};
+const Started kMinimalLinked{QEL_MINIMAL_LINKED_PROGRAM, "text"};
+const Started kSetting{QEL_BIN_DIR "/QELM_SET"};
+const Started kStep{QEL_BIN_DIR "/QELM_STP"};
+
+// Registers "<name>/raw" and "<name>/model", the two programs' whole starts.
+void registerStarts(const std::string& name, Started raw, Started model)
+{
+    for (const auto& side : {std::pair("/raw", raw), std::pair("/model", model)})
+        benchmark::RegisterBenchmark((name + side.first).c_str(),
+                                     [started = side.second](benchmark::State& state) { runProcess(state, started); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+}
 
 // ---- in process -------------------------------------------------------------------
 
@@ -152,20 +179,15 @@ void MDIForm_Load(benchmark::State& state)
 }
 
 const bool registered = [] {
-    for (const auto& started : {std::pair("StartupProcess/QELM_SET", kSetting),
-                                std::pair("StartupProcess/QELM_STP", kStep)}) {
-        const char* const name = started.first;
-        const char* const program = started.second;
+    for (const auto& [name, program] : {std::pair("StartupProcess/QELM_SET", kSetting),
+                                        std::pair("StartupProcess/QELM_STP", kStep)}) {
         setGoal(name, 1.3);
-        benchmark::RegisterBenchmark((std::string(name) + "/raw").c_str(),
-                                     [](benchmark::State& state) { runProcess(state, kMinimal); })
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((std::string(name) + "/model").c_str(),
-                                     [program](benchmark::State& state) { runProcess(state, program); })
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        registerStarts(name, kMinimal, program);
     }
+    registerStarts("StartupParts/text", kMinimal, kMinimalText);
+    registerStarts("StartupParts/libraries", kMinimalText, kMinimalLinked);
+    registerStarts("StartupParts/QELM_SET", kMinimalLinked, kSetting);
+    registerStarts("StartupParts/QELM_STP", kMinimalLinked, kStep);
     setBudget("MDIForm_Load", 20e-3, Clock::cpu);
     benchmark::RegisterBenchmark("MDIForm_Load", MDIForm_Load)->Unit(benchmark::kMillisecond);
     return true;

@@ -61,13 +61,23 @@ WindowPlace readPlace(const Ostrel7::SettingsTable& table, SelectionDialog dialo
     return place;
 }
 
-// A dialog the start could not make: "object variable not set".
+// A selection dialog, made on its first use: the four dialogs and their trees
+// cost a program's start more than anything else it makes, and most runs
+// never show one.
 template <typename Dialog>
-Dialog& made(const std::unique_ptr<Dialog>& dialog)
+Dialog& made(std::unique_ptr<Dialog>& dialog)
 {
     if (!dialog)
-        throw platform::RuntimeError(platform::errObjectNotSet);
+        dialog = std::make_unique<Dialog>();
     return *dialog;
+}
+
+// Unloads a dialog if it was ever made.
+template <typename Dialog>
+void unload(const std::unique_ptr<Dialog>& dialog)
+{
+    if (dialog)
+        dialog->Unload();
 }
 
 } // namespace
@@ -110,10 +120,6 @@ void clsSelectKino::CreateActiveX()
         state_->stpout = std::make_shared<Telva27::colclsCusSelection>();
         state_->cusinp = std::make_shared<Telva27::colclsCusSelection>();
         state_->cusout = std::make_shared<Telva27::colclsCusSelection>();
-        cusInDialog_ = std::make_unique<fSelCus>();
-        cusOutDialog_ = std::make_unique<fSelCus>();
-        stepInDialog_ = std::make_unique<fSelStepKino>();
-        stepOutDialog_ = std::make_unique<fSelStepKino>();
     });
 }
 
@@ -253,8 +259,8 @@ void clsSelectKino::LoadCustomForms()
 void clsSelectKino::UnloadCustomForms()
 {
     Ostrel7::trapped(state_->reporter(), QStringLiteral("UnloadCustomForms"), [&] {
-        made(cusInDialog_).Unload();
-        made(cusOutDialog_).Unload();
+        unload(cusInDialog_);
+        unload(cusOutDialog_);
     });
 }
 
@@ -292,8 +298,8 @@ void clsSelectKino::LoadStepForms()
 void clsSelectKino::UnLoadStepForms()
 {
     Ostrel7::trapped(state_->reporter(), QStringLiteral("UnLoadStepForms"), [&] {
-        made(stepOutDialog_).Unload();
-        made(stepInDialog_).Unload();
+        unload(stepOutDialog_);
+        unload(stepInDialog_);
     });
 }
 

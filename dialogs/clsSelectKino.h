@@ -93,7 +93,7 @@ private:
 
     std::shared_ptr<LibraryState> state_;
     QStringList paths_;
-    // The customize input and output dialogs, made at start, loaded on request.
+    // The customize input and output dialogs, made on their first use, loaded on request.
     std::unique_ptr<fSelCus> cusInDialog_;
     std::unique_ptr<fSelCus> cusOutDialog_;
     // The step input and output dialogs, likewise.

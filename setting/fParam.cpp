@@ -3,6 +3,7 @@
 #include "fParam.h"
 
 #include "ProgramState.h"
+#include "TextWidths.h"
 #include "fMain.h"
 #include "mMOD.h"
 
@@ -97,6 +98,19 @@ public:
 private:
     GridData& grid_;
 };
+
+// Calls run(from, to) for each run of entries alike by key, first to last.
+template <typename Entries, typename Key, typename Run>
+void forEachRun(const Entries& entries, Key key, Run run)
+{
+    size_t from = 0;
+    for (size_t i = 1; i <= entries.size(); ++i) {
+        if (i == entries.size() || key(entries[i]) != key(entries[from])) {
+            run(from, i - 1);
+            from = i;
+        }
+    }
+}
 
 } // namespace
 
@@ -287,15 +301,13 @@ void fParam::FitValueColumns()
 // The widest text of each fitted column, over every row, as far as it matters:
 // a text that fits the column's designed width whatever its glyphs is not
 // measured (the designed width is the least). Cells of one font share its
-// metrics, and each distinct text of a font is measured once: a column of
-// thousands of rows holds a few hundred different values.
+// widths (TextWidths): a column of thousands of rows is measured a few dozen
+// times.
 void fParam::MeasureValueColumns()
 {
     struct FontWidths {
         grid::CellFontSettings settings;
-        QFontMetrics metrics;
-        int maxWidth; // asking the metrics costs more than a measurement
-        QHash<QString, int> widths;
+        TextWidths widths;
     };
     GridData& g = data();
     std::vector<std::unique_ptr<FontWidths>> fonts;
@@ -309,25 +321,19 @@ void fParam::MeasureValueColumns()
             const QString text = g.TextMatrix(row, col);
             if (text.isEmpty())
                 continue;
-            grid::CellFontSettings settings = g.CellFontSettingsOf(row, col);
+            const grid::CellFontSettings& settings = g.CellFontSettingsOf(row, col);
             if (!font || !(font->settings == settings)) {
                 const auto same = std::find_if(fonts.begin(), fonts.end(),
                                                [&](const auto& known) { return known->settings == settings; });
                 if (same != fonts.end()) {
                     font = same->get();
                 } else {
-                    const QFontMetrics metrics(g.fontWith(settings));
-                    fonts.push_back(std::make_unique<FontWidths>(FontWidths{std::move(settings), metrics, metrics.maxWidth(), {}}));
+                    fonts.push_back(std::make_unique<FontWidths>(FontWidths{settings, TextWidths(g.fontWith(settings))}));
                     font = fonts.back().get();
                 }
             }
-            // Most values are short enough to fit at the widest glyph; only the others are measured.
-            if (text.size() * font->maxWidth <= room)
-                continue;
-            auto known = font->widths.constFind(text);
-            if (known == font->widths.constEnd())
-                known = font->widths.insert(text, font->metrics.horizontalAdvance(text));
-            widest = std::max(widest, known.value());
+            if (!font->widths.fitsSurely(text, room))
+                widest = std::max(widest, font->widths.width(text));
         }
         widestText_[i] = widest;
     }
@@ -410,9 +416,7 @@ void fParam::Format_fg_After()
             for (const int32_t col : {colDigital, colUnit, colMin, colMax, colStd, colUser, colDif})
                 g.setCell(CellProperty::Alignment, first, col, last, col, grid::alignCenterCenter);
             g.setCell(CellProperty::PictureAlignment, first, colHelp, last, colHelp, grid::alignCenterCenter);
-            const QPixmap help = picture(105, false);
-            for (int32_t row = first; row <= last; ++row)
-                g.setCell(CellProperty::Picture, row, colHelp, help);
+            g.setCell(CellProperty::Picture, first, colHelp, last, colHelp, QVariant::fromValue(picture(105, false)));
             measuredSmall_ = state().IsSmallScreen;
             MeasureValueColumns();
             FitValueColumns();
@@ -421,12 +425,12 @@ void fParam::Format_fg_After()
     });
 }
 
-void fParam::AddDataToRow(int32_t row, const Telva27::clsFunction& function, const Telva27::clsDigital& digital)
+// The values of one parameter; the group's columns and the USR cell's
+// background are set a run of rows at a time (fillRows).
+void fParam::AddDataToRow(int32_t row, const Telva27::clsDigital& digital)
 {
     Ostrel7::trapped(*state().method, QStringLiteral("AddDataToRow"), [&] {
         GridData& g = data();
-        g.setTextMatrix(row, colFunction, function.TOPKMK());
-        g.setCell(CellProperty::Data, row, colFunction, function.FunctionName());
         g.setTextMatrix(row, colDigital, digital.Digital());
         g.setTextMatrix(row, colAdvice, digital.Advice());
         g.setTextMatrix(row, colUnit, digital.Unit());
@@ -443,7 +447,24 @@ void fParam::AddDataToRow(int32_t row, const Telva27::clsFunction& function, con
             g.setTextMatrix(row, colStd, QString::number(factor * digital.StdValue()));
             g.setTextMatrix(row, colUser, QString::number(factor * digital.UserValue()));
         }
-        g.setCell(CellProperty::BackColor, row, colUser, digital.AllowEdit() ? kWhite : kNotEditable);
+    });
+}
+
+// The group of rows first to last, each cell of the run at once.
+void fParam::AddFunctionToRows(int32_t first, int32_t last, const Telva27::clsFunction& function)
+{
+    Ostrel7::trapped(*state().method, QStringLiteral("AddDataToRow"), [&] {
+        GridData& g = data();
+        g.setCell(CellProperty::Text, first, colFunction, last, colFunction, function.TOPKMK());
+        g.setCell(CellProperty::Data, first, colFunction, last, colFunction, function.FunctionName());
+    });
+}
+
+// The USR cells of the rows first to last, which all may or may not be edited.
+void fParam::MarkEditable(int32_t first, int32_t last, bool editable)
+{
+    Ostrel7::trapped(*state().method, QStringLiteral("AddDataToRow"), [&] {
+        data().setCell(CellProperty::BackColor, first, colUser, last, colUser, editable ? kWhite : kNotEditable);
     });
 }
 
@@ -455,9 +476,19 @@ void fParam::fillRows(const QString& label, const std::vector<Entry>& entries)
         RedrawOff quiet(data());
         changedRows_.clear();
         Format_fg(static_cast<int32_t>(entries.size()));
-        int32_t row = data().FixedRows();
-        for (const auto& [function, digital] : entries)
-            AddDataToRow(row++, *function, *digital);
+        const int32_t first = data().FixedRows();
+        for (size_t i = 0; i < entries.size(); ++i)
+            AddDataToRow(first + static_cast<int32_t>(i), *entries[i].second);
+        forEachRun(entries, [](const Entry& entry) { return entry.first.get(); },
+                   [&](size_t from, size_t to) {
+                       AddFunctionToRows(first + static_cast<int32_t>(from), first + static_cast<int32_t>(to),
+                                         *entries[from].first);
+                   });
+        forEachRun(entries, [](const Entry& entry) { return entry.second->AllowEdit(); },
+                   [&](size_t from, size_t to) {
+                       MarkEditable(first + static_cast<int32_t>(from), first + static_cast<int32_t>(to),
+                                    entries[from].second->AllowEdit());
+                   });
         Format_fg_After();
     });
 }

@@ -118,7 +118,9 @@ private:
     void Format_fg(int32_t dataRows);
     void Set_fgFixedRowColor();
     void Format_fg_After();
-    void AddDataToRow(int32_t row, const Telva27::clsFunction& function, const Telva27::clsDigital& digital);
+    void AddDataToRow(int32_t row, const Telva27::clsDigital& digital);
+    void AddFunctionToRows(int32_t first, int32_t last, const Telva27::clsFunction& function);
+    void MarkEditable(int32_t first, int32_t last, bool editable);
     void fillRows(const QString& label, const std::vector<Entry>& entries);
     void PasteAllFunctions();
     void PasteFunctionValue();

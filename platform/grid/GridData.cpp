@@ -58,10 +58,9 @@ void GridData::setRows(int32_t rows)
 {
     if (rows < 0)
         throw RuntimeError(errInvalidPropertyValue);
-    const size_t before = s_.rows.size();
-    s_.rows.resize(static_cast<size_t>(rows));
-    for (size_t r = before; r < s_.rows.size(); ++r)
-        resizeRow(s_.rows[r]);
+    s_.rowHeights.resize(static_cast<size_t>(rows), -1);
+    for (ColEntry& column : s_.colEntries)
+        sizeColumn(column);
     s_.fixedRows = std::min(s_.fixedRows, rows);
     keepCurrentCellInside();
     notify(true);
@@ -73,8 +72,8 @@ void GridData::setCols(int32_t cols)
         throw RuntimeError(errInvalidPropertyValue);
     s_.cols = cols;
     s_.colEntries.resize(static_cast<size_t>(cols));
-    for (RowEntry& row : s_.rows)
-        resizeRow(row);
+    for (ColEntry& column : s_.colEntries)
+        sizeColumn(column);
     s_.fixedCols = std::min(s_.fixedCols, cols);
     keepCurrentCellInside();
     notify(true);
@@ -101,7 +100,7 @@ void GridData::setFixedCols(int32_t cols)
 int32_t GridData::RowHeight(int32_t row) const
 {
     checkRow(row);
-    const int32_t height = s_.rows[static_cast<size_t>(row)].height;
+    const int32_t height = s_.rowHeights[static_cast<size_t>(row)];
     return height < 0 ? kDefaultRowHeight : height;
 }
 
@@ -110,11 +109,10 @@ void GridData::setRowHeight(int32_t row, int32_t twips)
     if (twips < -1)
         throw RuntimeError(errInvalidPropertyValue);
     if (row == -1) {
-        for (RowEntry& entry : s_.rows)
-            entry.height = twips;
+        std::fill(s_.rowHeights.begin(), s_.rowHeights.end(), twips);
     } else {
         checkRow(row);
-        s_.rows[static_cast<size_t>(row)].height = twips;
+        s_.rowHeights[static_cast<size_t>(row)] = twips;
     }
     notify(true);
 }
@@ -213,12 +211,14 @@ grid::ComboList GridData::editList(int32_t row, int32_t col) const
 
 QString GridData::TextMatrix(int32_t row, int32_t col) const
 {
-    return cell(row, col).text;
+    checkCell(row, col);
+    return s_.colEntries[static_cast<size_t>(col)].texts[static_cast<size_t>(row)];
 }
 
 void GridData::setTextMatrix(int32_t row, int32_t col, const QString& text)
 {
-    cell(row, col).text = text;
+    checkCell(row, col);
+    s_.colEntries[static_cast<size_t>(col)].texts[static_cast<size_t>(row)] = text;
     notify(false);
 }
 
@@ -226,7 +226,7 @@ double GridData::ValueMatrix(int32_t row, int32_t col) const
 {
     // The leading number of the text; a text too large to read counts as no number.
     try {
-        return Val(cell(row, col).text);
+        return Val(TextMatrix(row, col));
     } catch (const RuntimeError& error) {
         if (error.number() == errInvalidIndex)
             throw;
@@ -251,23 +251,22 @@ void GridData::setText(const QString& text)
 
 QVariant GridData::Cell(CellProperty what, int32_t row, int32_t col) const
 {
-    const CellEntry& entry = cell(row, col);
-    const QFont font = CellFont(row, col);
+    checkCell(row, col);
     switch (what) {
-    case CellProperty::Text: return entry.text;
+    case CellProperty::Text: return TextMatrix(row, col);
     case CellProperty::Alignment: return CellAlignment(row, col);
-    case CellProperty::Picture: return QVariant::fromValue(entry.picture);
+    case CellProperty::Picture: return QVariant::fromValue(CellPicture(row, col));
     case CellProperty::PictureAlignment: return CellPictureAlignment(row, col);
     case CellProperty::BackColor: return CellBackColor(row, col);
     case CellProperty::ForeColor: return CellForeColor(row, col);
-    case CellProperty::FontName: return font.family();
-    case CellProperty::FontSize: return font.pointSizeF();
-    case CellProperty::FontBold: return font.bold();
-    case CellProperty::FontItalic: return font.italic();
-    case CellProperty::FontUnderline: return font.underline();
+    case CellProperty::FontName: return CellFont(row, col).family();
+    case CellProperty::FontSize: return CellFont(row, col).pointSizeF();
+    case CellProperty::FontBold: return CellFont(row, col).bold();
+    case CellProperty::FontItalic: return CellFont(row, col).italic();
+    case CellProperty::FontUnderline: return CellFont(row, col).underline();
     case CellProperty::Value: return ValueMatrix(row, col);
     case CellProperty::TextDisplay: return TextDisplay(row, col);
-    case CellProperty::Data: return entry.data;
+    case CellProperty::Data: return CellData(row, col);
     }
     throw RuntimeError(errInvalidPropertyValue);
 }
@@ -288,35 +287,123 @@ void GridData::setCell(CellProperty what, int32_t row1, int32_t col1, int32_t ro
     const int32_t bottom = std::max(row1, row2);
     const int32_t left = std::min(col1, col2);
     const int32_t right = std::max(col1, col2);
-    for (int32_t r = top; r <= bottom; ++r)
-        for (int32_t c = left; c <= right; ++c)
-            writeCell(cell(r, c), what, value);
+    for (int32_t c = left; c <= right; ++c) {
+        ColEntry& column = s_.colEntries[static_cast<size_t>(c)];
+        if (what == CellProperty::Text) {
+            const QString text = value.toString();
+            std::fill(column.texts.begin() + top, column.texts.begin() + bottom + 1, text);
+        } else if (what == CellProperty::Data) {
+            if (column.cellData.empty())
+                column.cellData.resize(column.texts.size());
+            std::fill(column.cellData.begin() + top, column.cellData.begin() + bottom + 1, value);
+        } else {
+            relook(column, top, bottom, what, value);
+        }
+    }
     notify(false);
 }
 
-void GridData::writeCell(CellEntry& entry, CellProperty what, const QVariant& value)
+// Gives the cells top to bottom of a column their looks with one format
+// changed. Cells of one look get one new look: a range of thousands of cells
+// asks the table for a handful of looks.
+void GridData::relook(ColEntry& column, int32_t top, int32_t bottom, CellProperty what, const QVariant& value)
 {
+    if (s_.looks.size() >= lookLimit_)
+        dropUnusedLooks();
+    uint32_t lastOld = UINT32_MAX;
+    uint32_t lastNew = 0;
+    for (int32_t r = top; r <= bottom; ++r) {
+        uint32_t& number = column.looks[static_cast<size_t>(r)];
+        if (number != lastOld) {
+            CellLook changed = s_.looks[number];
+            lastOld = number;
+            lastNew = writeLook(changed, what, value) ? lookNumber(changed) : number;
+        }
+        number = lastNew;
+    }
+}
+
+bool GridData::writeLook(CellLook& look, CellProperty what, const QVariant& value)
+{
+    const auto set = [](auto& field, auto newValue) {
+        if (field == newValue)
+            return false;
+        field = std::move(newValue);
+        return true;
+    };
     switch (what) {
-    case CellProperty::Text: entry.text = value.toString(); break;
-    case CellProperty::Alignment: entry.alignment = value.toInt(); break;
-    case CellProperty::Picture: entry.picture = value.value<QPixmap>(); break;
-    case CellProperty::PictureAlignment: entry.pictureAlignment = value.toInt(); break;
-    case CellProperty::BackColor: entry.backColor = colorOf(value); break;
-    case CellProperty::ForeColor: entry.foreColor = colorOf(value); break;
-    case CellProperty::FontName: entry.fontName = value.toString(); break;
-    case CellProperty::FontSize: entry.fontSize = value.toDouble(); break;
-    case CellProperty::FontBold: entry.bold = flagOf(value); break;
-    case CellProperty::FontItalic: entry.italic = flagOf(value); break;
-    case CellProperty::FontUnderline: entry.underline = flagOf(value); break;
-    case CellProperty::Data: entry.data = value; break;
+    case CellProperty::Alignment: return set(look.alignment, value.toInt());
+    case CellProperty::Picture: {
+        const QPixmap picture = value.value<QPixmap>();
+        if (picture.cacheKey() == look.picture.cacheKey())
+            return false;
+        look.picture = picture;
+        return true;
+    }
+    case CellProperty::PictureAlignment: return set(look.pictureAlignment, value.toInt());
+    case CellProperty::BackColor: return set(look.backColor, std::optional<uint32_t>(colorOf(value)));
+    case CellProperty::ForeColor: return set(look.foreColor, std::optional<uint32_t>(colorOf(value)));
+    case CellProperty::FontName: return set(look.font.name, value.toString());
+    case CellProperty::FontSize: return set(look.font.size, value.toDouble());
+    case CellProperty::FontBold: return set(look.font.bold, flagOf(value));
+    case CellProperty::FontItalic: return set(look.font.italic, flagOf(value));
+    case CellProperty::FontUnderline: return set(look.font.underline, flagOf(value));
+    case CellProperty::Text:
+    case CellProperty::Data:
     case CellProperty::Value:
     case CellProperty::TextDisplay: break;
     }
+    return false;
+}
+
+bool GridData::CellLook::operator==(const CellLook& other) const
+{
+    return backColor == other.backColor && foreColor == other.foreColor && font == other.font &&
+           alignment == other.alignment && pictureAlignment == other.pictureAlignment &&
+           picture.cacheKey() == other.picture.cacheKey();
+}
+
+size_t GridData::CellLookHash::operator()(const CellLook& look) const
+{
+    size_t seed = qHashMulti(0, look.backColor.value_or(0), look.backColor.has_value(), look.foreColor.value_or(0),
+                             look.foreColor.has_value(), look.font.name, look.font.size, look.font.bold);
+    return qHashMulti(seed, look.font.italic, look.font.underline, look.alignment, look.pictureAlignment,
+                      look.picture.cacheKey());
+}
+
+uint32_t GridData::lookNumber(const CellLook& look)
+{
+    const auto [it, added] = s_.lookNumbers.try_emplace(look, static_cast<uint32_t>(s_.looks.size()));
+    if (added)
+        s_.looks.push_back(look);
+    return it->second;
+}
+
+void GridData::dropUnusedLooks()
+{
+    std::vector<uint32_t> renumbered(s_.looks.size(), UINT32_MAX);
+    std::vector<CellLook> kept;
+    renumbered[0] = 0;
+    kept.push_back(s_.looks[0]);
+    for (ColEntry& column : s_.colEntries) {
+        for (uint32_t& number : column.looks) {
+            if (renumbered[number] == UINT32_MAX) {
+                renumbered[number] = static_cast<uint32_t>(kept.size());
+                kept.push_back(s_.looks[number]);
+            }
+            number = renumbered[number];
+        }
+    }
+    s_.looks = std::move(kept);
+    s_.lookNumbers.clear();
+    for (size_t i = 0; i < s_.looks.size(); ++i)
+        s_.lookNumbers.emplace(s_.looks[i], static_cast<uint32_t>(i));
+    lookLimit_ = std::max(kLookLimit, 2 * s_.looks.size());
 }
 
 uint32_t GridData::CellBackColor(int32_t row, int32_t col) const
 {
-    const CellEntry& entry = cell(row, col);
+    const CellLook& entry = look(row, col);
     if (entry.backColor)
         return *entry.backColor;
     return isFixed(row, col) ? s_.backColorFixed : s_.backColor;
@@ -324,7 +411,7 @@ uint32_t GridData::CellBackColor(int32_t row, int32_t col) const
 
 uint32_t GridData::CellForeColor(int32_t row, int32_t col) const
 {
-    const CellEntry& entry = cell(row, col);
+    const CellLook& entry = look(row, col);
     if (entry.foreColor)
         return *entry.foreColor;
     return isFixed(row, col) ? s_.foreColorFixed : s_.foreColor;
@@ -332,7 +419,9 @@ uint32_t GridData::CellForeColor(int32_t row, int32_t col) const
 
 QVariant GridData::CellData(int32_t row, int32_t col) const
 {
-    return cell(row, col).data;
+    checkCell(row, col);
+    const ColEntry& column = s_.colEntries[static_cast<size_t>(col)];
+    return column.cellData.empty() ? QVariant() : column.cellData[static_cast<size_t>(row)];
 }
 
 QFont GridData::CellFont(int32_t row, int32_t col) const
@@ -340,10 +429,9 @@ QFont GridData::CellFont(int32_t row, int32_t col) const
     return fontWith(CellFontSettingsOf(row, col));
 }
 
-CellFontSettings GridData::CellFontSettingsOf(int32_t row, int32_t col) const
+const CellFontSettings& GridData::CellFontSettingsOf(int32_t row, int32_t col) const
 {
-    const CellEntry& entry = cell(row, col);
-    return {entry.fontName, entry.fontSize, entry.bold, entry.italic, entry.underline};
+    return look(row, col).font;
 }
 
 QFont GridData::fontWith(const CellFontSettings& settings) const
@@ -364,18 +452,18 @@ QFont GridData::fontWith(const CellFontSettings& settings) const
 
 int32_t GridData::CellAlignment(int32_t row, int32_t col) const
 {
-    const CellEntry& entry = cell(row, col);
+    const CellLook& entry = look(row, col);
     return entry.alignment >= 0 ? entry.alignment : s_.colEntries[static_cast<size_t>(col)].alignment;
 }
 
 QPixmap GridData::CellPicture(int32_t row, int32_t col) const
 {
-    return cell(row, col).picture;
+    return look(row, col).picture;
 }
 
 int32_t GridData::CellPictureAlignment(int32_t row, int32_t col) const
 {
-    const int32_t alignment = cell(row, col).pictureAlignment;
+    const int32_t alignment = look(row, col).pictureAlignment;
     return alignment >= 0 ? alignment : alignLeftCenter;
 }
 
@@ -557,9 +645,12 @@ void GridData::setFormatString(const QString& format)
 
 void GridData::Clear()
 {
-    for (RowEntry& row : s_.rows)
-        for (CellEntry& entry : row.cells)
-            entry = CellEntry{};
+    for (ColEntry& column : s_.colEntries) {
+        std::fill(column.texts.begin(), column.texts.end(), QString());
+        std::fill(column.looks.begin(), column.looks.end(), 0);
+        column.cellData.clear();
+    }
+    dropUnusedLooks();
     notify(false);
 }
 
@@ -569,12 +660,15 @@ void GridData::AddItem(const QString& item, int32_t index)
         index = Rows();
     if (index < 0 || index > Rows())
         throw RuntimeError(errInvalidIndex);
-    RowEntry row;
-    resizeRow(row);
     const QStringList texts = item.split(QLatin1Char('\t'));
-    for (int32_t c = 0; c < s_.cols && c < texts.size(); ++c)
-        row.cells[static_cast<size_t>(c)].text = texts[c];
-    s_.rows.insert(s_.rows.begin() + index, std::move(row));
+    s_.rowHeights.insert(s_.rowHeights.begin() + index, -1);
+    for (int32_t c = 0; c < s_.cols; ++c) {
+        ColEntry& column = s_.colEntries[static_cast<size_t>(c)];
+        column.texts.insert(column.texts.begin() + index, c < texts.size() ? texts[c] : QString());
+        column.looks.insert(column.looks.begin() + index, 0);
+        if (!column.cellData.empty())
+            column.cellData.insert(column.cellData.begin() + index, QVariant());
+    }
     keepCurrentCellInside();
     notify(true);
 }
@@ -582,7 +676,13 @@ void GridData::AddItem(const QString& item, int32_t index)
 void GridData::RemoveItem(int32_t index)
 {
     checkRow(index);
-    s_.rows.erase(s_.rows.begin() + index);
+    s_.rowHeights.erase(s_.rowHeights.begin() + index);
+    for (ColEntry& column : s_.colEntries) {
+        column.texts.erase(column.texts.begin() + index);
+        column.looks.erase(column.looks.begin() + index);
+        if (!column.cellData.empty())
+            column.cellData.erase(column.cellData.begin() + index);
+    }
     s_.fixedRows = std::min(s_.fixedRows, Rows());
     keepCurrentCellInside();
     notify(true);
@@ -594,7 +694,7 @@ int32_t GridData::FindRow(const QString& text, int32_t startRow, int32_t col, bo
     checkCol(col);
     const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
     for (int32_t r = startRow < 0 ? s_.fixedRows : startRow; r < Rows(); ++r) {
-        const QString& cellText = cell(r, col).text;
+        const QString& cellText = s_.colEntries[static_cast<size_t>(col)].texts[static_cast<size_t>(r)];
         if (fullMatch ? cellText.compare(text, cs) == 0 : cellText.startsWith(text, cs))
             return r;
     }
@@ -636,21 +736,19 @@ void GridData::checkCol(int32_t col) const
         throw RuntimeError(errInvalidIndex);
 }
 
-const GridData::CellEntry& GridData::cell(int32_t row, int32_t col) const
+const GridData::CellLook& GridData::look(int32_t row, int32_t col) const
 {
     checkCell(row, col);
-    return s_.rows[static_cast<size_t>(row)].cells[static_cast<size_t>(col)];
+    return s_.looks[s_.colEntries[static_cast<size_t>(col)].looks[static_cast<size_t>(row)]];
 }
 
-GridData::CellEntry& GridData::cell(int32_t row, int32_t col)
+void GridData::sizeColumn(ColEntry& column) const
 {
-    checkCell(row, col);
-    return s_.rows[static_cast<size_t>(row)].cells[static_cast<size_t>(col)];
-}
-
-void GridData::resizeRow(RowEntry& row) const
-{
-    row.cells.resize(static_cast<size_t>(s_.cols));
+    const size_t rows = s_.rowHeights.size();
+    column.texts.resize(rows);
+    column.looks.resize(rows, 0);
+    if (!column.cellData.empty())
+        column.cellData.resize(rows);
 }
 
 void GridData::notify(bool layout) const

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace platform::grid {
@@ -102,7 +103,7 @@ public:
     GridData();
 
     // Geometry. Shrinking drops the cells beyond; fixed counts never exceed the totals.
-    int32_t Rows() const { return static_cast<int32_t>(s_.rows.size()); }
+    int32_t Rows() const { return static_cast<int32_t>(s_.rowHeights.size()); }
     void setRows(int32_t rows);
     int32_t Cols() const { return s_.cols; }
     void setCols(int32_t cols);
@@ -151,7 +152,8 @@ public:
     uint32_t CellForeColor(int32_t row, int32_t col) const;
     QVariant CellData(int32_t row, int32_t col) const;
     QFont CellFont(int32_t row, int32_t col) const;
-    CellFontSettings CellFontSettingsOf(int32_t row, int32_t col) const;
+    // Shared by the cells that look alike; valid until a cell's format next changes.
+    const CellFontSettings& CellFontSettingsOf(int32_t row, int32_t col) const;
     // The grid's font with the settings laid over it.
     QFont fontWith(const CellFontSettings& settings) const;
     int32_t CellAlignment(int32_t row, int32_t col) const;
@@ -232,23 +234,21 @@ public:
     void setReplaceListener(std::function<void()> listener) { replaceListener_ = std::move(listener); }
 
 private:
-    struct CellEntry {
-        QString text;
-        QVariant data;
+    // How a cell looks beyond its text: its own formats, unset ones keeping the
+    // grid's or the column's. Cells that look alike share one entry of the
+    // grid's table of looks and hold only its number, so formatting thousands
+    // of cells alike costs a number a cell.
+    struct CellLook {
         std::optional<uint32_t> backColor;
         std::optional<uint32_t> foreColor;
-        QString fontName;
-        double fontSize = 0;
-        int8_t bold = -1;
-        int8_t italic = -1;
-        int8_t underline = -1;
+        CellFontSettings font;
         int32_t alignment = -1;
-        QPixmap picture;
         int32_t pictureAlignment = -1;
+        QPixmap picture;
+        bool operator==(const CellLook& other) const;
     };
-    struct RowEntry {
-        int32_t height = -1;
-        std::vector<CellEntry> cells;
+    struct CellLookHash {
+        size_t operator()(const CellLook& look) const;
     };
     struct ColEntry {
         int32_t width = -1;
@@ -257,10 +257,18 @@ private:
         int32_t alignment = alignGeneral;
         QString comboList;
         grid::ComboList parsedList;
+        // The column's cells, row by row: texts, look numbers, and cell data
+        // (empty while no cell of the column holds any).
+        std::vector<QString> texts;
+        std::vector<uint32_t> looks;
+        std::vector<QVariant> cellData;
     };
     struct State {
-        std::vector<RowEntry> rows;
+        std::vector<int32_t> rowHeights; // one a row, -1 for the default
         std::vector<ColEntry> colEntries;
+        // The distinct looks of the cells; look 0 is a plain cell's.
+        std::vector<CellLook> looks{CellLook{}};
+        std::unordered_map<CellLook, uint32_t, CellLookHash> lookNumbers{{CellLook{}, 0}};
         int32_t cols = 0;
         int32_t fixedRows = 0;
         int32_t fixedCols = 0;
@@ -288,11 +296,16 @@ private:
     void checkRow(int32_t row) const;
     void checkCol(int32_t col) const;
     void checkCell(int32_t row, int32_t col) const { checkRow(row); checkCol(col); }
-    const CellEntry& cell(int32_t row, int32_t col) const;
-    CellEntry& cell(int32_t row, int32_t col);
+    const CellLook& look(int32_t row, int32_t col) const;
     bool isFixed(int32_t row, int32_t col) const { return row < s_.fixedRows || col < s_.fixedCols; }
-    void writeCell(CellEntry& cell, CellProperty what, const QVariant& value);
-    void resizeRow(RowEntry& row) const;
+    // The number of a look, added to the table when it is new.
+    uint32_t lookNumber(const CellLook& look);
+    // Drops the looks no cell shows any more, once the table has grown large.
+    void dropUnusedLooks();
+    void relook(ColEntry& column, int32_t top, int32_t bottom, CellProperty what, const QVariant& value);
+    // Sets one format of a look; False when it had that setting already.
+    static bool writeLook(CellLook& look, CellProperty what, const QVariant& value);
+    void sizeColumn(ColEntry& column) const;
     void keepCurrentCellInside();
     bool moveCurrent(int32_t row, int32_t col, int32_t rowSel, int32_t colSel);
     void notify(bool layout) const;
@@ -300,6 +313,9 @@ private:
     State s_;
     bool redraw_ = true;
     GridEvents events_;
+    // The size of the table of looks at which unused ones are dropped.
+    static constexpr size_t kLookLimit = 1024;
+    size_t lookLimit_ = kLookLimit;
     std::function<void(bool)> listener_;
     std::function<void()> replaceListener_;
 };

@@ -133,7 +133,7 @@ void GridFile::load(GridData& grid, const QString& fileName)
 void GridFileAccess::write(QDataStream& out, const GridData& grid)
 {
     const GridData::State& s = grid.s_;
-    out << qint32(s.cols) << qint32(s.rows.size()) << qint32(s.fixedRows) << qint32(s.fixedCols);
+    out << qint32(s.cols) << qint32(s.rowHeights.size()) << qint32(s.fixedRows) << qint32(s.fixedCols);
     out << qint32(s.row) << qint32(s.col) << qint32(s.rowSel) << qint32(s.colSel);
     out << qint32(s.selectionMode) << qint32(s.editable) << qint32(s.allowUserResizing) << s.ownerDraw;
     out << quint32(s.backColor) << quint32(s.foreColor) << quint32(s.backColorFixed) << quint32(s.foreColorFixed)
@@ -141,17 +141,19 @@ void GridFileAccess::write(QDataStream& out, const GridData& grid)
     out << s.font.toString() << s.comboList << s.formatString;
     for (const auto& col : s.colEntries)
         out << qint32(col.width) << col.hidden << qint32(col.data) << qint32(col.alignment) << col.comboList;
-    for (const auto& row : s.rows) {
-        out << qint32(row.height);
-        for (const auto& cell : row.cells) {
-            out << cell.text;
-            writeData(out, cell.data);
-            writeOptional(out, cell.backColor);
-            writeOptional(out, cell.foreColor);
-            out << cell.fontName << cell.fontSize << qint8(cell.bold) << qint8(cell.italic) << qint8(cell.underline)
-                << qint32(cell.alignment) << qint32(cell.pictureAlignment) << !cell.picture.isNull();
-            if (!cell.picture.isNull())
-                out << cell.picture;
+    for (size_t r = 0; r < s.rowHeights.size(); ++r) {
+        out << qint32(s.rowHeights[r]);
+        for (int32_t c = 0; c < s.cols; ++c) {
+            const GridData::CellLook& look = grid.look(static_cast<int32_t>(r), c);
+            out << grid.TextMatrix(static_cast<int32_t>(r), c);
+            writeData(out, grid.CellData(static_cast<int32_t>(r), c));
+            writeOptional(out, look.backColor);
+            writeOptional(out, look.foreColor);
+            out << look.font.name << look.font.size << qint8(look.font.bold) << qint8(look.font.italic)
+                << qint8(look.font.underline) << qint32(look.alignment) << qint32(look.pictureAlignment)
+                << !look.picture.isNull();
+            if (!look.picture.isNull())
+                out << look.picture;
         }
     }
 }
@@ -197,34 +199,42 @@ void GridFileAccess::read(QDataStream& in, GridData& grid)
         entry.alignment = alignment >= alignLeftTop && alignment <= alignGeneral ? alignment : alignGeneral;
         entry.parsedList = ComboList::parse(entry.comboList);
     }
-    s.rows.resize(static_cast<size_t>(rows));
-    for (auto& entry : s.rows) {
+    grid.s_ = std::move(s);
+    grid.setRows(rows);
+    for (int32_t r = 0; r < rows; ++r) {
         qint32 height = 0;
         in >> height;
-        entry.height = height;
-        entry.cells.resize(static_cast<size_t>(cols));
-        for (auto& cell : entry.cells) {
+        grid.s_.rowHeights[static_cast<size_t>(r)] = height;
+        for (int32_t c = 0; c < cols; ++c) {
+            GridData::ColEntry& column = grid.s_.colEntries[static_cast<size_t>(c)];
+            GridData::CellLook look;
+            QVariant data;
             qint8 bold = 0, italic = 0, underline = 0;
             qint32 alignment = 0, pictureAlignment = 0;
             bool hasPicture = false;
-            in >> cell.text;
-            readData(in, cell.data);
-            readOptional(in, cell.backColor);
-            readOptional(in, cell.foreColor);
-            in >> cell.fontName >> cell.fontSize >> bold >> italic >> underline >> alignment >> pictureAlignment
-                >> hasPicture;
-            cell.bold = bold;
-            cell.italic = italic;
-            cell.underline = underline;
-            cell.alignment = alignment;
-            cell.pictureAlignment = pictureAlignment;
+            in >> column.texts[static_cast<size_t>(r)];
+            readData(in, data);
+            readOptional(in, look.backColor);
+            readOptional(in, look.foreColor);
+            in >> look.font.name >> look.font.size >> bold >> italic >> underline >> alignment >> pictureAlignment >>
+                hasPicture;
+            look.font.bold = bold;
+            look.font.italic = italic;
+            look.font.underline = underline;
+            look.alignment = alignment;
+            look.pictureAlignment = pictureAlignment;
             if (hasPicture)
-                in >> cell.picture;
+                in >> look.picture;
             if (in.status() != QDataStream::Ok)
                 badFormat();
+            if (data.isValid()) {
+                if (column.cellData.empty())
+                    column.cellData.resize(column.texts.size());
+                column.cellData[static_cast<size_t>(r)] = std::move(data);
+            }
+            column.looks[static_cast<size_t>(r)] = grid.lookNumber(look);
         }
     }
-    grid.s_ = std::move(s);
     grid.keepCurrentCellInside();
 }
 

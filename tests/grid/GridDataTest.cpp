@@ -125,6 +125,42 @@ TEST(GridDataCells, FontAndAlignmentOverridesApplyPerCell)
     EXPECT_EQ(grid.CellAlignment(1, 1), alignCenterCenter);
 }
 
+// Cells that look alike share one look: changing one format of a few cells of
+// a run, dropping looks no cell shows and thousands of different looks must
+// leave every cell its own formats, and rows inserted and removed carry theirs.
+TEST(GridDataCells, EveryCellKeepsItsOwnLookThroughSharedAndDroppedLooks)
+{
+    GridData grid = shaped(3001, 3);
+    grid.setCell(CellProperty::BackColor, 1, 1, 3000, 2, 0x0000FFu);
+    grid.setCell(CellProperty::FontBold, 1, 1, 1500, 1, true);
+    grid.setCell(CellProperty::BackColor, 10, 2, 0x00FF00u);
+    EXPECT_EQ(grid.CellBackColor(9, 2), 0x0000FFu);
+    EXPECT_EQ(grid.CellBackColor(10, 2), 0x00FF00u);
+    EXPECT_TRUE(grid.CellFont(1500, 1).bold());
+    EXPECT_FALSE(grid.CellFont(1501, 1).bold());
+    EXPECT_EQ(grid.CellBackColor(1501, 1), 0x0000FFu);
+
+    // Far more colours than the table keeps before dropping unused looks, set twice over.
+    for (int pass = 0; pass < 2; ++pass)
+        for (int32_t r = 1; r <= 3000; ++r)
+            grid.setCell(CellProperty::ForeColor, r, 2, static_cast<uint32_t>(r * 7 + pass));
+    for (int32_t r = 1; r <= 3000; ++r) {
+        ASSERT_EQ(grid.CellForeColor(r, 2), static_cast<uint32_t>(r * 7 + 1)) << r;
+        ASSERT_EQ(grid.CellBackColor(r, 2), r == 10 ? 0x00FF00u : 0x0000FFu) << r;
+        ASSERT_EQ(grid.CellFont(r, 1).bold(), r <= 1500) << r;
+    }
+
+    grid.setCell(CellProperty::Data, 11, 1, 11);
+    grid.AddItem(QStringLiteral("\tnew"), 10);
+    EXPECT_EQ(grid.CellBackColor(11, 2), 0x00FF00u);
+    EXPECT_EQ(grid.CellData(12, 1).toInt(), 11);
+    EXPECT_EQ(grid.CellBackColor(10, 2), grid.BackColor()); // the new row is plain
+    EXPECT_FALSE(grid.CellData(10, 1).isValid());
+    grid.RemoveItem(10);
+    EXPECT_EQ(grid.CellBackColor(10, 2), 0x00FF00u);
+    EXPECT_EQ(grid.CellData(11, 1).toInt(), 11);
+}
+
 TEST(GridDataCells, ValueMatrixReadsTheLeadingNumber)
 {
     GridData grid = shaped(2, 6);
