@@ -24,6 +24,7 @@ namespace platform::ini {
 struct Line {
     QByteArray text; // without its end
     QByteArray end;  // "\r\n", "\n", or empty for a last line without one
+    bool operator==(const Line&) const = default;
 };
 
 // Blank: empty or a comment. Other: a line of no known shape (a header without

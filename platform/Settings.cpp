@@ -168,8 +168,12 @@ void write(const QString& app, const QString& section, const QString& key, const
 {
     const QString path = filePath(app);
     Lines lines = load(path);
+    const Lines before = lines;
     ini::setKey(lines, escapedSection(section), escapedKey(key), escapedValue(value), utf8);
-    store(path, lines);
+    // A value written as it stands costs no replacement of the file: the
+    // programs write their whole settings whenever one of them changes.
+    if (lines != before)
+        store(path, lines);
 }
 
 void remove(const QString& app, const QString& section, const QString& key)

@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <sys/stat.h>
 
 namespace settings = platform::settings;
 
@@ -128,6 +129,13 @@ TEST(Settings, AWriteIsSeenByTheNextReadAndKeepsTheOtherLines)
     settings::write("Kept", "General", "Flag", "False");
     EXPECT_EQ(settings::read("Kept", "general", "flag"), QStringLiteral("False"));
     EXPECT_EQ(testsupport::readFile(file), "; notes of the user\n[FileInfo]\nPath=/a\n\n[%General]\nFlag=False\r\n");
+    // The value it already holds leaves the file alone (no replacement, no sync).
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &before), 0);
+    settings::write("Kept", "General", "Flag", "False");
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
     // A write of another process (a file replaced whole, of the same size) is seen at once.
     testsupport::writeFile(file + ".new", "[%General]\nFlag=Fals2\n");
     ASSERT_TRUE(QFile::remove(file) && QFile::rename(file + ".new", file));
