@@ -15,6 +15,7 @@
 #include "platform/grid/FlexGrid.h"
 #include "util/method/Trap.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace QelmStp {
@@ -45,9 +46,16 @@ int32_t fStep::StepNumberOf(const QString& name) { return platform::ValAs<int32_
 QString fStep::CreateNewDigital(const QString& name, int32_t shift)
 {
     return Ostrel7::trapped(reporter_, QStringLiteral("CreateNewDigital"), [&] {
+        // Built by hand: a renumbering of a full program makes thousands.
         const int32_t number = StepNumberOf(name) + shift;
-        const QString digits = QStringLiteral("%1").arg(std::abs(number), kNumberDigits, 10, QLatin1Char('0'));
-        return name.left(1) + (number < 0 ? QStringLiteral("-") + digits : digits);
+        const QString digits = QString::number(std::abs(number));
+        QString renamed = name.left(1);
+        renamed.reserve(1 + 1 + std::max<qsizetype>(digits.size(), kNumberDigits));
+        if (number < 0)
+            renamed += QLatin1Char('-');
+        for (qsizetype i = digits.size(); i < kNumberDigits; ++i)
+            renamed += QLatin1Char('0');
+        return renamed + digits;
     });
 }
 
