@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMutex>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -18,6 +19,7 @@
 #include <optional>
 #include <signal.h>
 #include <sys/stat.h>
+#include <ctime>
 #include <unistd.h>
 
 namespace platform {
@@ -245,15 +247,78 @@ QStringList hiddenNamesIn(const QString& folder)
     return names;
 }
 
+// Folders seen holding nothing of a replacement, as they stood then: a read
+// of a file there need not list the folder again (a folder of thousands of
+// files costs more to list than a table costs to read) until the folder
+// changes. Creating a journal or a new file changes it.
+struct FolderStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    timespec changed{};
+    bool operator==(const FolderStamp& o) const
+    {
+        return device == o.device && inode == o.inode && modified.tv_sec == o.modified.tv_sec &&
+            modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
+            changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+// A stamp younger than this may share its time with a change that follows
+// the listing within the file system's clock tick: such a folder is not
+// taken as clean.
+constexpr time_t kSettledSeconds = 2;
+
+std::optional<FolderStamp> stampOf(const QString& folder)
+{
+    struct stat st {};
+    if (::stat(native(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return std::nullopt;
+    return FolderStamp{st.st_dev, st.st_ino, st.st_mtim, st.st_ctim};
+}
+
+QMutex& cleanMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+QHash<QString, FolderStamp>& cleanFolders()
+{
+    static QHash<QString, FolderStamp> folders;
+    return folders;
+}
+
+bool knownClean(const QString& folder, const std::optional<FolderStamp>& stamp)
+{
+    const QMutexLocker lock(&cleanMutex());
+    const auto known = cleanFolders().constFind(folder);
+    return stamp && known != cleanFolders().constEnd() && *known == *stamp;
+}
+
+void rememberClean(const QString& folder, const std::optional<FolderStamp>& stamp, bool clean)
+{
+    const QMutexLocker lock(&cleanMutex());
+    const time_t now = ::time(nullptr);
+    if (clean && stamp && now - stamp->modified.tv_sec >= kSettledSeconds)
+        cleanFolders().insert(folder, *stamp);
+    else
+        cleanFolders().remove(folder);
+}
+
 FolderOutcome recoverFolder(const QString& folder)
 {
     FolderOutcome outcome;
+    const std::optional<FolderStamp> stamp = stampOf(folder);
+    if (knownClean(folder, stamp))
+        return outcome;
+    bool clean = true;
     const QDir dir(folder);
     QList<std::pair<QString, HiddenName>> leftovers;
     for (const QString& fileName : hiddenNamesIn(folder)) {
         const std::optional<HiddenName> name = parseHiddenName(fileName);
         if (!name)
             continue;
+        clean = false;
         const QString path = dir.absoluteFilePath(fileName);
         // Another user's files, or a live writer's, are never touched.
         if (!isOwnRegularFile(path) || (processAlive(name->pid) && (name->pid != ::getpid() || isActive(path))))
@@ -269,6 +334,7 @@ FolderOutcome recoverFolder(const QString& folder)
     for (const auto& [path, name] : leftovers)
         if (name.pid != ::getpid() && !outcome.protectedNames.contains(path))
             removeQuietly(path);
+    rememberClean(folder, stamp, clean);
     return outcome;
 }
 

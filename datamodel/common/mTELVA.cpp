@@ -2,18 +2,19 @@
 
 #include "platform/RuntimeError.h"
 
+#include <bit>
+
 namespace Telva27::mTELVA {
 
 int32_t ShiftByMask(uint8_t mask, int32_t value, int32_t mode)
 {
     if (mask == 0)
         return 0;
-    int shift = 0;
-    while (!(mask & (1u << shift)))
-        ++shift;
+    // The values a field holds are never negative: a shift serves them.
+    const int shift = std::countr_zero(mask);
     const int64_t factor = int64_t{1} << shift;
     switch (mode) {
-    case 0: return static_cast<int32_t>(value / factor);
+    case 0: return value >= 0 ? value >> shift : static_cast<int32_t>(value / factor);
     case 1: {
         const int64_t product = int64_t{value} * factor;
         if (product < INT32_MIN || product > INT32_MAX)

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -196,4 +198,49 @@ TEST(ReplacementJournal, AJournalNamingFilesOutsideItsTargetsFoldersIsNotActedOn
     EXPECT_EQ(readFile(dir.filePath("t.etb")), QByteArray("mine"));
     EXPECT_EQ(readFile(QDir(elsewhere.path()).filePath("planted")), QByteArray("theirs"));
     EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden), QStringList{"t.etb"});
+}
+
+namespace {
+
+timespec modifiedTime(const QString& folder)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
+    return st.st_mtim;
+}
+
+void setModifiedTime(const QString& folder, timespec modified)
+{
+    const timespec times[2] = {modified, modified};
+    EXPECT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
+}
+
+} // namespace
+
+// A folder once listed and found clean is not listed again while it stands
+// as it was; a save cut off in it afterwards is still found, even when the
+// folder's modification time was put back as a copying tool may do.
+TEST(ReplacementJournal, AFolderSeenCleanIsListedAgainOnceItChanged)
+{
+    const PairCase& c = kPairs[0];
+    const QByteArray newFirst = "new table";
+    const QByteArray newSecond = "new sek";
+    for (int n = 1; n < 200; ++n) {
+        QTemporaryDir temp;
+        const QDir dir(temp.path());
+        writeFile(dir.filePath(c.first), c.oldFirst);
+        writeFile(dir.filePath(c.second), c.oldSecond);
+        setModifiedTime(dir.path(), {::time(nullptr) - 60, 0}); // long settled
+        const timespec settled = modifiedTime(dir.path());
+        EXPECT_TRUE(platform::recoverReplacements(dir.path())); // remembered as clean
+        const bool killed = testsupport::killAtFileOperation(n, [&] { replacePair(dir, c, newFirst, newSecond); });
+        setModifiedTime(dir.path(), settled);
+        SCOPED_TRACE(testing::Message() << "killed at operation " << n);
+        EXPECT_TRUE(platform::recoverReplacements(dir.path()));
+        const testsupport::FolderSnapshot after = snapshotOf(dir.path());
+        EXPECT_TRUE(after == filesOf(dir, c, newFirst, newSecond) || after == filesOf(dir, c, c.oldFirst, c.oldSecond))
+            << QDir(dir).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
+        if (!killed)
+            break;
+    }
 }
