@@ -6,13 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QMutex>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QUrl>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -277,39 +278,51 @@ std::optional<FolderStamp> stampOf(const QString& folder)
     return FolderStamp{st.st_dev, st.st_ino, st.st_mtim, st.st_ctim};
 }
 
-QMutex& cleanMutex()
+// A few folders are remembered, by identity rather than by name, in a table
+// of fixed size: a read allocates nothing that outlives it.
+constexpr size_t kRememberedFolders = 16;
+
+struct CleanFolders {
+    QMutex mutex;
+    std::array<std::optional<FolderStamp>, kRememberedFolders> stamps;
+    size_t next = 0;
+};
+
+CleanFolders& cleanFolders()
 {
-    static QMutex mutex;
-    return mutex;
-}
-QHash<QString, FolderStamp>& cleanFolders()
-{
-    static QHash<QString, FolderStamp> folders;
+    static CleanFolders folders;
     return folders;
 }
 
-bool knownClean(const QString& folder, const std::optional<FolderStamp>& stamp)
+bool knownClean(const std::optional<FolderStamp>& stamp)
 {
-    const QMutexLocker lock(&cleanMutex());
-    const auto known = cleanFolders().constFind(folder);
-    return stamp && known != cleanFolders().constEnd() && *known == *stamp;
+    if (!stamp)
+        return false;
+    CleanFolders& folders = cleanFolders();
+    const QMutexLocker lock(&folders.mutex);
+    return std::find(folders.stamps.begin(), folders.stamps.end(), stamp) != folders.stamps.end();
 }
 
-void rememberClean(const QString& folder, const std::optional<FolderStamp>& stamp, bool clean)
+void rememberClean(const std::optional<FolderStamp>& stamp, bool clean)
 {
-    const QMutexLocker lock(&cleanMutex());
-    const time_t now = ::time(nullptr);
-    if (clean && stamp && now - stamp->modified.tv_sec >= kSettledSeconds)
-        cleanFolders().insert(folder, *stamp);
-    else
-        cleanFolders().remove(folder);
+    if (!stamp)
+        return;
+    CleanFolders& folders = cleanFolders();
+    const QMutexLocker lock(&folders.mutex);
+    for (std::optional<FolderStamp>& known : folders.stamps)
+        if (known && known->device == stamp->device && known->inode == stamp->inode)
+            known.reset();
+    if (clean && ::time(nullptr) - stamp->modified.tv_sec >= kSettledSeconds) {
+        folders.stamps[folders.next] = stamp;
+        folders.next = (folders.next + 1) % kRememberedFolders;
+    }
 }
 
 FolderOutcome recoverFolder(const QString& folder)
 {
     FolderOutcome outcome;
     const std::optional<FolderStamp> stamp = stampOf(folder);
-    if (knownClean(folder, stamp))
+    if (knownClean(stamp))
         return outcome;
     bool clean = true;
     const QDir dir(folder);
@@ -334,7 +347,7 @@ FolderOutcome recoverFolder(const QString& folder)
     for (const auto& [path, name] : leftovers)
         if (name.pid != ::getpid() && !outcome.protectedNames.contains(path))
             removeQuietly(path);
-    rememberClean(folder, stamp, clean);
+    rememberClean(stamp, clean);
     return outcome;
 }
 
