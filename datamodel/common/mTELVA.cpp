@@ -2,28 +2,9 @@
 
 #include "platform/RuntimeError.h"
 
-#include <bit>
-
 namespace Telva27::mTELVA {
 
-int32_t ShiftByMask(uint8_t mask, int32_t value, int32_t mode)
-{
-    if (mask == 0)
-        return 0;
-    // The values a field holds are never negative: a shift serves them.
-    const int shift = std::countr_zero(mask);
-    const int64_t factor = int64_t{1} << shift;
-    switch (mode) {
-    case 0: return value >= 0 ? value >> shift : static_cast<int32_t>(value / factor);
-    case 1: {
-        const int64_t product = int64_t{value} * factor;
-        if (product < INT32_MIN || product > INT32_MAX)
-            throw platform::RuntimeError(platform::errOverflow);
-        return static_cast<int32_t>(product);
-    }
-    default: return 0;
-    }
-}
+void throwOverflow() { throw platform::RuntimeError(platform::errOverflow); }
 
 QVariant ConvertLetter(int32_t kind, int32_t direction, const QVariant& value)
 {

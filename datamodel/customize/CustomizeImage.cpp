@@ -45,11 +45,10 @@ bool inTable(int32_t address) { return address >= 0 && address < CustomizeImage:
 
 CustomizeImage::Fields CustomizeImage::fieldsOf(const clsCustom& pin)
 {
-    Fields fields = {
-        {"Kino", pin.KinoRamAddress(), kWholeByte, true, &clsCustom::Kino, &clsCustom::setKino},
-        {"Logic", pin.LogicRamAddress(), pin.LogicBit(), true, &clsCustom::Logic, &clsCustom::setLogic},
-        {"Dosa", pin.DosaRamAddress(), pin.DosaBit(), true, &clsCustom::Dosa, &clsCustom::setDosa},
-    };
+    Fields fields;
+    fields.append({"Kino", pin.KinoRamAddress(), kWholeByte, true, &clsCustom::Kino, &clsCustom::setKino});
+    fields.append({"Logic", pin.LogicRamAddress(), pin.LogicBit(), true, &clsCustom::Logic, &clsCustom::setLogic});
+    fields.append({"Dosa", pin.DosaRamAddress(), pin.DosaBit(), true, &clsCustom::Dosa, &clsCustom::setDosa});
     if (!pin.isOutputPin())
         return fields;
     fields.append(

@@ -7,7 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QVarLengthArray>
+#include <array>
 #include <cstdint>
 
 namespace Telva27 {
@@ -33,8 +33,19 @@ public:
 
     // The fields a pin reads and writes: function code, logic and action for
     // every pin; the delays for an output pin; chopping, full-wave time and
-    // duty for an output pin that has them. At most ten, held in place.
-    using Fields = QVarLengthArray<Field, 10>;
+    // duty for an output pin that has them. At most ten, held in place: every
+    // read of a table lists them for each pin.
+    class Fields {
+    public:
+        void append(const Field& field) { items_[count_++] = field; }
+        const Field* begin() const { return items_.data(); }
+        const Field* end() const { return items_.data() + count_; }
+        size_t size() const { return count_; }
+
+    private:
+        std::array<Field, 10> items_; // only the first count_ are set and read
+        size_t count_ = 0;
+    };
     static Fields fieldsOf(const clsCustom& pin);
 
     explicit CustomizeImage(const colclsCustom& pins) : pins_(pins) {}

@@ -32,6 +32,10 @@ void clsCustom::setOffDelayJ(const QString& v) { offDelay_ = fromLetter(kSwitchL
 QString clsCustom::OnDelayJ() const { return toLetter(kSwitchLetters, onDelay_); }
 void clsCustom::setOnDelayJ(const QString& v) { onDelay_ = fromLetter(kSwitchLetters, v); }
 
-bool clsCustom::isOutputPin() const { return !location_.isEmpty() && location_.at(0).toUpper() == u'O'; }
+bool clsCustom::isOutputPin() const
+{
+    // Asked for every pin at every read of a table: no case mapping call.
+    return !location_.isEmpty() && (location_.at(0) == u'O' || location_.at(0) == u'o');
+}
 
 } // namespace Telva27
