@@ -81,8 +81,8 @@ void TableChoiceForm::Form_Load()
 void TableChoiceForm::InitTableRows()
 {
     for (int i = 0; i < 8; ++i) {
-        const auto& spec = platform::forms::specNamed(design_.controls, tableControlName(design_, i));
-        rowTops_[static_cast<size_t>(i)] = twipsToPixels(spec.place.value().top());
+        const auto& control = platform::forms::controlNamed(design_.controls, tableControlName(design_, i));
+        rowTops_[static_cast<size_t>(i)] = twipsToPixels(control.place.value().top());
     }
     frameHeight_ = frameWaku_->height();
     windowHeight_ = height();

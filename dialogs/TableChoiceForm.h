@@ -9,7 +9,7 @@
 // tables 0 to 7; their designed tops are the rows that ShowTableZero moves
 // them between.
 
-#include "platform/forms/ControlSpec.h"
+#include "platform/forms/ControlDesign.h"
 
 #include <QDialog>
 #include <QSize>
@@ -26,7 +26,7 @@ struct TableChoiceDesign {
     const char* formName;
     QSize client; // twips
     // frameWaku, the eight table controls, BTN1, BTN2 and the dialog's own.
-    std::span<const platform::forms::ControlSpec> controls;
+    std::span<const platform::forms::ControlDesign> controls;
     const char* tableName;
     // The frame's height, in pixels, while table 0 is hidden.
     int hiddenFrameHeight;

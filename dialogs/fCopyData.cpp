@@ -31,7 +31,7 @@ namespace {
 
 using platform::forms::control;
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 constexpr auto kLabel = ControlKind::Label;
 constexpr auto kButton = ControlKind::CommandButton;
@@ -54,7 +54,7 @@ constexpr const char* kDest = "frameDest";
      .container = kSrc}
 
 // Places in twips.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Custom, .name = "tBar", .place = QRect(0, 0, 10800, 450),
      .create = &platform::forms::make<QToolBar>},
     {.kind = ControlKind::Frame, .name = kSrc, .place = QRect(120, 570, 4500, 5880), .caption = 381},

@@ -21,10 +21,10 @@ namespace Sorvi27 {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 // Places in twips.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Label, .name = "LabelPassword", .place = QRect(180, 240, 1100, 255), .caption = 416},
     {.kind = ControlKind::TextBox, .name = "txtPassword", .place = QRect(1350, 180, 1900, 330)},
     {.kind = ControlKind::Label, .name = "LabelPasswordCond", .place = QRect(1350, 570, 3800, 255), .caption = 418},

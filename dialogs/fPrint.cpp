@@ -35,7 +35,7 @@ namespace Sorvi27 {
 
 using platform::forms::Arrange;
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 using platform::forms::control;
 
 namespace {
@@ -54,7 +54,7 @@ QWidget* makeStatusBar(QWidget* parent)
 }
 
 // The list and the buttons beside it, the options below, the status bar at the bottom.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Panel, .name = "panelMain", .arrange = Arrange::Horizontal},
     {.kind = ControlKind::Frame, .name = "framePrint", .caption = 115, .container = "panelMain"},
     {.kind = ControlKind::Panel, .name = "panelSel", .container = "framePrint", .arrange = Arrange::Horizontal},

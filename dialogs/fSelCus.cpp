@@ -6,7 +6,7 @@
 #include "platform/EventGuard.h"
 #include "platform/Twips.h"
 #include "platform/Val.h"
-#include "platform/forms/ControlSpec.h"
+#include "platform/forms/ControlDesign.h"
 #include "platform/forms/FormBuilder.h"
 #include "platform/tree/SelectionTree.h"
 
@@ -17,13 +17,13 @@ namespace Sorvi27 {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 using platform::forms::control;
 
 constexpr auto kButton = ControlKind::CommandButton;
 
 // Places in twips; the tree and the Option button follow the window's size.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = kButton, .name = "btnFind", .place = QRect(45, 60, 1335, 330), .caption = 119},
     {.kind = kButton, .name = "BTN", .index = 1, .place = QRect(1740, 60, 1335, 330), .caption = 117},
     {.kind = kButton, .name = "BTN", .index = 2, .place = QRect(3180, 60, 1335, 330), .caption = 118},

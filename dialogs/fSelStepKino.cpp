@@ -10,7 +10,7 @@
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "platform/Val.h"
-#include "platform/forms/ControlSpec.h"
+#include "platform/forms/ControlDesign.h"
 #include "platform/forms/FormBuilder.h"
 #include "platform/tree/ImageList.h"
 #include "platform/tree/NodeKeys.h"
@@ -29,7 +29,7 @@ namespace Sorvi27 {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 using platform::forms::control;
 using platform::tree::SelectionNode;
 
@@ -46,7 +46,7 @@ QWidget* makeToolbar(QWidget* parent)
 }
 
 // Places in twips; the tree follows the window's size.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Custom, .name = "tBar", .place = QRect(45, 45, 1620, 390), .create = &makeToolbar},
     {.kind = kButton, .name = "BTN", .index = 1, .place = QRect(1740, 60, 1335, 330)},
     {.kind = kButton, .name = "BTN", .index = 2, .place = QRect(3180, 60, 1335, 330)},

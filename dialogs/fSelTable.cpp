@@ -1,20 +1,20 @@
 #include "fSelTable.h"
 
-#include "platform/forms/ControlSpec.h"
+#include "platform/forms/ControlDesign.h"
 
 namespace Sorvi27 {
 
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 constexpr auto kOption = ControlKind::OptionButton;
 constexpr auto kButton = ControlKind::CommandButton;
 constexpr const char* kFrame = "frameWaku";
 
 // Places in twips; the option buttons' tops are the rows of tables 0 to 7.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Frame, .name = kFrame, .place = QRect(240, 120, 1935, 3855), .caption = 335},
     {.kind = kOption, .name = "op", .index = 0, .place = QRect(240, 240, 1455, 360), .text = "テーブル０", .container = kFrame},
     {.kind = kOption, .name = "op", .index = 1, .place = QRect(240, 705, 1455, 360), .container = kFrame},

@@ -11,14 +11,14 @@ namespace Sorvi27 {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 constexpr auto kCheck = ControlKind::CheckBox;
 constexpr auto kButton = ControlKind::CommandButton;
 constexpr const char* kFrame = "frameWaku";
 
 // Places in twips; the check boxes' tops are the rows of tables 0 to 7.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Frame, .name = kFrame, .place = QRect(180, 120, 1935, 4395), .caption = 335},
     {.kind = kCheck, .name = "chk", .index = 0, .place = QRect(180, 240, 1575, 400), .text = "テーブル　０", .container = kFrame},
     {.kind = kCheck, .name = "chk", .index = 1, .place = QRect(180, 754, 1575, 400), .container = kFrame},

@@ -36,12 +36,12 @@ namespace QelmSet {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 using platform::grid::FlexGrid;
 
 // The designed window: the grid, and the button bar at its right with the
 // buttons from top to bottom in the order their captions are set.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Custom, .name = "fg", .place = QRect(45, 45, 11000, 6500),
      .create = &platform::forms::make<FlexGrid>},
     {.kind = ControlKind::Panel, .name = "picCMD", .place = QRect(11100, 45, 1800, 6500)},

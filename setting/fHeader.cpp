@@ -28,13 +28,13 @@ namespace QelmSet {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 constexpr int kTableNumbers = 8;
 constexpr int kDataVersions = 16;
 
 // Places in twips.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Label, .name = "lbl1", .place = QRect(150, 210, 1700, 255), .caption = 93},
     {.kind = ControlKind::ComboBox, .name = "cboSettingTableNo", .place = QRect(1900, 150, 1000, 330)},
     {.kind = ControlKind::Label, .name = "lbl2", .place = QRect(150, 690, 1700, 255), .caption = 94},

@@ -34,7 +34,7 @@ using platform::grid::GridData;
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 constexpr int32_t kPitchRows = 16;
 constexpr int32_t kCols = 6;
@@ -57,7 +57,7 @@ constexpr const char* kBar = "picCMD";
 
 // Places in twips; the main window's layout moves the grids and the bar to
 // fill the window, the buttons keep their places on the bar.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Custom, .name = "fg", .index = 1, .place = QRect(45, 45, 4600, 4500),
      .create = &platform::forms::make<FlexGrid>},
     {.kind = ControlKind::Custom, .name = "fg", .index = 2, .place = QRect(45, 4590, 4600, 4500),

@@ -40,7 +40,7 @@
 namespace QelmSet {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 using platform::grid::CellProperty;
 using platform::grid::FlexGrid;
 using platform::grid::GridData;
@@ -55,7 +55,7 @@ const QString kViewDif = QStringLiteral("ViewDif");
 // over as soon as it is shown.
 constexpr QSize kDesignSize(14000, 5400);
 
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Custom, .name = "fg", .place = QRect(45, 45, 12400, 5300),
      .create = &platform::forms::make<FlexGrid>},
     {.kind = ControlKind::Panel, .name = "picCMD", .place = QRect(12500, 45, 1455, 5300)},

@@ -14,10 +14,10 @@ namespace QelmStp {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 // Places in twips.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Label, .name = "lblMsg", .place = QRect(240, 180, 4800, 255), .caption = 352},
     {.kind = ControlKind::Label, .name = "lblData", .place = QRect(240, 540, 4800, 255)},
     {.kind = ControlKind::CommandButton, .name = "BTN", .index = 1, .place = QRect(240, 1020, 1125, 375),

@@ -31,10 +31,10 @@ namespace QelmStp {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 // Places in twips.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Label, .name = "lblWord1", .place = QRect(120, 195, 2520, 255), .caption = 208},
     {.kind = ControlKind::TextBox, .name = "txtWord1", .place = QRect(2700, 150, 2400, 330)},
     {.kind = ControlKind::Label, .name = "lblWord2", .place = QRect(120, 675, 2520, 255), .caption = 209},

@@ -22,7 +22,7 @@ namespace QelmStp {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 constexpr int kRows = 8;
 // One row of the counter frame: title button on the left, counter choice on the right (twips).
@@ -30,24 +30,24 @@ constexpr int kRowTop = 330;
 constexpr int kRowPitch = 450;
 constexpr int kLcdWidth = 1560;
 
-constexpr ControlSpec counterRow(int i)
+constexpr ControlDesign counterRow(int i)
 {
     return {.kind = ControlKind::CommandButton, .name = "btnCaption", .index = i,
             .place = QRect(150, kRowTop + i * kRowPitch, 1500, 390), .container = "Frame1"};
 }
-constexpr ControlSpec counterChoice(int i)
+constexpr ControlDesign counterChoice(int i)
 {
     return {.kind = ControlKind::ComboBox, .name = "cboCUNT", .index = i,
             .place = QRect(1770, kRowTop + 30 + i * kRowPitch, 4800, 330), .container = "Frame1"};
 }
-constexpr ControlSpec lcdKey(int i)
+constexpr ControlDesign lcdKey(int i)
 {
     return {.kind = ControlKind::CommandButton, .name = "btnLCDCaption", .index = i,
             .place = QRect(150 + (i % 4) * (kLcdWidth + 120), 330 + (i / 4) * 450, kLcdWidth, 390),
             .container = "Frame2"};
 }
 
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Frame, .name = "Frame1", .place = QRect(120, 120, 6780, 4020), .caption = 395},
     counterRow(0), counterChoice(0), counterRow(1), counterChoice(1), counterRow(2), counterChoice(2),
     counterRow(3), counterChoice(3), counterRow(4), counterChoice(4), counterRow(5), counterChoice(5),

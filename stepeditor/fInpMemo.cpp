@@ -23,9 +23,9 @@ namespace QelmStp {
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Custom, .name = "txtMemo", .place = QRect(120, 120, 5880, 3960),
      .create = &platform::forms::make<QPlainTextEdit>},
     {.kind = ControlKind::CommandButton, .name = "BTN", .index = 1, .place = QRect(6120, 120, 1215, 420),

@@ -41,7 +41,7 @@ using platform::grid::FlexGrid;
 namespace {
 
 using platform::forms::ControlKind;
-using platform::forms::ControlSpec;
+using platform::forms::ControlDesign;
 
 // A band of the cool bar: a raised panel laying out its controls in a row.
 QWidget* newBand(QWidget* parent)
@@ -63,7 +63,7 @@ QWidget* newHintBox(QWidget* parent)
 
 // The cool bar CoolBar1 with its two bands, and the step grid below it. The
 // cool bar and the grid are placed by Form_Resize, the hint by its box.
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Panel, .name = "CoolBar1", .place = QRect(0, 0, 9600, 780)},
     {.kind = ControlKind::Custom, .name = "keyTOOLBAR", .container = "CoolBar1",
      .arrange = platform::forms::Arrange::Horizontal, .create = &newBand},

@@ -36,9 +36,9 @@ QWidget* newFrame(QWidget* parent)
     throw std::logic_error(what.toStdString());
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
+QWidget* createWidget(const ControlDesign& control, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (control.kind) {
     case ControlKind::Frame: return newFrame(parent);
     case ControlKind::Panel: return new QWidget(parent);
     case ControlKind::Label: return new QLabel(parent);
@@ -49,11 +49,11 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
     case ControlKind::ComboBox: return new QComboBox(parent);
     case ControlKind::ListBox: return new QListWidget(parent);
     case ControlKind::Custom:
-        if (!spec.create)
-            tableFault(QStringLiteral("custom control %1 has no create").arg(designName(spec)));
-        return spec.create(parent);
+        if (!control.create)
+            tableFault(QStringLiteral("custom control %1 has no create").arg(designName(control)));
+        return control.create(parent);
     }
-    tableFault(QStringLiteral("control %1 has an unknown kind").arg(designName(spec)));
+    tableFault(QStringLiteral("control %1 has an unknown kind").arg(designName(control)));
 }
 
 // The container's layout, made on its first control without a place.
@@ -67,46 +67,46 @@ QBoxLayout& layoutOf(QWidget& container, Arrange arrange)
 
 } // namespace
 
-void buildControls(QWidget& form, std::span<const ControlSpec> controls, Arrange arrange)
+void buildControls(QWidget& form, std::span<const ControlDesign> controls, Arrange arrange)
 {
     // Containers made so far, with the way each lays out its controls.
     std::map<QString, std::pair<QWidget*, Arrange>> containers;
-    for (const ControlSpec& spec : controls) {
+    for (const ControlDesign& control : controls) {
         QWidget* parent = &form;
         Arrange parentArrange = arrange;
-        if (spec.container) {
-            const auto it = containers.find(QString::fromUtf8(spec.container));
+        if (control.container) {
+            const auto it = containers.find(QString::fromUtf8(control.container));
             if (it == containers.end())
                 tableFault(QStringLiteral("control %1: no container %2 before it")
-                               .arg(designName(spec), QString::fromUtf8(spec.container)));
+                               .arg(designName(control), QString::fromUtf8(control.container)));
             std::tie(parent, parentArrange) = it->second;
         }
-        QWidget* widget = createWidget(spec, parent);
-        widget->setObjectName(designName(spec));
-        if (spec.place)
-            widget->setGeometry(twipsToPixels(*spec.place));
+        QWidget* widget = createWidget(control, parent);
+        widget->setObjectName(designName(control));
+        if (control.place)
+            widget->setGeometry(twipsToPixels(*control.place));
         else
             layoutOf(*parent, parentArrange).addWidget(widget);
-        if (spec.text)
-            setCaption(*widget, QString::fromUtf8(spec.text));
+        if (control.text)
+            setCaption(*widget, QString::fromUtf8(control.text));
         // A custom widget may hold controls too (a band of a cool bar).
-        if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::Panel || spec.kind == ControlKind::Custom)
-            containers[widget->objectName()] = {widget, spec.arrange};
+        if (control.kind == ControlKind::Frame || control.kind == ControlKind::Panel || control.kind == ControlKind::Custom)
+            containers[widget->objectName()] = {widget, control.arrange};
     }
 }
 
-void applyCaptions(QWidget& form, std::span<const ControlSpec> controls, const CaptionLookup& text)
+void applyCaptions(QWidget& form, std::span<const ControlDesign> controls, const CaptionLookup& text)
 {
-    for (const ControlSpec& spec : controls)
-        if (spec.caption)
-            setCaption(control<QWidget>(form, designName(spec)), text(*spec.caption));
+    for (const ControlDesign& designed : controls)
+        if (designed.caption)
+            setCaption(control<QWidget>(form, designName(designed)), text(*designed.caption));
 }
 
-const ControlSpec& specNamed(std::span<const ControlSpec> controls, const QString& name)
+const ControlDesign& controlNamed(std::span<const ControlDesign> controls, const QString& name)
 {
-    for (const ControlSpec& spec : controls)
-        if (designName(spec) == name)
-            return spec;
+    for (const ControlDesign& control : controls)
+        if (designName(control) == name)
+            return control;
     tableFault(QStringLiteral("no control %1 in the table").arg(name));
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Puts a form together from its control table (see ControlSpec): creates each
+// Puts a form together from its control table (see ControlDesign): creates each
 // control under its container, names it, places it (twips to pixels) or adds
 // it to its container's layout, and sets its captions. The platform knows no
 // message catalogue, so the caller passes the lookup of catalogue texts in.
@@ -12,7 +12,7 @@
 // none, a missing or mistyped control) throws std::logic_error: it is a
 // programming error, found by the form's first test.
 
-#include "ControlSpec.h"
+#include "ControlDesign.h"
 
 #include <QString>
 #include <QWidget>
@@ -27,17 +27,17 @@ using CaptionLookup = std::function<QString(int32_t)>;
 
 // Creates the table's controls in `form`, in table order. `arrange` lays out
 // the form's own controls that have no place.
-void buildControls(QWidget& form, std::span<const ControlSpec> controls, Arrange arrange = Arrange::Vertical);
+void buildControls(QWidget& form, std::span<const ControlDesign> controls, Arrange arrange = Arrange::Vertical);
 
 // Sets the caption of every entry that names a catalogue text: a frame's
 // title, the text of the other kinds.
-void applyCaptions(QWidget& form, std::span<const ControlSpec> controls, const CaptionLookup& text);
+void applyCaptions(QWidget& form, std::span<const ControlDesign> controls, const CaptionLookup& text);
 
 // Sets the caption of one control, as applyCaptions does.
 void setCaption(QWidget& control, const QString& caption);
 
 // The table's entry for the control with that design name.
-const ControlSpec& specNamed(std::span<const ControlSpec> controls, const QString& name);
+const ControlDesign& controlNamed(std::span<const ControlDesign> controls, const QString& name);
 
 // The form's control with that design name and type.
 template <typename T>

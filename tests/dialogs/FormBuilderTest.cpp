@@ -31,7 +31,7 @@ TEST(Twips, ConvertsToTheNearestPixelAndBack)
 
 namespace {
 
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.kind = ControlKind::Frame, .name = "frameWaku", .place = QRect(240, 120, 3000, 1500), .caption = 2},
     {.kind = ControlKind::OptionButton, .name = "op", .index = 0, .place = QRect(240, 240, 1455, 360),
      .text = "テーブル０", .container = "frameWaku"},
@@ -82,9 +82,9 @@ TEST(FormBuilder, BuildsNamedPlacedAndLaidOutControls)
 
 TEST(FormBuilder, FaultsOfTheTableAreReported)
 {
-    const ControlSpec noContainer[] = {{.kind = ControlKind::Label, .name = "lbl", .container = "frameWaku"}};
-    const ControlSpec noCaption[] = {{.kind = ControlKind::ComboBox, .name = "cmb", .caption = 5}};
-    const ControlSpec noCreate[] = {{.kind = ControlKind::Custom, .name = "fg"}};
+    const ControlDesign noContainer[] = {{.kind = ControlKind::Label, .name = "lbl", .container = "frameWaku"}};
+    const ControlDesign noCaption[] = {{.kind = ControlKind::ComboBox, .name = "cmb", .caption = 5}};
+    const ControlDesign noCreate[] = {{.kind = ControlKind::Custom, .name = "fg"}};
     QWidget form;
     EXPECT_THROW(buildControls(form, noContainer), std::logic_error);
     EXPECT_THROW(buildControls(form, noCreate), std::logic_error);
@@ -92,5 +92,5 @@ TEST(FormBuilder, FaultsOfTheTableAreReported)
     EXPECT_THROW(applyCaptions(form, noCaption, catalogue), std::logic_error);
     EXPECT_THROW(control<QPushButton>(form, QStringLiteral("cmb")), std::logic_error);
     EXPECT_THROW(control<QWidget>(form, QStringLiteral("BTN1")), std::logic_error);
-    EXPECT_THROW(specNamed(noCaption, QStringLiteral("cmb1")), std::logic_error);
+    EXPECT_THROW(controlNamed(noCaption, QStringLiteral("cmb1")), std::logic_error);
 }

@@ -24,13 +24,13 @@ enum class ControlKind {
     TextBox,       // QLineEdit
     ComboBox,      // QComboBox
     ListBox,       // QListWidget
-    Custom,        // whatever ControlSpec::create makes (a grid, a tree ...)
+    Custom,        // whatever ControlDesign::create makes (a grid, a tree ...)
 };
 
 // How a form, frame or panel lays out its controls that have no place.
 enum class Arrange { Vertical, Horizontal };
 
-struct ControlSpec {
+struct ControlDesign {
     ControlKind kind = ControlKind::Panel;
     // The design name; it becomes the widget's objectName.
     const char* name = "";
@@ -54,10 +54,10 @@ struct ControlSpec {
 };
 
 // The objectName the entry's control gets.
-inline QString designName(const ControlSpec& spec)
+inline QString designName(const ControlDesign& control)
 {
-    const QString name = QString::fromUtf8(spec.name);
-    return spec.index < 0 ? name : name + QString::number(spec.index);
+    const QString name = QString::fromUtf8(control.name);
+    return control.index < 0 ? name : name + QString::number(control.index);
 }
 
 // A `create` for Custom entries: `.create = &platform::forms::make<FlexGrid>`.
