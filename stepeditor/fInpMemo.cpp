@@ -92,7 +92,7 @@ void fInpMemo::UnloadOpen(ProgramState& state)
 void fInpMemo::UnloadReferenceMemo(ProgramState& state)
 {
     auto* memo = qobject_cast<fInpMemo*>(state.frmMemo.data());
-    if (memo && memo->stdUsr_ != 0)
+    if (memo && memo->stdUsr_ == Telva27::eSTD)
         memo->Unload();
 }
 
