@@ -283,15 +283,14 @@ uint8_t clsSelectKino::GetCustomValue(int32_t eINOUT, uint8_t bytOrg)
 
 void clsSelectKino::LoadStepForms()
 {
+    // Only a dialog already made is loaded here; the others are made and
+    // loaded with the lists of the moment when first asked for. Building both
+    // trees at every read cost the editor's start and each table switch,
+    // while most sessions choose a function by typing its name.
     Ostrel7::trapped(state_->reporter(), QStringLiteral("LoadStepForms"), [&] {
-        fSelStepKino& output = made(stepOutDialog_);
-        output.setIn_or_Out(2);
-        output.setColSel(state_->stpout);
-        output.Load();
-        fSelStepKino& input = made(stepInDialog_);
-        input.setIn_or_Out(1);
-        input.setColSel(state_->stpinp);
-        input.Load();
+        for (int32_t inOrOut : {Telva27::eOUTPUT, Telva27::eINPUT})
+            if (stepSlot(inOrOut))
+                configuredStepDialog(inOrOut).Load();
     });
 }
 
@@ -308,7 +307,8 @@ int16_t clsSelectKino::GetKinoValue(int32_t eINOUT, int16_t intOrg, int32_t /*Co
     return Ostrel7::trapped(
         state_->reporter(), QStringLiteral("GetKinoValue"),
         [&] {
-            fSelStepKino& dialog = made(eINOUT == Telva27::eOUTPUT ? stepOutDialog_ : stepInDialog_);
+            const int32_t inOrOut = eINOUT == Telva27::eOUTPUT ? Telva27::eOUTPUT : Telva27::eINPUT;
+            fSelStepKino& dialog = stepSlot(inOrOut) ? *stepSlot(inOrOut) : configuredStepDialog(inOrOut);
             // A dialog asked before it was loaded loads itself first.
             dialog.Load();
             dialog.setOrgValue(intOrg);
@@ -319,6 +319,19 @@ int16_t clsSelectKino::GetKinoValue(int32_t eINOUT, int16_t intOrg, int32_t /*Co
             return dialog.retValue();
         },
         intOrg);
+}
+
+std::unique_ptr<fSelStepKino>& clsSelectKino::stepSlot(int32_t inOrOut)
+{
+    return inOrOut == Telva27::eOUTPUT ? stepOutDialog_ : stepInDialog_;
+}
+
+fSelStepKino& clsSelectKino::configuredStepDialog(int32_t inOrOut)
+{
+    fSelStepKino& dialog = made(stepSlot(inOrOut));
+    dialog.setIn_or_Out(inOrOut);
+    dialog.setColSel(inOrOut == Telva27::eOUTPUT ? state_->stpout : state_->stpinp);
+    return dialog;
 }
 
 } // namespace Sorvi27

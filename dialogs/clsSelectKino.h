@@ -63,7 +63,8 @@ public:
     uint8_t GetCustomValue(int32_t eINOUT, uint8_t bytOrg);
 
     // The step grid's function choice. Load builds the output dialog's tree
-    // from stpout, then the input dialog's from stpinp; Unload drops both.
+    // from stpout, then the input dialog's from stpinp, each when it is first
+    // asked for unless the dialog is already made; Unload drops both.
     void LoadStepForms();
     void UnLoadStepForms();
     // Shows the output (eINOUT 2) or else the input list's dialog, and answers
@@ -87,6 +88,11 @@ private:
     bool ExistAllSettingFiles();
     // Empties the slots of the library-wide state this object filled.
     void ReleaseActiveX();
+
+    // The step dialog of the output (eOUTPUT) or the input list, and the same
+    // given that list and its side, made if it was not.
+    std::unique_ptr<fSelStepKino>& stepSlot(int32_t inOrOut);
+    fSelStepKino& configuredStepDialog(int32_t inOrOut);
 
     // A shared list; RuntimeError(91) when it could not be created.
     Telva27::colclsCusSelection& list(const std::shared_ptr<Telva27::colclsCusSelection>& slot) const;

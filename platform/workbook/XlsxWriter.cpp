@@ -7,13 +7,13 @@
 #include "platform/workbook/SheetGeometry.h"
 #include "platform/workbook/Worksheet.h"
 #include "platform/workbook/XlConstants.h"
+#include "platform/workbook/XlsxLibrary.h"
 #include "platform/workbook/XlsxStyleCodes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-#include <xlsxwriter.h>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +26,9 @@
 namespace platform::workbook {
 
 namespace {
+
+// The workbook library's functions; the first use loads it.
+const XlsxLibrary& lib() { return xlsxLibrary(); }
 
 [[noreturn]] void refuse(const QString& what)
 {
@@ -62,16 +65,16 @@ void setFill(lxw_format* f, const ResolvedStyle& s)
     const uint8_t pattern = fillPattern(s.pattern);
     if (pattern == LXW_PATTERN_NONE)
         return;
-    format_set_pattern(f, pattern);
+    lib().format_set_pattern(f, pattern);
     const auto interior = paletteColor(s.interiorColorIndex);
     if (pattern == LXW_PATTERN_SOLID) {
         // The library makes the one colour of a solid fill its foreground.
-        format_set_bg_color(f, color(interior.value_or(0xFFFFFF)));
+        lib().format_set_bg_color(f, color(interior.value_or(0xFFFFFF)));
         return;
     }
-    format_set_fg_color(f, color(paletteColor(s.patternColorIndex).value_or(0)));
+    lib().format_set_fg_color(f, color(paletteColor(s.patternColorIndex).value_or(0)));
     if (interior)
-        format_set_bg_color(f, color(*interior));
+        lib().format_set_bg_color(f, color(*interior));
 }
 
 void setBorders(lxw_format* f, const ResolvedStyle& s)
@@ -79,10 +82,10 @@ void setBorders(lxw_format* f, const ResolvedStyle& s)
     using Style = void (*)(lxw_format*, uint8_t);
     using Color = void (*)(lxw_format*, lxw_color_t);
     const struct { const BorderLine& line; Style style; Color color; } sides[] = {
-        {s.left, format_set_left, format_set_left_color},
-        {s.top, format_set_top, format_set_top_color},
-        {s.right, format_set_right, format_set_right_color},
-        {s.bottom, format_set_bottom, format_set_bottom_color},
+        {s.left, lib().format_set_left, lib().format_set_left_color},
+        {s.top, lib().format_set_top, lib().format_set_top_color},
+        {s.right, lib().format_set_right, lib().format_set_right_color},
+        {s.bottom, lib().format_set_bottom, lib().format_set_bottom_color},
     };
     for (const auto& side : sides) {
         if (!side.line.weight)
@@ -171,6 +174,7 @@ void publish(TemporaryFile& written, const QString& target)
 
 void XlsxWriter::write(const QString& path)
 {
+    lib(); // a library that cannot be loaded refuses the save before anything is written
     const QFileInfo target(path);
     if (path.isEmpty() || target.exists() || target.isSymLink())
         refuse(QStringLiteral("Cannot save the workbook as \"%1\": the file exists").arg(path));
@@ -181,18 +185,18 @@ void XlsxWriter::write(const QString& path)
     const QByteArray tmpdir = QFile::encodeName(QDir::tempPath());
     lxw_workbook_options options{};
     options.tmpdir = const_cast<char*>(tmpdir.constData());
-    book_ = workbook_new_opt(QFile::encodeName(written.name).constData(), &options);
+    book_ = lib().workbook_new_opt(QFile::encodeName(written.name).constData(), &options);
     if (!book_)
         refuse(QStringLiteral("Cannot save the workbook as \"%1\"").arg(path));
     try {
         fill();
     } catch (...) {
-        lxw_workbook_free(book_);
+        lib().lxw_workbook_free(book_);
         book_ = nullptr;
         throw;
     }
     errno = 0;
-    const lxw_error closed = workbook_close(book_);
+    const lxw_error closed = lib().workbook_close(book_);
     const int cause = errno;
     book_ = nullptr;
     // The library only says that writing failed; a full or failing disk, which
@@ -206,7 +210,7 @@ void XlsxWriter::write(const QString& path)
 
 void XlsxWriter::fill()
 {
-    ws_ = workbook_add_worksheet(book_, xmlText(sheet_.Name()).constData());
+    ws_ = lib().workbook_add_worksheet(book_, xmlText(sheet_.Name()).constData());
     if (!ws_)
         refuse(QStringLiteral("The sheet name \"%1\" can't be written").arg(sheet_.Name()));
     writeColumns();
@@ -227,13 +231,13 @@ void XlsxWriter::writeCells()
         const lxw_col_t col = lxw_col_t(c - 1);
         if (!v.isValid()) {
             if (f)
-                check(worksheet_write_blank(ws_, row, col, f), "Cannot write a cell");
+                check(lib().worksheet_write_blank(ws_, row, col, f), "Cannot write a cell");
         } else if (v.typeId() == QMetaType::Bool) {
-            check(worksheet_write_boolean(ws_, row, col, v.toBool(), f), "Cannot write a cell");
+            check(lib().worksheet_write_boolean(ws_, row, col, v.toBool(), f), "Cannot write a cell");
         } else if (v.typeId() == QMetaType::Double) {
-            check(worksheet_write_number(ws_, row, col, v.toDouble(), f), "Cannot write a cell");
+            check(lib().worksheet_write_number(ws_, row, col, v.toDouble(), f), "Cannot write a cell");
         } else {
-            check(worksheet_write_string(ws_, row, col, xmlText(v.toString()).constData(), f), "Cannot write a cell");
+            check(lib().worksheet_write_string(ws_, row, col, xmlText(v.toString()).constData(), f), "Cannot write a cell");
         }
     }
     // Where a formatted row crosses a formatted column the file needs the
@@ -243,7 +247,7 @@ void XlsxWriter::writeCells()
             if (std::binary_search(cells.begin(), cells.end(), std::make_pair(*row, *col)))
                 continue;
             if (lxw_format* f = format(ResolvedStyle::from(sheet_.style(*row, *col))))
-                check(worksheet_write_blank(ws_, lxw_row_t(*row - 1), lxw_col_t(*col - 1), f), "Cannot write a cell");
+                check(lib().worksheet_write_blank(ws_, lxw_row_t(*row - 1), lxw_col_t(*col - 1), f), "Cannot write a cell");
         }
     }
 }
@@ -291,7 +295,7 @@ void XlsxWriter::addColumns(int32_t first, int32_t last, double width, lxw_forma
 void XlsxWriter::flushColumns()
 {
     if (run_.first > 0 && (run_.width != Worksheet::kDefaultColumnWidth || run_.format))
-        check(worksheet_set_column(ws_, lxw_col_t(run_.first - 1), lxw_col_t(run_.last - 1), run_.width, run_.format),
+        check(lib().worksheet_set_column(ws_, lxw_col_t(run_.first - 1), lxw_col_t(run_.last - 1), run_.width, run_.format),
               "Cannot set a column");
     run_ = ColumnRun{};
 }
@@ -299,7 +303,7 @@ void XlsxWriter::flushColumns()
 void XlsxWriter::writeRows()
 {
     if (const auto common = sheet_.allRowsHeight())
-        worksheet_set_default_row(ws_, *common, LXW_FALSE);
+        lib().worksheet_set_default_row(ws_, *common, LXW_FALSE);
     std::set<int32_t> rows;
     for (auto it = sheet_.rowStyles().keyBegin(); it != sheet_.rowStyles().keyEnd(); ++it)
         rows.insert(*it);
@@ -312,7 +316,7 @@ void XlsxWriter::writeRows()
             s.apply(sheet_.rowStyles().value(r));
             f = format(ResolvedStyle::from(s));
         }
-        check(worksheet_set_row(ws_, lxw_row_t(r - 1), sheet_.rowHeight(r), f), "Cannot set a row");
+        check(lib().worksheet_set_row(ws_, lxw_row_t(r - 1), sheet_.rowHeight(r), f), "Cannot set a row");
     }
 }
 
@@ -320,26 +324,26 @@ void XlsxWriter::writePage()
 {
     const PageSetup& page = sheet_.pageSetup();
     if (!sheet_.displayGridlines())
-        worksheet_gridlines(ws_, LXW_HIDE_ALL_GRIDLINES);
+        lib().worksheet_gridlines(ws_, LXW_HIDE_ALL_GRIDLINES);
     if (page.orientation == xlLandscape)
-        worksheet_set_landscape(ws_);
+        lib().worksheet_set_landscape(ws_);
     // The page setup's zoom is the print scale; the window's zoom stays.
     const int32_t scale = std::clamp(page.zoom, 10, 400);
     if (scale != 100)
-        worksheet_set_print_scale(ws_, uint16_t(scale));
-    worksheet_set_margins(ws_, page.leftMargin / 72, page.rightMargin / 72, page.topMargin / 72, page.bottomMargin / 72);
+        lib().worksheet_set_print_scale(ws_, uint16_t(scale));
+    lib().worksheet_set_margins(ws_, page.leftMargin / 72, page.rightMargin / 72, page.topMargin / 72, page.bottomMargin / 72);
 
     lxw_header_footer_options header{};
     header.margin = page.headerMargin / 72;
     const QByteArray headerText = page.centerHeader.isEmpty() ? QByteArray() : xmlText(QStringLiteral("&C") + page.centerHeader);
-    check(worksheet_set_header_opt(ws_, headerText.constData(), &header), "Cannot set the page header");
+    check(lib().worksheet_set_header_opt(ws_, headerText.constData(), &header), "Cannot set the page header");
     lxw_header_footer_options footer{};
     footer.margin = page.footerMargin / 72;
     const QByteArray footerText = page.centerFooter.isEmpty() ? QByteArray() : xmlText(QStringLiteral("&C") + page.centerFooter);
-    check(worksheet_set_footer_opt(ws_, footerText.constData(), &footer), "Cannot set the page footer");
+    check(lib().worksheet_set_footer_opt(ws_, footerText.constData(), &footer), "Cannot set the page footer");
 
     const Area& selected = sheet_.selectionAreas().front();
-    worksheet_set_selection(ws_, lxw_row_t(selected.top - 1), lxw_col_t(selected.left - 1),
+    lib().worksheet_set_selection(ws_, lxw_row_t(selected.top - 1), lxw_col_t(selected.left - 1),
                             lxw_row_t(selected.bottom - 1), lxw_col_t(selected.right - 1));
 }
 
@@ -361,7 +365,7 @@ void XlsxWriter::writePictures()
         options.y_scale = 1;
         options.description = description.data();
         const QByteArray file = pictureFile(shape.pictureData);
-        check(worksheet_insert_image_opt(ws_, lxw_row_t(at.row - 1), lxw_col_t(at.column - 1), file.constData(), &options),
+        check(lib().worksheet_insert_image_opt(ws_, lxw_row_t(at.row - 1), lxw_col_t(at.column - 1), file.constData(), &options),
               "Cannot insert a picture");
     }
 }
@@ -441,11 +445,11 @@ void XlsxWriter::writeTextBox(const Shape& box)
     const lxw_row_t top = lxw_row_t(area.top - 1);
     const lxw_col_t left = lxw_col_t(area.left - 1);
     if (area.top == area.bottom && area.left == area.right) {
-        check(text.isEmpty() ? worksheet_write_blank(ws_, top, left, f) : worksheet_write_string(ws_, top, left, text.constData(), f),
+        check(text.isEmpty() ? lib().worksheet_write_blank(ws_, top, left, f) : lib().worksheet_write_string(ws_, top, left, text.constData(), f),
               "Cannot write a text box");
         return;
     }
-    check(worksheet_merge_range(ws_, top, left, lxw_row_t(area.bottom - 1), lxw_col_t(area.right - 1), text.constData(), f),
+    check(lib().worksheet_merge_range(ws_, top, left, lxw_row_t(area.bottom - 1), lxw_col_t(area.right - 1), text.constData(), f),
           "Cannot write a text box");
 }
 
@@ -489,25 +493,25 @@ lxw_format* XlsxWriter::format(const ResolvedStyle& s)
         return nullptr;
     if (lxw_format* known = formats_.value(key))
         return known;
-    lxw_format* f = workbook_add_format(book_);
+    lxw_format* f = lib().workbook_add_format(book_);
     if (!f)
         refuse(QStringLiteral("Cannot add a cell format"));
     if (s.fontName != ResolvedStyle{}.fontName)
-        format_set_font_name(f, xmlText(s.fontName).constData());
+        lib().format_set_font_name(f, xmlText(s.fontName).constData());
     if (s.fontSize != ResolvedStyle{}.fontSize)
-        format_set_font_size(f, s.fontSize);
+        lib().format_set_font_size(f, s.fontSize);
     if (s.bold)
-        format_set_bold(f);
+        lib().format_set_bold(f);
     if (s.italic)
-        format_set_italic(f);
+        lib().format_set_italic(f);
     if (const auto rgb = paletteColor(s.fontColorIndex))
-        format_set_font_color(f, color(*rgb));
+        lib().format_set_font_color(f, color(*rgb));
     if (const uint8_t a = horizontalAlign(s.horizontalAlignment))
-        format_set_align(f, a);
+        lib().format_set_align(f, a);
     if (const uint8_t a = verticalAlign(s.verticalAlignment))
-        format_set_align(f, a);
+        lib().format_set_align(f, a);
     if (s.wrapText)
-        format_set_text_wrap(f);
+        lib().format_set_text_wrap(f);
     setFill(f, s);
     setBorders(f, s);
     formats_.insert(key, f);
@@ -517,7 +521,7 @@ lxw_format* XlsxWriter::format(const ResolvedStyle& s)
 void XlsxWriter::check(int error, const char* what) const
 {
     if (error != LXW_NO_ERROR)
-        refuse(QStringLiteral("%1: %2").arg(QString::fromLatin1(what), QString::fromLatin1(lxw_strerror(lxw_error(error)))));
+        refuse(QStringLiteral("%1: %2").arg(QString::fromLatin1(what), QString::fromLatin1(lib().lxw_strerror(lxw_error(error)))));
 }
 
 } // namespace platform::workbook

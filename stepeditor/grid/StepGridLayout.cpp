@@ -4,6 +4,7 @@
 
 #include "platform/Twips.h"
 #include "platform/grid/GridData.h"
+#include "platform/grid/WidestText.h"
 #include "resource/clsResource.h"
 #include "util/method/Trap.h"
 #include "util/method/clsMethod.h"
@@ -140,9 +141,7 @@ void StepGridLayout::FitNames(const QStringList& outputs, const QStringList& inp
     // The cell's own margins and its grid line beside the text.
     constexpr int kCellPadding = 8; // pixels
     auto widest = [&](const QStringList& names) {
-        int pixels = 0;
-        for (const QString& name : names)
-            pixels = std::max(pixels, metrics.horizontalAdvance(name));
+        const int pixels = platform::grid::widestText(metrics, names);
         return pixels == 0 ? 0 : platform::pixelsToTwips(pixels + kCellPadding);
     };
     outputNameWidth_ = widest(outputs);
