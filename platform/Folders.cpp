@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <memory>
 #include <signal.h>
@@ -87,8 +89,18 @@ QString libraryFolder()
 void removeDeadWorkingFolders()
 {
     static const QRegularExpression pattern(QStringLiteral(R"(^qelm-([1-9][0-9]{0,9})-[A-Za-z0-9]{6}$)"));
-    const QDir temp(QDir::tempPath());
-    for (const QString& name : temp.entryList({QStringLiteral("qelm-*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    const QString tempPath = QDir::tempPath();
+    // The temporary folder is listed by name alone: a shared one holds many
+    // entries, and looking at each (as a filtered QDir listing does) cost
+    // every start a noticeable time.
+    const std::unique_ptr<DIR, int (*)(DIR*)> temp(::opendir(QFile::encodeName(tempPath).constData()), ::closedir);
+    if (!temp)
+        return;
+    QStringList candidates;
+    while (const dirent* entry = ::readdir(temp.get()))
+        if (std::strncmp(entry->d_name, "qelm-", 5) == 0)
+            candidates.append(QFile::decodeName(entry->d_name));
+    for (const QString& name : std::as_const(candidates)) {
         const QRegularExpressionMatch match = pattern.match(name);
         if (!match.hasMatch())
             continue;
@@ -96,7 +108,7 @@ void removeDeadWorkingFolders()
         if (pid == ::getpid() || ::kill(pid, 0) == 0 || errno == EPERM)
             continue; // its run is still going
         // Only a real folder of this user: never another's, never through a link.
-        const QString path = temp.filePath(name);
+        const QString path = QDir(tempPath).filePath(name);
         struct stat st {};
         if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
             continue;
