@@ -63,9 +63,23 @@ bool sameName(QStringView a, QStringView b)
 
 Position locate(const std::vector<Line>& lines, const QString& section, const QString& key, const Codec& codec)
 {
+    return locate(classifyAll(lines, codec), section, key);
+}
+
+std::vector<Entry> classifyAll(const std::vector<Line>& lines, const Codec& codec)
+{
+    std::vector<Entry> entries;
+    entries.reserve(lines.size());
+    for (const Line& line : lines)
+        entries.push_back(classify(codec.decode(line.text)));
+    return entries;
+}
+
+Position locate(const std::vector<Entry>& entries, const QString& section, const QString& key)
+{
     Position pos;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const Entry entry = classify(codec.decode(lines[i].text));
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries[i];
         if (entry.kind == Kind::Section) {
             if (pos.header)
                 break;

@@ -65,6 +65,11 @@ bool sameName(QStringView a, QStringView b);
 
 Position locate(const std::vector<Line>& lines, const QString& section, const QString& key, const Codec& codec);
 
+// Every line's meaning, in order, for a reader that looks up many keys in one
+// file: each line is then decoded and classified once, not at every look-up.
+std::vector<Entry> classifyAll(const std::vector<Line>& lines, const Codec& codec);
+Position locate(const std::vector<Entry>& entries, const QString& section, const QString& key);
+
 // Sets the key's line to "key=value" (value as given, already in the file's
 // form): in place when the key is there, else as a new line after the last
 // entry of its section, else in a new section at the end. New and rewritten

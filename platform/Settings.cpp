@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <sys/stat.h>
 
@@ -29,7 +30,21 @@ const ini::Codec utf8{decodeUtf8, encodeUtf8};
 
 using Lines = std::vector<ini::Line>;
 
-// The lines of a file as last read, kept while its identity, size and times
+// The store's content as read: its lines, which a write changes and puts back
+// byte for byte, and what each line means, which the reads look up.
+struct Snapshot {
+    Lines lines;
+    std::vector<ini::Entry> entries;
+};
+using SnapshotPtr = std::shared_ptr<const Snapshot>;
+
+SnapshotPtr emptySnapshot()
+{
+    static const SnapshotPtr empty = std::make_shared<const Snapshot>();
+    return empty;
+}
+
+// The content of a file as last read, kept while its identity, size and times
 // stay the same, so that a start-up reading some forty values parses the file once.
 struct Parsed {
     dev_t device = 0;
@@ -37,7 +52,7 @@ struct Parsed {
     off_t size = 0;
     struct timespec modified {};
     struct timespec changed {};
-    Lines lines;
+    SnapshotPtr snapshot;
 
     bool describes(const struct stat& status) const
     {
@@ -62,16 +77,15 @@ void forget(const QString& path)
 
 // What makes the content no settings file: a byte no text holds, or a line of
 // no INI shape (a header or key cut off when the file was half written).
-QString damageIn(const QByteArray& content, const Lines& lines)
+QString damageIn(const QByteArray& content, const Snapshot& snapshot)
 {
     for (const char byte : content) {
         const auto b = static_cast<unsigned char>(byte);
         if ((b < 0x20 && b != '\t' && b != '\r' && b != '\n') || b == 0x7F)
             return QStringLiteral("it holds binary data");
     }
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (ini::classify(decodeUtf8(lines[i].text)).kind == ini::Kind::Other &&
-            !lines[i].text.trimmed().startsWith('#'))
+    for (size_t i = 0; i < snapshot.lines.size(); ++i)
+        if (snapshot.entries[i].kind == ini::Kind::Other && !snapshot.lines[i].text.trimmed().startsWith('#'))
             return QStringLiteral("line %1 is incomplete").arg(i + 1);
     return {};
 }
@@ -105,36 +119,38 @@ void setAside(const QString& path, const QString& why)
                     vbExclamation | vbOKOnly, QFileInfo(path).completeBaseName());
 }
 
-// The store's lines as the file holds them now: none when it is missing or was
-// damaged (and so set aside).
-Lines load(const QString& path)
+// The store's content as the file holds it now: empty when the file is
+// missing or was damaged (and so set aside).
+SnapshotPtr load(const QString& path)
 {
     struct stat status {};
     const QByteArray native = QFile::encodeName(path);
     if (::stat(native.constData(), &status) == 0 && S_ISREG(status.st_mode)) {
         if (status.st_size > maxFileSize) {
             setAside(path, QStringLiteral("it is %1 bytes, more than a settings file holds").arg(status.st_size));
-            return {};
+            return emptySnapshot();
         }
         const std::lock_guard lock(cacheMutex);
         const auto cached = cache().find(path);
         if (cached != cache().end() && cached->second.describes(status))
-            return cached->second.lines;
+            return cached->second.snapshot;
     }
     const std::optional<QByteArray> content = readWholeFileIfAny(path, maxFileSize);
     if (!content)
-        return {};
-    Lines lines = ini::splitLines(*content);
-    if (const QString why = damageIn(*content, lines); !why.isEmpty()) {
+        return emptySnapshot();
+    auto snapshot = std::make_shared<Snapshot>();
+    snapshot->lines = ini::splitLines(*content);
+    snapshot->entries = ini::classifyAll(snapshot->lines, utf8);
+    if (const QString why = damageIn(*content, *snapshot); !why.isEmpty()) {
         setAside(path, why);
-        return {};
+        return emptySnapshot();
     }
     // The status of what was read: a file replaced in the meantime is read again next time.
     if (::stat(native.constData(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size == content->size()) {
         const std::lock_guard lock(cacheMutex);
-        cache()[path] = {status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim, lines};
+        cache()[path] = {status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim, snapshot};
     }
-    return lines;
+    return snapshot;
 }
 
 void store(const QString& path, const Lines& lines)
@@ -155,7 +171,7 @@ QString filePath(const QString& app)
 
 std::optional<QString> read(const QString& app, const QString& section, const QString& key)
 {
-    const ini::Position pos = ini::locate(load(filePath(app)), escapedSection(section), escapedKey(key), utf8);
+    const ini::Position pos = ini::locate(load(filePath(app))->entries, escapedSection(section), escapedKey(key));
     if (!pos.key)
         return std::nullopt;
     const QString value = unescapedValue(pos.value);
@@ -167,7 +183,7 @@ std::optional<QString> read(const QString& app, const QString& section, const QS
 void write(const QString& app, const QString& section, const QString& key, const QString& value)
 {
     const QString path = filePath(app);
-    Lines lines = load(path);
+    Lines lines = load(path)->lines;
     const Lines before = lines;
     ini::setKey(lines, escapedSection(section), escapedKey(key), escapedValue(value), utf8);
     // A value written as it stands costs no replacement of the file: the
@@ -179,7 +195,7 @@ void write(const QString& app, const QString& section, const QString& key, const
 void remove(const QString& app, const QString& section, const QString& key)
 {
     const QString path = filePath(app);
-    Lines lines = load(path);
+    Lines lines = load(path)->lines;
     if (ini::removeKey(lines, escapedSection(section), escapedKey(key), utf8))
         store(path, lines);
 }
