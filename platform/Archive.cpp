@@ -10,6 +10,7 @@
 #include <lhasa.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -66,15 +67,25 @@ struct StreamDeleter {
     void operator()(LHAInputStream* stream) const { lha_input_stream_free(stream); }
 };
 
-// The CRC-16 (polynomial 0xA001, reflected, initial 0) LHA stores per file.
+// The CRC-16 (polynomial 0xA001, reflected, initial 0) LHA stores per file,
+// a byte at a time from a table of each byte's eight steps: a bit at a time,
+// checking the archive's files took a tenth of a program's start.
+constexpr std::array<uint16_t, 256> kCrc16Table = [] {
+    std::array<uint16_t, 256> table{};
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        auto crc = static_cast<uint16_t>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : static_cast<uint16_t>(crc >> 1);
+        table[byte] = crc;
+    }
+    return table;
+}();
+
 uint16_t crc16(const QByteArray& data)
 {
     uint16_t crc = 0;
-    for (const char c : data) {
-        crc ^= static_cast<uint8_t>(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : static_cast<uint16_t>(crc >> 1);
-    }
+    for (const char c : data)
+        crc = static_cast<uint16_t>((crc >> 8) ^ kCrc16Table[(crc ^ static_cast<uint8_t>(c)) & 0xFF]);
     return crc;
 }
 
