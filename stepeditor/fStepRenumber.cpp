@@ -16,6 +16,7 @@
 #include "util/method/Trap.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 
 namespace QelmStp {
@@ -41,21 +42,28 @@ fDlgReplace& fStep::dlgReplace()
     return *dlgReplace_;
 }
 
-int32_t fStep::StepNumberOf(const QString& name) { return platform::ValAs<int32_t>(name.right(kNumberDigits)); }
+int32_t fStep::StepNumberOf(const QString& name)
+{
+    return platform::ValAs<int32_t>(QStringView(name).right(kNumberDigits));
+}
 
 QString fStep::CreateNewDigital(const QString& name, int32_t shift)
 {
     return Ostrel7::trapped(reporter_, QStringLiteral("CreateNewDigital"), [&] {
-        // Built by hand: a renumbering of a full program makes thousands.
+        // Built by hand in one piece: a renumbering of a full program makes thousands.
         const int32_t number = StepNumberOf(name) + shift;
-        const QString digits = QString::number(std::abs(number));
-        QString renamed = name.left(1);
-        renamed.reserve(1 + 1 + std::max<qsizetype>(digits.size(), kNumberDigits));
+        char digits[16];
+        const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, std::abs(int64_t{number}));
+        const auto count = static_cast<qsizetype>(written.ptr - digits);
+        QString renamed;
+        renamed.reserve(1 + 1 + std::max<qsizetype>(count, kNumberDigits));
+        renamed += QStringView(name).left(1);
         if (number < 0)
             renamed += QLatin1Char('-');
-        for (qsizetype i = digits.size(); i < kNumberDigits; ++i)
+        for (qsizetype i = count; i < kNumberDigits; ++i)
             renamed += QLatin1Char('0');
-        return renamed + digits;
+        renamed += QLatin1String(digits, count);
+        return renamed;
     });
 }
 

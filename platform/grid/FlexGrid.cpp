@@ -335,7 +335,20 @@ void FlexGrid::onDataChanged(bool layout)
     if (layout)
         updateScrollBars();
     updateEditorGeometry();
-    viewport()->update();
+    scheduleRepaint();
+}
+
+void FlexGrid::scheduleRepaint()
+{
+    // A whole-view repaint already asked for covers every later change until
+    // it is painted: renumbering a full program changes thousands of cells, and
+    // asking again for each cost more than the changes. A view that is hidden
+    // or not updating takes no request, so none is remembered for it.
+    if (repaintPending_)
+        return;
+    QWidget* view = viewport();
+    view->update();
+    repaintPending_ = view->isVisible() && view->updatesEnabled();
 }
 
 void FlexGrid::Refresh()
@@ -343,7 +356,7 @@ void FlexGrid::Refresh()
     // Also what changed while Redraw was off: the rows added then become reachable.
     updateScrollBars();
     updateEditorGeometry();
-    viewport()->update();
+    scheduleRepaint();
 }
 
 void FlexGrid::resizeEvent(QResizeEvent* event)
@@ -355,7 +368,7 @@ void FlexGrid::resizeEvent(QResizeEvent* event)
 
 void FlexGrid::scrollContentsBy(int, int)
 {
-    viewport()->update();
+    scheduleRepaint();
 }
 
 // ---- painting --------------------------------------------------------------------
@@ -370,6 +383,7 @@ void FlexGrid::paintEvent(QPaintEvent* event)
 // font change only where neighbouring cells differ.
 void FlexGrid::paintEventImpl(QPaintEvent*)
 {
+    repaintPending_ = false;
     QPainter painter(viewport());
     paintCache_.beginPaint(data_);
     const auto rows = visibleRows();
@@ -818,7 +832,7 @@ void FlexGrid::openEditor(const ComboList& list)
     updateEditorGeometry();
     editor_->show();
     editor_->setFocus(Qt::OtherFocusReason);
-    viewport()->update();
+    scheduleRepaint();
 }
 
 QString FlexGrid::EditText() const
@@ -886,7 +900,7 @@ void FlexGrid::closeEditor()
     editor->hide();
     editor->deleteLater();
     setFocus(Qt::OtherFocusReason);
-    viewport()->update();
+    scheduleRepaint();
 }
 
 void FlexGrid::updateEditorGeometry()

@@ -141,6 +141,8 @@ private:
     int32_t maxLeftCol() const;
     void updateScrollBars();
     void onDataChanged(bool layout);
+    // Asks for the whole view to be painted again, once until it is.
+    void scheduleRepaint();
 
     std::vector<PaintedCell> cellsToPaint(const std::vector<Span>& rows, const std::vector<Span>& cols) const;
     void paintWorkspace(QPainter& painter, const std::vector<Span>& rows, const std::vector<Span>& cols);
@@ -170,6 +172,7 @@ private:
 
     GridData data_;
     CellPaintCache paintCache_;
+    bool repaintPending_ = false; // a whole-view repaint is asked for and not yet painted
     int32_t mouseRow_ = -1;
     int32_t mouseCol_ = -1;
     bool dragging_ = false;

@@ -645,19 +645,42 @@ TEST_F(FlexGridTest, TheGridsBackColourPaintsEveryCellWithoutOneOfItsOwn)
     EXPECT_NE(inside(2, 0), QColor(0xC0, 0xC0, 0xFF)); // a fixed cell keeps the fixed colour
 }
 
+// Counts the paint events of the widget it watches.
+struct PaintCounter : QObject {
+    int* count;
+    explicit PaintCounter(int* c) : count(c) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++*count;
+        return false;
+    }
+};
+
+TEST_F(FlexGridTest, ManyChangesArePaintedOnceAndAChangeAfterAPaintIsPaintedAgain)
+{
+    int paints = 0;
+    PaintCounter counter(&paints);
+    QCoreApplication::processEvents();
+    grid.viewport()->installEventFilter(&counter);
+    for (int32_t r = 1; r < 40; ++r)
+        grid.data().setTextMatrix(r, 1, QStringLiteral("v%1").arg(r));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+    // A grab paints too, outside the queued repaint; a change after it is still shown.
+    grid.viewport()->grab();
+    grid.data().setTextMatrix(1, 1, QStringLiteral("later"));
+    QCoreApplication::processEvents();
+    grid.data().setTextMatrix(2, 1, QStringLiteral("last"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 4);
+    grid.viewport()->removeEventFilter(&counter);
+}
+
 TEST_F(FlexGridTest, RefreshShowsWhatChangedWhileRedrawWasOff)
 {
     int paints = 0;
-    struct PaintCounter : QObject {
-        int* count;
-        explicit PaintCounter(int* c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                ++*count;
-            return false;
-        }
-    } counter(&paints);
+    PaintCounter counter(&paints);
     QCoreApplication::processEvents();
     grid.viewport()->installEventFilter(&counter);
     grid.data().setRedraw(false);
