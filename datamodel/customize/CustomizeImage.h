@@ -31,22 +31,12 @@ public:
         void (clsCustom::*set)(int64_t);
     };
 
-    // The fields a pin reads and writes: function code, logic and action for
-    // every pin; the delays for an output pin; chopping, full-wave time and
-    // duty for an output pin that has them. At most ten, held in place: every
-    // read of a table lists them for each pin.
-    class Fields {
-    public:
-        void append(const Field& field) { items_[count_++] = field; }
-        const Field* begin() const { return items_.data(); }
-        const Field* end() const { return items_.data() + count_; }
-        size_t size() const { return count_; }
-
-    private:
-        std::array<Field, 10> items_; // only the first count_ are set and read
-        size_t count_ = 0;
-    };
-    static Fields fieldsOf(const clsCustom& pin);
+    // Calls visit(field) for each field a pin reads and writes: function code,
+    // logic and action for every pin; the delays for an output pin; chopping,
+    // full-wave time and duty for an output pin that has them. Visited in code
+    // rather than listed: every read of a table visits them for each pin.
+    template <typename Visit>
+    static void forEachField(const clsCustom& pin, Visit&& visit);
 
     explicit CustomizeImage(const colclsCustom& pins) : pins_(pins) {}
 
