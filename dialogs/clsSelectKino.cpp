@@ -288,9 +288,12 @@ void clsSelectKino::LoadStepForms()
     // trees at every read cost the editor's start and each table switch,
     // while most sessions choose a function by typing its name.
     Ostrel7::trapped(state_->reporter(), QStringLiteral("LoadStepForms"), [&] {
-        for (int32_t inOrOut : {Telva27::eOUTPUT, Telva27::eINPUT})
-            if (stepSlot(inOrOut))
-                configuredStepDialog(inOrOut).Load();
+        for (int32_t inOrOut : {Telva27::eOUTPUT, Telva27::eINPUT}) {
+            if (const std::unique_ptr<fSelStepKino>& dialog = stepSlot(inOrOut)) {
+                configure(*dialog, inOrOut);
+                dialog->Load();
+            }
+        }
     });
 }
 
@@ -308,7 +311,10 @@ int16_t clsSelectKino::GetKinoValue(int32_t eINOUT, int16_t intOrg, int32_t /*Co
         state_->reporter(), QStringLiteral("GetKinoValue"),
         [&] {
             const int32_t inOrOut = eINOUT == Telva27::eOUTPUT ? Telva27::eOUTPUT : Telva27::eINPUT;
-            fSelStepKino& dialog = stepSlot(inOrOut) ? *stepSlot(inOrOut) : configuredStepDialog(inOrOut);
+            std::unique_ptr<fSelStepKino>& slot = stepSlot(inOrOut);
+            if (!slot)
+                configure(made(slot), inOrOut);
+            fSelStepKino& dialog = *slot;
             // A dialog asked before it was loaded loads itself first.
             dialog.Load();
             dialog.setOrgValue(intOrg);
@@ -326,12 +332,10 @@ std::unique_ptr<fSelStepKino>& clsSelectKino::stepSlot(int32_t inOrOut)
     return inOrOut == Telva27::eOUTPUT ? stepOutDialog_ : stepInDialog_;
 }
 
-fSelStepKino& clsSelectKino::configuredStepDialog(int32_t inOrOut)
+void clsSelectKino::configure(fSelStepKino& dialog, int32_t inOrOut)
 {
-    fSelStepKino& dialog = made(stepSlot(inOrOut));
     dialog.setIn_or_Out(inOrOut);
     dialog.setColSel(inOrOut == Telva27::eOUTPUT ? state_->stpout : state_->stpinp);
-    return dialog;
 }
 
 } // namespace Sorvi27

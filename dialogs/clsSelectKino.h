@@ -89,10 +89,10 @@ private:
     // Empties the slots of the library-wide state this object filled.
     void ReleaseActiveX();
 
-    // The step dialog of the output (eOUTPUT) or the input list, and the same
-    // given that list and its side, made if it was not.
+    // The step dialog of the output (eOUTPUT) or the input list, empty until made.
     std::unique_ptr<fSelStepKino>& stepSlot(int32_t inOrOut);
-    fSelStepKino& configuredStepDialog(int32_t inOrOut);
+    // Gives a step dialog its side and that side's list as it is now.
+    void configure(fSelStepKino& dialog, int32_t inOrOut);
 
     // A shared list; RuntimeError(91) when it could not be created.
     Telva27::colclsCusSelection& list(const std::shared_ptr<Telva27::colclsCusSelection>& slot) const;

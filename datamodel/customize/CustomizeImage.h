@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <array>
 #include <cstdint>
 
 namespace Telva27 {
@@ -31,13 +30,6 @@ public:
         void (clsCustom::*set)(int64_t);
     };
 
-    // Calls visit(field) for each field a pin reads and writes: function code,
-    // logic and action for every pin; the delays for an output pin; chopping,
-    // full-wave time and duty for an output pin that has them. Visited in code
-    // rather than listed: every read of a table visits them for each pin.
-    template <typename Visit>
-    static void forEachField(const clsCustom& pin, Visit&& visit);
-
     explicit CustomizeImage(const colclsCustom& pins) : pins_(pins) {}
 
     // Every pin's values from the table, in collection order. Throws Subscript
@@ -56,6 +48,13 @@ public:
     void checkPlacement(const clsCustom& pin) const;
 
 private:
+    // Calls visit(field) for each field a pin reads and writes: function code,
+    // logic and action for every pin; the delays for an output pin; chopping,
+    // full-wave time and duty for an output pin that has them. Visited in code
+    // rather than listed: every read of a table visits them for each pin.
+    template <typename Visit>
+    static void forEachField(const clsCustom& pin, Visit&& visit);
+
     static void checkWritable(const clsCustom& pin, const Field& field);
     static QString misplacement(const Field& field);
     const colclsCustom& pins_;
