@@ -247,6 +247,9 @@ void fFind::ReplaceAll()
     Ostrel7::trapped(reporter_, QStringLiteral("ReplaceAll"), [&] {
         const QString findText = txtWord1_->text();
         const QString replaceText = txtWord2_->text();
+        // All or nothing: a refused match leaves every cell as it was.
+        if (!everyMatchTakes(findText, replaceText))
+            return;
         bool found = false;
         int32_t replaced = 0;
         for (;;) {
@@ -268,6 +271,34 @@ void fFind::ReplaceAll()
         else
             tellHidden(kMsgNotFound);
     });
+}
+
+bool fFind::everyMatchTakes(const QString& findText, const QString& replaceText)
+{
+    if (!target_ || target_->STDUSR() != Telva27::eUSR || replaceText.isEmpty())
+        return true;
+    platform::grid::FlexGrid& fg = target_->fg();
+    if (fg.isEditing() && !fg.commitEdit())
+        fg.cancelEdit();
+    platform::grid::GridData& g = fg.data();
+    for (int32_t row = std::max(crntRow_, g.FixedRows()); row < g.Rows(); ++row) {
+        const int32_t firstCol = row == crntRow_ ? std::max(crntCol_, g.FixedCols()) : g.FixedCols();
+        for (int32_t col = firstCol; col < g.Cols(); ++col) {
+            if (!isFunctionColumn(col) || g.TextMatrix(row, col) != findText)
+                continue;
+            // A name no list holds is told by the replacement itself, once.
+            const StepCellJudge::Verdict verdict = target_->editing().TextVerdict(row, col, replaceText);
+            if (!verdict || verdict.message == StepCellJudge::kMsgNoSuchValue)
+                continue;
+            fg.ShowCell(row, col);
+            g.Select(row, col);
+            hide();
+            CellEditing::ShowVerdict(verdict);
+            show();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool fFind::ReplaceWord(int32_t row, int32_t col, const QString& newName)

@@ -87,6 +87,10 @@ private:
     enum class Match { None, Found, Replaced };
     Match findNext(bool silent, int32_t startRow, int32_t startCol, const QString& findText,
                    const QString& replaceText);
+    // Every match from the search position on may take the replacement, as
+    // typing would take it; else the first refusal is shown with its cell
+    // current, and the answer is False.
+    bool everyMatchTakes(const QString& findText, const QString& replaceText);
     // Tells the user with the dialog out of the way.
     void tellHidden(int16_t message, const std::optional<QVariant>& x1 = std::nullopt);
     // Message 74 with the focus on the empty box; True when both boxes hold a name.

@@ -7,6 +7,7 @@
 
 #include "cells/CellCategories.h"
 #include "cells/CellEditing.h"
+#include "cells/StepCellJudge.h"
 #include "exchange/StepExchange.h"
 #include "grid/StepCellPainter.h"
 #include "grid/StepGridLayout.h"
@@ -20,6 +21,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -124,6 +126,14 @@ public:
     bool DoesCheck1();
     // Every step with input conditions (in any group) has an output.
     bool DoesCheck2();
+    // Every cell of every row is one the next open shows as it stands (the
+    // judge of the cells, as a save asks it); the first that is not is shown
+    // with its message.
+    bool DoesCheckCells();
+    // The step table just written into the staged copies, read back with the
+    // data model's own reader and shown as an open shows it, is the grid as
+    // it stands: any cell that differs stops the save and is shown.
+    bool ProveSaved(const QString& stepCopy, const QString& noteCopy, int32_t position);
     // Whether a relation cell of the row holds END: direction not 0 looks
     // from startCol - 1 to the last column, 0 from startCol - 1 back to column 5.
     bool ExistsEND(int32_t row, int32_t startCol, int32_t& direction);
@@ -206,6 +216,9 @@ public:
     // whole-row mode (1) the user may close the gap, and the references follow.
     void DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, int32_t col2);
     // Removes rows first..last from the grid, so the rows below move up.
+    // The rows a cleared block leaves, each judged as it will stand; False
+    // (after the refusal's message) when one may not stand.
+    bool RowsLeftByBlock(int32_t row1, int32_t row2, int32_t col1, int32_t col2, std::vector<StepRowTexts>& left);
     void DeleteTheseRow(int32_t first, int32_t last);
     // False when inserting count rows would push a row that holds something past the last step.
     bool SafeBottomRow(int32_t count);
@@ -339,6 +352,7 @@ private:
     platform::grid::FlexGrid* fg_ = nullptr;
     std::unique_ptr<StepGridLayout> layout_;
     std::unique_ptr<CellCategories> cells_;
+    std::unique_ptr<StepCellJudge> judge_;
     std::unique_ptr<StepExchange> exchange_;
     std::unique_ptr<CellEditing> editing_;
     std::unique_ptr<StepCellPainter> painter_;

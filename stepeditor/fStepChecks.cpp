@@ -10,6 +10,10 @@
 #include "grid/StepColumns.h"
 #include "mMOD.h"
 
+#include "exchange/SelectionVisibility.h"
+
+#include "datamodel/steps/colclsStep.h"
+#include "dialogs/clsSelectKino.h"
 #include "platform/Val.h"
 #include "platform/grid/FlexGrid.h"
 #include "util/method/Trap.h"
@@ -19,6 +23,8 @@ namespace QelmStp {
 namespace {
 
 constexpr int32_t kRelEnd = 2; // the relation code of END
+constexpr int16_t kMsgNotConverted = 80;
+constexpr int16_t kKindCritical = 1;
 // The output category whose step ends a subroutine: it takes no inputs and no END.
 const QString kCategoryReturn = QStringLiteral("RETURN");
 
@@ -26,7 +32,8 @@ const QString kCategoryReturn = QStringLiteral("RETURN");
 
 bool fStep::ExactInput()
 {
-    return Ostrel7::trapped(reporter_, QStringLiteral("ExactInput"), [&] { return DoesCheck1() && DoesCheck2(); });
+    return Ostrel7::trapped(reporter_, QStringLiteral("ExactInput"),
+                            [&] { return DoesCheck1() && DoesCheck2() && DoesCheckCells(); });
 }
 
 void fStep::showFaultyCell(int32_t row, int32_t col)
@@ -118,6 +125,81 @@ int32_t fStep::FindFirstInputKinoCol()
             return int32_t{0};
         },
         int32_t{0});
+}
+
+bool fStep::DoesCheckCells()
+{
+    return Ostrel7::trapped(reporter_, QStringLiteral("DoesCheckCells"), [&] {
+        const platform::grid::GridData& g = fg_->data();
+        for (int32_t row = 1; row <= kStepRows; ++row) {
+            const StepCellJudge::Verdict verdict =
+                judge_->judgeRow(rowTextsOf(g, row), IsREM(row), StepCellJudge::Stage::Saving);
+            if (!verdict)
+                continue;
+            showFaultyCell(row, verdict.col);
+            CellEditing::ShowVerdict(verdict);
+            fg_->setFocus();
+            return false;
+        }
+        return true;
+    });
+}
+
+namespace {
+
+// A grid of the step grid's shape, without widgets, for showing a program aside.
+void shapeLike(platform::grid::GridData& aside, const platform::grid::GridData& grid)
+{
+    aside.setCols(grid.Cols());
+    aside.setRows(grid.Rows());
+    aside.setFixedRows(grid.FixedRows());
+    aside.setFixedCols(grid.FixedCols());
+    for (int32_t col = 0; col < grid.Cols(); ++col)
+        aside.setColData(col, grid.ColData(col));
+}
+
+// The first cell in which the two grids differ, by text or (in the step
+// column) by the REM mark; row -1 when none does.
+std::pair<int32_t, int32_t> firstDifference(const platform::grid::GridData& shown,
+                                            const platform::grid::GridData& readBack)
+{
+    for (int32_t row = shown.FixedRows(); row < shown.Rows(); ++row) {
+        const bool rem = shown.CellForeColor(row, eColStep) == StepExchange::kRemColor;
+        if (rem != (readBack.CellForeColor(row, eColStep) == StepExchange::kRemColor))
+            return {row, eColOutput};
+        for (int32_t col = shown.FixedCols(); col < shown.Cols(); ++col)
+            if (shown.TextMatrix(row, col) != readBack.TextMatrix(row, col))
+                return {row, col};
+    }
+    return {-1, -1};
+}
+
+} // namespace
+
+bool fStep::ProveSaved(const QString& stepCopy, const QString& noteCopy, int32_t position)
+{
+    return Ostrel7::trapped(reporter_, QStringLiteral("ProveSaved"), [&] {
+        ProgramState& s = state();
+        // Reading sets what the function lists offer; the proof leaves them as they were.
+        const SelectionVisibility lists(*s.selectKino);
+        Telva27::colclsStep readBack;
+        const platform::grid::GridData& g = fg_->data();
+        platform::grid::GridData aside;
+        shapeLike(aside, g);
+        const bool read = readBack.ReadData(stepCopy, noteCopy, position, s.selectKino->stpout(),
+                                            s.selectKino->stpinp());
+        if (read)
+            exchange_->PasteInto(aside, readBack);
+        const auto [row, col] = firstDifference(g, aside);
+        const bool same = read && row == -1 && readBack.Memo() == s.stepUsr->Memo() &&
+                          readBack.Author() == s.stepUsr->Author() && readBack.Password() == s.stepUsr->Password();
+        if (same)
+            return true;
+        if (row != -1)
+            showFaultyCell(row, col);
+        mMOD::ShowMessage(kMsgNotConverted, kKindCritical);
+        return false;
+    });
 }
 
 } // namespace QelmStp

@@ -17,6 +17,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace QelmStp {
@@ -60,7 +61,8 @@ int modeOf(const QString& firstLine)
 struct PastedRow {
     int32_t row = 0;
     bool rem = false;
-    QStringList texts; // the texts from the first target column on
+    QStringList texts;   // the texts from the first target column on
+    StepRowTexts result; // the whole row as the paste leaves it
 };
 
 } // namespace
@@ -120,30 +122,30 @@ bool fStep::PasteRow(int32_t row, int32_t col, const QStringList& lines, bool wh
             std::vector<PastedRow> rows;
             for (qsizetype i = kHeaderLines; i < lines.size() && row + (i - kHeaderLines) <= lastRow; ++i) {
                 QStringList fields = lines.at(i).split(kFieldBreak);
-                PastedRow pasted{static_cast<int32_t>(row + (i - kHeaderLines)), fields.at(0) == kRem, {}};
+                PastedRow pasted{static_cast<int32_t>(row + (i - kHeaderLines)), fields.at(0) == kRem, {}, {}};
                 fields.removeFirst();
                 pasted.texts = fields.mid(0, std::max(0, lastCol - col + 1));
-                for (qsizetype k = 0; k < pasted.texts.size(); ++k) {
-                    // Function names are upper case, as typing makes them.
-                    const int32_t kind = g.ColData(col + static_cast<int32_t>(k));
-                    if (kind == eColOutput || kind == eColFunc)
-                        pasted.texts[k] = pasted.texts[k].toUpper();
-                }
                 rows.push_back(std::move(pasted));
             }
-            for (const PastedRow& pasted : rows) {
-                // The row as it will stand: the pasted texts over the cells kept.
-                const auto rowText = [&](int32_t c) {
-                    const qsizetype k = c - col;
-                    return k >= 0 && k < pasted.texts.size() ? pasted.texts.at(k) : g.TextMatrix(pasted.row, c);
-                };
+            // Each row is judged as it will stand, with the cells the paste
+            // leaves marked or freed; the first refusal stops the whole paste.
+            for (PastedRow& pasted : rows) {
+                StepRowTexts& texts = pasted.result;
+                texts = rowTextsOf(g, pasted.row);
+                std::array<bool, kStepGridCols> written{};
                 for (qsizetype k = 0; k < pasted.texts.size(); ++k) {
-                    const CellEditing::Refusal refusal =
-                        editing_->CellRefusal(col + static_cast<int32_t>(k), pasted.texts.at(k), rowText);
-                    if (refusal.message != 0) {
-                        mMOD::ShowMessage(refusal.message, kKindExclamation, refusal.x1, refusal.x2);
-                        return false;
-                    }
+                    const int32_t c = col + static_cast<int32_t>(k);
+                    texts[static_cast<size_t>(c)] = StepCellJudge::committed(c, pasted.texts.at(k));
+                    written[static_cast<size_t>(c)] = true;
+                }
+                judge_->settleMarks(texts, written);
+                const bool rem = wholeRows ? pasted.rem : IsREM(pasted.row);
+                StepCellJudge::Verdict verdict = judge_->judgeRow(texts, rem, StepCellJudge::Stage::Editing);
+                if (!verdict && rem && texts[eColOutput].isEmpty())
+                    verdict = {StepCellJudge::kMsgOutputMissed, eColOutput};
+                if (verdict) {
+                    CellEditing::ShowVerdict(verdict);
+                    return false;
                 }
             }
             const bool redraw = g.Redraw();
@@ -152,8 +154,7 @@ bool fStep::PasteRow(int32_t row, int32_t col, const QStringList& lines, bool wh
             for (const PastedRow& pasted : rows) {
                 if (wholeRows)
                     SetREMColor(pasted.row, pasted.rem);
-                for (qsizetype k = 0; k < pasted.texts.size(); ++k)
-                    g.setTextMatrix(pasted.row, col + static_cast<int32_t>(k), pasted.texts.at(k));
+                writeRowTexts(g, pasted.row, pasted.result);
             }
             ControlChange(true);
             return true;

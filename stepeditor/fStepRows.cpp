@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <array>
 #include <vector>
 
 namespace QelmStp {
@@ -96,8 +97,15 @@ void fStep::DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, i
         platform::grid::GridData& g = fg_->data();
         Normalize(row1, row2);
         Normalize(col1, col2);
+        // A block leaves the rest of its rows: each must stand as it will be
+        // left, or nothing is cleared.
+        std::vector<StepRowTexts> left;
+        if (mode != platform::grid::selByRow && !RowsLeftByBlock(row1, row2, col1, col2, left))
+            return;
         HeldRedraw held(g);
         g.setCell(platform::grid::CellProperty::Text, row1, col1, row2, col2, QString());
+        for (size_t i = 0; i < left.size(); ++i)
+            writeRowTexts(g, row1 + static_cast<int32_t>(i), left[i]);
         // Whole rows cleared are no steps any more and lose their REM marks;
         // a block of cells keeps them, else a disabled step would silently
         // become active.
@@ -126,6 +134,27 @@ void fStep::DeleteRows(int32_t mode, int32_t row1, int32_t row2, int32_t col1, i
     });
 }
 
+bool fStep::RowsLeftByBlock(int32_t row1, int32_t row2, int32_t col1, int32_t col2, std::vector<StepRowTexts>& left)
+{
+    const platform::grid::GridData& g = fg_->data();
+    const std::array<bool, kStepGridCols> nothingWritten{};
+    for (int32_t row = row1; row <= row2; ++row) {
+        StepRowTexts texts = rowTextsOf(g, row);
+        for (int32_t col = std::max(col1, int32_t{eColRemark}); col <= col2 && col < kStepGridCols; ++col)
+            texts[static_cast<size_t>(col)].clear();
+        // The marks follow what is left: a cleared unused cell is marked
+        // again, a mark whose cell is used again is freed.
+        judge_->settleMarks(texts, nothingWritten);
+        if (const StepCellJudge::Verdict verdict =
+                judge_->judgeRow(texts, IsREM(row), StepCellJudge::Stage::Editing)) {
+            CellEditing::ShowVerdict(verdict);
+            return false;
+        }
+        left.push_back(std::move(texts));
+    }
+    return true;
+}
+
 void fStep::DeleteTheseRow(int32_t first, int32_t last)
 {
     Ostrel7::trapped(reporter_, QStringLiteral("DeleteTheseRow"), [&] {
@@ -141,7 +170,9 @@ void fStep::RemOp()
         int32_t first = g.Row();
         int32_t last = g.RowSel();
         Normalize(first, last);
-        for (int32_t row = std::max(first, g.FixedRows()); row <= last; ++row)
+        first = std::max(first, g.FixedRows());
+        // A mark on a row without an output is refused by the save, which names it.
+        for (int32_t row = first; row <= last; ++row)
             exchange_->SetREMColor(row, !exchange_->IsREM(row));
         // A REM mark is saved with the step: closing must not drop it unasked.
         ControlChange(true);

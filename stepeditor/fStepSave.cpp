@@ -79,6 +79,9 @@ bool fStep::SaveStepData(int32_t mode)
             mMOD::ShowMessage(50, kCritical);
             return false;
         }
+        // What is about to replace the user's files must open as the grid stands.
+        if (!ProveSaved(copies.stepCopy(), copies.noteCopy(), position))
+            return false;
         if (!CopyFiles(copies.stepCopy(), copies.noteCopy(), target)) {
             mMOD::ShowMessage(79, kCritical);
             return false;

@@ -1,5 +1,7 @@
 #include "CellCategories.h"
 
+#include "StepCellJudge.h"
+
 #include "stepeditor/grid/StepColumns.h"
 #include "stepeditor/mMOD.h"
 
@@ -259,6 +261,11 @@ void CellCategories::fg_StartEdit(int32_t row, int32_t col, bool& cancel)
         if (kind == eColStep)
             return;
         if (DoesCannotEdit(row, col)) {
+            refuse(kMsgCannotEdit);
+            return;
+        }
+        const bool inputCell = kind == eColFunc || kind == eColState || kind == eColRel;
+        if (inputCell && judge_ && judge_->keepsNothingIn(rowTextsOf(grid, row), col)) {
             refuse(kMsgCannotEdit);
             return;
         }

@@ -25,6 +25,8 @@ class colclsCusSelection;
 
 namespace QelmStp {
 
+class StepCellJudge;
+
 class CellCategories {
 public:
     // The marks SetCellMark writes.
@@ -39,6 +41,8 @@ public:
 
     // Routes the grid's start of an edit through fg_StartEdit.
     void attach();
+    // The judge asked whether a row keeps anything in a cell about to be edited.
+    void setJudge(const StepCellJudge* judge) { judge_ = judge; }
 
     // The category of the row's output function, of the input function in
     // column col; "" when the cell names no listed function.
@@ -92,6 +96,7 @@ private:
     Telva27::colclsCusSelection& stpinp_;
     Ostrel7::clsMethod& reporter_;
     QString remembered_;
+    const StepCellJudge* judge_ = nullptr;
 };
 
 } // namespace QelmStp

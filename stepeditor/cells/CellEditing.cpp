@@ -46,8 +46,9 @@ bool isPlusMinusText(const QString& text)
 } // namespace
 
 CellEditing::CellEditing(FlexGrid& fg, Telva27::colclsCusSelection& stpout, Telva27::colclsCusSelection& stpinp,
-                         CellCategories& cells, QLabel& lblHint, Ostrel7::clsMethod& reporter)
-    : fg_(fg), stpout_(stpout), stpinp_(stpinp), cells_(cells), lblHint_(lblHint), reporter_(reporter)
+                         CellCategories& cells, const StepCellJudge& judge, QLabel& lblHint,
+                         Ostrel7::clsMethod& reporter)
+    : fg_(fg), stpout_(stpout), stpinp_(stpinp), cells_(cells), judge_(judge), lblHint_(lblHint), reporter_(reporter)
 {
 }
 
@@ -217,8 +218,8 @@ void CellEditing::UpdateKinoOutInp(int32_t mode, int32_t col, int32_t row, const
             const auto* item = list.entryByValue(newCode);
             if (!item)
                 return;
-            if (const int16_t refusal = functionRefusal(col, item->Ditigal(), cells_.TopIsCOUNT(row))) {
-                refuseFunction(row, col, refusal, false);
+            if (const StepCellJudge::Verdict verdict = TextVerdict(row, col, item->Ditigal())) {
+                refuseFunction(row, col, verdict, false);
                 return;
             }
         } else {

@@ -9,6 +9,8 @@
 // Delete, Space), CellEditingValidate.cpp (end of an edit and completion) and
 // CellEditingKeys.cpp (keys, double click, mouse, hints of a move).
 
+#include "StepCellJudge.h"
+
 #include <QString>
 #include <QVariant>
 #include <cstdint>
@@ -62,8 +64,8 @@ public:
     };
 
     CellEditing(platform::grid::FlexGrid& fg, Telva27::colclsCusSelection& stpout,
-                Telva27::colclsCusSelection& stpinp, CellCategories& cells, QLabel& lblHint,
-                Ostrel7::clsMethod& reporter);
+                Telva27::colclsCusSelection& stpinp, CellCategories& cells, const StepCellJudge& judge,
+                QLabel& lblHint, Ostrel7::clsMethod& reporter);
 
     Hooks hooks;
 
@@ -100,18 +102,10 @@ public:
     bool fg_ValidateEdit_ExistKinoValue(int32_t row, int32_t col, bool& cancel, const QString& text);
     bool fg_ValidateEdit_RemarkByteCheck(int32_t row, int32_t col);
     bool fg_ValidateEdit_RangeCheck(int32_t row, int32_t col);
-    // Why a text may not be put into a cell, by the same rules as an edit's
-    // end (a function name, a remark's length, a delay's number and range):
-    // the message with the values it names, or message 0 when it may.
-    // rowText gives the texts the row's cells hold together with it, so that
-    // a whole row is judged as it will stand. Empty cells and the unused mark
-    // are not judged; codes are not either (typing can't enter a wrong one).
-    struct Refusal {
-        int16_t message = 0;
-        std::optional<QVariant> x1;
-        std::optional<QVariant> x2;
-    };
-    Refusal CellRefusal(int32_t col, const QString& text, const std::function<QString(int32_t col)>& rowText);
+    // Why a text may not stand in a cell of a row, as the judge of the cells
+    // says when the text is put in: for an output that keeps its category,
+    // also the logic and delay it keeps.
+    StepCellJudge::Verdict TextVerdict(int32_t row, int32_t col, const QString& text);
     // The editor gets the cell's stored text back: ending the edit keeps it.
     void RemainCell(int32_t row, int32_t col);
     // A number from 0 to 8000.
@@ -135,11 +129,12 @@ public:
 
     // ---- names written by other commands -------------------------------------
     // The message a function text gets in this cell before it may be written
-    // (67, 81, 87, 89), or 0 when it may; the same for typed, chosen and
+    // (67, 81, 87, 89 ...), or 0 when it may; the same for typed, chosen and
     // renumbered names.
     int16_t functionRefusal(int32_t row, int32_t col, const QString& text);
-    // Shows a refusal of functionRefusal as typing shows it.
+    // Shows a refusal as typing shows it, with the values it names.
     void ShowRefusal(int16_t message);
+    static void ShowVerdict(const StepCellJudge::Verdict& verdict);
 
 private:
     platform::grid::GridData& grid();
@@ -148,12 +143,8 @@ private:
     void focusGrid();
     QString res(int32_t number) const;
     void showListHint();
-    // The message a function text gets in this column of a row (a counter
-    // row or not) before it may be written (67, 81, 87, 89), or 0 when it
-    // may; the same for typed, chosen and pasted names.
-    int16_t functionRefusal(int32_t col, const QString& text, bool counterRow);
     // What a refused function does to the editor or the cell.
-    void refuseFunction(int32_t row, int32_t col, int16_t message, bool editing);
+    void refuseFunction(int32_t row, int32_t col, const StepCellJudge::Verdict& verdict, bool editing);
     // Empties a function cell with what depends on it (Delete, or an emptied name).
     void clearFunction(int32_t row, int32_t col);
     Telva27::colclsCusSelection& listOf(int32_t direction);
@@ -162,6 +153,7 @@ private:
     Telva27::colclsCusSelection& stpout_;
     Telva27::colclsCusSelection& stpinp_;
     CellCategories& cells_;
+    const StepCellJudge& judge_;
     QLabel& lblHint_;
     Ostrel7::clsMethod& reporter_;
     QString sInpList_;

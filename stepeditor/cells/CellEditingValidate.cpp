@@ -25,44 +25,7 @@ using platform::grid::GridData;
 namespace {
 
 constexpr int16_t kKindExclamation = 2;
-constexpr int16_t kMsgOutOfRange = 43;
-constexpr int16_t kMsgNotNumeric = 48;
-constexpr int16_t kMsgRemarkTooLong = 56;
-constexpr int16_t kMsgNoSuchValue = 67;
-constexpr int16_t kMsgCounterOrNumber = 81;
-constexpr int16_t kMsgTopMustBeCount = 87;
-constexpr int16_t kMsgMustBeVacant = 89;
-constexpr int kRemarkBytes = 20;
 const QLatin1String kCount("COUNT");
-
-// Logic codes whose delay takes a bounded number: LOW, HIGH, NOT, SET, ADD, SUB.
-bool logicTakesBoundedNumber(const QString& logic)
-{
-    static const QStringList bounded = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                                        QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("9")};
-    return bounded.contains(logic);
-}
-
-bool isPulseOutput(const QString& name) { return name == QLatin1String("X_PLS") || name == QLatin1String("Y_PLS"); }
-
-bool remarkFits(const QString& text) { return platform::cp932::byteLength(text) <= kRemarkBytes; }
-
-// The message a delay text gets under the row's logic and output (48, 43),
-// or 0 when it may stand; low and high are the range it must lie in.
-int16_t delayRefusal(const QString& text, const QString& logic, const QString& output, int32_t& low,
-                     int32_t& high)
-{
-    if (text.isEmpty() || !platform::IsNumeric(text))
-        return kMsgNotNumeric;
-    if (!logicTakesBoundedNumber(logic))
-        return 0;
-    const bool pulse = isPulseOutput(output);
-    low = pulse ? -30000 : 0;
-    high = pulse ? 30000 : 65000;
-    // A number too large for any whole number is out of range as well.
-    const double n = platform::roundHalfEven(platform::NumberOf(text));
-    return std::isfinite(n) && n >= low && n <= high ? 0 : kMsgOutOfRange;
-}
 
 } // namespace
 
@@ -84,40 +47,44 @@ void CellEditing::fg_ValidateEdit(int32_t row, int32_t col, bool& cancel)
 
 int16_t CellEditing::functionRefusal(int32_t row, int32_t col, const QString& text)
 {
-    return functionRefusal(col, text, cells_.TopIsCOUNT(row));
+    return TextVerdict(row, col, text).message;
 }
 
-int16_t CellEditing::functionRefusal(int32_t col, const QString& text, bool counterRow)
+StepCellJudge::Verdict CellEditing::TextVerdict(int32_t row, int32_t col, const QString& text)
 {
-    if (col == eColOutput)
-        return stpout_.ValueByDigital(text) == -1 ? kMsgNoSuchValue : 0;
-    if (counterRow && col != groupColumn(1)) {
-        if (!CellCategories::ColIs2or3Grp(col))
-            return kMsgMustBeVacant;
-        if (stpinp_.CategoryByDigital(text) != kCount && !ExactJyosu(text))
-            return kMsgCounterOrNumber;
-        return 0;
-    }
-    if (stpinp_.ValueByDigital(text) == -1)
-        return kMsgNoSuchValue;
-    if (stpinp_.CategoryByDigital(text) == kCount && col != groupColumn(1))
-        return kMsgTopMustBeCount;
-    return 0;
+    StepRowTexts texts = rowTextsOf(grid(), row);
+    const QString old = texts[static_cast<size_t>(col)];
+    texts[static_cast<size_t>(col)] = StepCellJudge::committed(col, text);
+    if (const StepCellJudge::Verdict verdict = judge_.judgeCell(texts, col))
+        return verdict;
+    // An output of the same category keeps the row's logic and delay, which
+    // must stand under the new output too (a pulse output's delay is signed).
+    const bool keepsLogic = col == eColOutput && !old.isEmpty() &&
+                            stpout_.CategoryByDigital(old) == stpout_.CategoryByDigital(texts[eColOutput]);
+    if (keepsLogic)
+        for (const int32_t kept : {int32_t{eColLogic}, int32_t{eColDelay}})
+            if (StepCellJudge::Verdict verdict = judge_.judgeCell(texts, kept)) {
+                verdict.col = col;
+                return verdict;
+            }
+    return {};
 }
 
-void CellEditing::refuseFunction(int32_t row, int32_t col, int16_t message, bool editing)
+void CellEditing::refuseFunction(int32_t row, int32_t col, const StepCellJudge::Verdict& verdict, bool editing)
 {
-    const bool empties = message == kMsgMustBeVacant || message == kMsgTopMustBeCount;
+    const int16_t message = verdict.message;
+    const bool empties =
+        message == StepCellJudge::kMsgMustBeVacant || message == StepCellJudge::kMsgTopMustBeCount;
     if (editing) {
         if (empties)
             fg_.setEditText(QString());
         else
             RemainCell(row, col);
-    } else if (message == kMsgMustBeVacant) {
+    } else if (message == StepCellJudge::kMsgMustBeVacant) {
         grid().setTextMatrix(row, col, QString());
     }
-    ShowRefusal(message);
-    if (message == kMsgTopMustBeCount) {
+    ShowVerdict(verdict);
+    if (message == StepCellJudge::kMsgTopMustBeCount) {
         grid().setRow(row);
         grid().setCol(groupColumn(1));
     }
@@ -126,11 +93,15 @@ void CellEditing::refuseFunction(int32_t row, int32_t col, int16_t message, bool
 
 void CellEditing::ShowRefusal(int16_t message)
 {
-    if (message == kMsgCounterOrNumber)
-        mMOD::ShowMessage(message, kKindExclamation, QVariant(CounterRows::kMinConstant),
-                          QVariant(CounterRows::kMaxConstant));
+    if (message == StepCellJudge::kMsgCounterOrNumber)
+        ShowVerdict({message, -1, QVariant(CounterRows::kMinConstant), QVariant(CounterRows::kMaxConstant)});
     else
-        mMOD::ShowMessage(message, kKindExclamation);
+        ShowVerdict({message});
+}
+
+void CellEditing::ShowVerdict(const StepCellJudge::Verdict& verdict)
+{
+    mMOD::ShowMessage(verdict.message, kKindExclamation, verdict.x1, verdict.x2);
 }
 
 bool CellEditing::fg_ValidateEdit_ExistKinoValue(int32_t row, int32_t col, bool& /*cancel*/, const QString& text)
@@ -146,18 +117,24 @@ bool CellEditing::fg_ValidateEdit_ExistKinoValue(int32_t row, int32_t col, bool&
             // A counter row's operand is a counter or a number, never nothing.
             if (kind == eColFunc && col != groupColumn(1) && CellCategories::ColIs2or3Grp(col) &&
                 cells_.TopIsCOUNT(row)) {
-                refuseFunction(row, col, kMsgCounterOrNumber, fg_.isEditing());
+                refuseFunction(row, col,
+                               {StepCellJudge::kMsgCounterOrNumber, col, QVariant(CounterRows::kMinConstant),
+                                QVariant(CounterRows::kMaxConstant)},
+                               fg_.isEditing());
                 return false;
             }
             // An emptied function takes what depends on it along, as Delete does.
             clearFunction(row, col);
             return false;
         }
-        if (const int16_t refusal = functionRefusal(col, text, cells_.TopIsCOUNT(row))) {
-            refuseFunction(row, col, refusal, fg_.isEditing());
+        if (const StepCellJudge::Verdict verdict = TextVerdict(row, col, text)) {
+            refuseFunction(row, col, verdict, fg_.isEditing());
             return false;
         }
         UpdateKinoOutInp(0, col, row, old, text);
+        // A counter constant is kept as the number the file holds.
+        if (fg_.isEditing())
+            fg_.setEditText(StepCellJudge::committed(col, text));
         return true;
     });
 }
@@ -167,10 +144,11 @@ bool CellEditing::fg_ValidateEdit_RemarkByteCheck(int32_t row, int32_t col)
     return Ostrel7::trapped(reporter_, QStringLiteral("fg_ValidateEdit_RemarkByteCheck"), [&] {
         if (col != eColRemark)
             return true;
-        if (remarkFits(fg_.EditText()))
+        const StepCellJudge::Verdict verdict = TextVerdict(row, col, fg_.EditText());
+        if (!verdict)
             return true;
         RemainCell(row, col);
-        mMOD::ShowMessage(kMsgRemarkTooLong, kKindExclamation, QVariant(kRemarkBytes));
+        ShowVerdict(verdict);
         return false;
     });
 }
@@ -180,53 +158,18 @@ bool CellEditing::fg_ValidateEdit_RangeCheck(int32_t row, int32_t col)
     return Ostrel7::trapped(reporter_, QStringLiteral("fg_ValidateEdit_RangeCheck"), [&] {
         if (grid().ColData(col) != eColDelay)
             return true;
-        int32_t low = 0, high = 0;
-        const int16_t refusal = delayRefusal(fg_.EditText(), grid().TextMatrix(row, eColLogic),
-                                             grid().TextMatrix(row, eColOutput), low, high);
-        if (refusal == 0)
+        const QString text = fg_.EditText();
+        const StepCellJudge::Verdict verdict =
+            text.isEmpty() ? StepCellJudge::Verdict{StepCellJudge::kMsgNotNumeric, col} : TextVerdict(row, col, text);
+        if (!verdict) {
+            // The cell shows the whole number the file keeps.
+            fg_.setEditText(StepCellJudge::committed(col, text));
             return true;
+        }
         RemainCell(row, col);
-        if (refusal == kMsgOutOfRange)
-            mMOD::ShowMessage(refusal, kKindExclamation, QVariant(low), QVariant(high));
-        else
-            mMOD::ShowMessage(refusal, kKindExclamation);
+        ShowVerdict(verdict);
         return false;
     });
-}
-
-CellEditing::Refusal CellEditing::CellRefusal(int32_t col, const QString& text,
-                                              const std::function<QString(int32_t col)>& rowText)
-{
-    Refusal refusal;
-    if (text.isEmpty() || text == CellCategories::kUnused)
-        return refusal;
-    switch (grid().ColData(col)) {
-    case eColRemark:
-        if (!remarkFits(text))
-            refusal = {kMsgRemarkTooLong, QVariant(kRemarkBytes), std::nullopt};
-        break;
-    case eColOutput:
-    case eColFunc: {
-        const bool counterRow = stpinp_.CategoryByDigital(rowText(groupColumn(1))) == kCount;
-        refusal.message = functionRefusal(col, text, counterRow);
-        if (refusal.message == kMsgCounterOrNumber) {
-            refusal.x1 = QVariant(CounterRows::kMinConstant);
-            refusal.x2 = QVariant(CounterRows::kMaxConstant);
-        }
-        break;
-    }
-    case eColDelay: {
-        int32_t low = 0, high = 0;
-        refusal.message = delayRefusal(text, rowText(eColLogic), rowText(eColOutput), low, high);
-        if (refusal.message == kMsgOutOfRange) {
-            refusal.x1 = QVariant(low);
-            refusal.x2 = QVariant(high);
-        }
-        break;
-    }
-    default: break;
-    }
-    return refusal;
 }
 
 void CellEditing::RemainCell(int32_t row, int32_t col)

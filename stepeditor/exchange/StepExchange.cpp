@@ -1,6 +1,7 @@
 #include "StepExchange.h"
 
 #include "stepeditor/cells/CellCategories.h"
+#include "stepeditor/cells/StepCellJudge.h"
 #include "stepeditor/grid/StepColumns.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
@@ -31,8 +32,10 @@ T wholeOf(const QString& text)
 } // namespace
 
 StepExchange::StepExchange(platform::grid::FlexGrid& fg, Telva27::colclsCusSelection& stpout,
-                           Telva27::colclsCusSelection& stpinp, CellCategories& cells, Ostrel7::clsMethod& reporter)
-    : fg_(fg), stpout_(stpout), stpinp_(stpinp), cells_(cells), reporter_(reporter), counters_(fg.data(), reporter)
+                           Telva27::colclsCusSelection& stpinp, CellCategories& cells, const StepCellJudge& judge,
+                           Ostrel7::clsMethod& reporter)
+    : fg_(fg), stpout_(stpout), stpinp_(stpinp), cells_(cells), judge_(judge), reporter_(reporter),
+      counters_(fg.data(), reporter)
 {
 }
 
@@ -45,37 +48,51 @@ int32_t StepExchange::dataRowCount() const { return grid().Rows() - 1; }
 void StepExchange::PasteData(const Telva27::colclsStep& program)
 {
     Ostrel7::trapped(reporter_, QStringLiteral("PasteData"), [&] {
-        ClearAll();
-        for (const auto& line : program) {
-            // A line under a number the grid has no row for can't be shown;
-            // the lines after it still are.
-            if (line->Row() < 1 || line->Row() > dataRowCount())
-                continue;
-            if (!line->NOP())
-                PasteThisData(*line);
-            grid().setTextMatrix(line->Row(), eColRemark, line->Remark());
-        }
+        fill(grid(), program);
         fg_.setTopRow(grid().FixedRows());
         if (ControlChange)
             ControlChange(false);
     });
 }
 
-void StepExchange::PasteThisData(const Telva27::clsStepOut& line)
+void StepExchange::PasteInto(GridData& target, const Telva27::colclsStep& program)
+{
+    Ostrel7::trapped(reporter_, QStringLiteral("PasteData"), [&] { fill(target, program); });
+}
+
+void StepExchange::fill(GridData& target, const Telva27::colclsStep& program)
+{
+    target.setCell(CellProperty::Text, 1, 1, target.Rows() - 1, target.Cols() - 1, QString());
+    for (int32_t row = target.FixedRows(); row < target.Rows(); ++row)
+        setRem(target, row, false);
+    for (const auto& line : program) {
+        // A line under a number the grid has no row for can't be shown;
+        // the lines after it still are.
+        if (line->Row() < 1 || line->Row() >= target.Rows())
+            continue;
+        if (!line->NOP())
+            fillLine(target, *line);
+        target.setTextMatrix(line->Row(), eColRemark, line->Remark());
+    }
+}
+
+void StepExchange::PasteThisData(const Telva27::clsStepOut& line) { fillLine(grid(), line); }
+
+void StepExchange::fillLine(GridData& target, const Telva27::clsStepOut& line)
 {
     Ostrel7::trapped(reporter_, QStringLiteral("PasteThisData"), [&] {
         const int32_t row = line.Row();
-        SetREMColor(row, line.DoesREM());
-        grid().setTextMatrix(row, eColOutput, stpout_.Item(QString::number(line.Kino()))->Ditigal());
-        grid().setTextMatrix(row, eColLogic, QString::number(line.Logic()));
-        grid().setTextMatrix(row, eColDelay, QString::number(line.DelayEtc()));
-        if (grid().TextMatrix(row, eColOutput) != QLatin1String("RET"))
-            pasteInputs(line);
-        cells_.SprashThisRow(grid(), row);
+        setRem(target, row, line.DoesREM());
+        target.setTextMatrix(row, eColOutput, stpout_.Item(QString::number(line.Kino()))->Ditigal());
+        target.setTextMatrix(row, eColLogic, QString::number(line.Logic()));
+        target.setTextMatrix(row, eColDelay, QString::number(line.DelayEtc()));
+        if (target.TextMatrix(row, eColOutput) != QLatin1String("RET"))
+            pasteInputs(target, line);
+        cells_.SprashThisRow(target, row);
     });
 }
 
-void StepExchange::pasteInputs(const Telva27::clsStepOut& line)
+void StepExchange::pasteInputs(GridData& target, const Telva27::clsStepOut& line)
 {
     const int32_t row = line.Row();
     const auto ins = line.ins();
@@ -84,11 +101,11 @@ void StepExchange::pasteInputs(const Telva27::clsStepOut& line)
     for (const auto& in : *ins) {
         const int32_t col = groupColumn(in->block());
         if (counterRow && counters_.MustJyosu(counterId, in->block()))
-            grid().setTextMatrix(row, col, QString::number(static_cast<uint16_t>(in->Kino())));
+            target.setTextMatrix(row, col, QString::number(static_cast<uint16_t>(in->Kino())));
         else
-            grid().setTextMatrix(row, col, stpinp_.Item(QString::number(in->Kino()))->Ditigal());
-        grid().setTextMatrix(row, col + 1, QString::number(in->Jyotai()));
-        grid().setTextMatrix(row, col + 2, QString::number(in->Rel()));
+            target.setTextMatrix(row, col, stpinp_.Item(QString::number(in->Kino()))->Ditigal());
+        target.setTextMatrix(row, col + 1, QString::number(in->Jyotai()));
+        target.setTextMatrix(row, col + 2, QString::number(in->Rel()));
         if (in->Rel() == kRelEnd)
             break;
     }
@@ -108,9 +125,11 @@ void StepExchange::ClearAllRem()
     });
 }
 
-void StepExchange::SetREMColor(int32_t row, bool rem)
+void StepExchange::SetREMColor(int32_t row, bool rem) { setRem(grid(), row, rem); }
+
+void StepExchange::setRem(GridData& target, int32_t row, bool rem)
 {
-    grid().setCell(CellProperty::ForeColor, row, eColStep, rem ? kRemColor : kNoRemColor);
+    target.setCell(CellProperty::ForeColor, row, eColStep, rem ? kRemColor : kNoRemColor);
 }
 
 bool StepExchange::IsREM(int32_t row) const { return grid().CellForeColor(row, eColStep) == kRemColor; }
@@ -125,6 +144,15 @@ bool StepExchange::Update_step(std::shared_ptr<Telva27::colclsStep>& program)
         if (!vacant)
             return false;
         for (int32_t row = 1; row <= kStepRows; ++row) {
+            // Only a row the next open shows as it stands is converted; the
+            // first cell that is not becomes the current cell.
+            const StepCellJudge::Verdict verdict =
+                judge_.judgeRow(rowTextsOf(grid(), row), IsREM(row), StepCellJudge::Stage::Saving);
+            if (verdict) {
+                grid().Select(row, verdict.col);
+                fg_.ShowCell(row, verdict.col);
+                return false;
+            }
             if (ExistsValidRow(row)) {
                 if (!AddValidRow(row, *fresh))
                     return false;
@@ -170,35 +198,18 @@ bool StepExchange::AddValidRow(int32_t row, Telva27::colclsStep& into)
         if (cells_.TopIsCOUNT(row))
             ins->setCounterId(GetCounterId(row));
         for (int32_t col = groupColumn(1); col <= grid().Cols() - 1; col += 3) {
-            if (!namesFunction(stpinp_, row, col))
-                return false;
             const int32_t kino = inputCodeOf(grid().TextMatrix(row, col));
             const auto jyotai = wholeOf<uint8_t>(grid().TextMatrix(row, col + 1));
             const auto rel = wholeOf<int32_t>(grid().TextMatrix(row, col + 2));
             if (!ins->Add(col / 3, kino, jyotai, rel))
                 return false;
         }
-        if (!namesFunction(stpout_, row, eColOutput))
-            return false;
         const int32_t kino = stpout_.ValueByDigital(grid().TextMatrix(row, eColOutput));
         const auto logic = wholeOf<int32_t>(grid().TextMatrix(row, eColLogic));
         const auto delay = wholeOf<int32_t>(grid().TextMatrix(row, eColDelay));
         return into.Add(row, kino, logic, delay, ins, grid().TextMatrix(row, eColRemark), false, IsREM(row)) !=
                nullptr;
     });
-}
-
-bool StepExchange::namesFunction(Telva27::colclsCusSelection& list, int32_t row, int32_t col)
-{
-    const QString text = grid().TextMatrix(row, col);
-    if (text.isEmpty() || text == CellCategories::kUnused || list.ValueByDigital(text) != -1)
-        return true;
-    if (col != eColOutput && platform::IsNumeric(text))
-        return true;
-    // A name no function has is never saved as some code: the cell is shown.
-    grid().Select(row, col);
-    fg_.ShowCell(row, col);
-    return false;
 }
 
 std::shared_ptr<Telva27::colclsStepIn> StepExchange::GetCacantStepIn()

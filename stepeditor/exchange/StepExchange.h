@@ -33,6 +33,7 @@ class colclsStepIn;
 namespace QelmStp {
 
 class CellCategories;
+class StepCellJudge;
 
 class StepExchange {
 public:
@@ -40,9 +41,11 @@ public:
     static constexpr uint32_t kRemColor = 255;
 
     // fg is the step grid, stpout and stpinp the step output and input lists,
-    // cells the grid's cell rules; reporter reports the trapped failures.
+    // cells the grid's cell rules and judge the judge of its cells; reporter
+    // reports the trapped failures.
     StepExchange(platform::grid::FlexGrid& fg, Telva27::colclsCusSelection& stpout,
-                 Telva27::colclsCusSelection& stpinp, CellCategories& cells, Ostrel7::clsMethod& reporter);
+                 Telva27::colclsCusSelection& stpinp, CellCategories& cells, const StepCellJudge& judge,
+                 Ostrel7::clsMethod& reporter);
 
     // Told False after a program was shown (the window's changed flag).
     std::function<void(bool)> ControlChange;
@@ -52,15 +55,18 @@ public:
     void PasteData(const Telva27::colclsStep& program);
     // Fills the grid row of one step line.
     void PasteThisData(const Telva27::clsStepOut& line);
+    // Fills another grid of the step grid's columns as PasteData fills the
+    // step grid: what an open of the program would show.
+    void PasteInto(platform::grid::GridData& target, const Telva27::colclsStep& program);
     // Empties every data cell and clears every REM mark.
     void ClearAll();
     void ClearAllRem();
 
     // Builds a new step program from the grid, carrying the memo, password,
     // author and counter data of `program` over, and puts it in `program`'s
-    // place. False when a row can't be converted (a function name that is in
-    // no list: that cell becomes the current cell); `program` stays as it was
-    // then, and the caller tells the user (message 80).
+    // place. False when a row can't be converted (a cell the judge of the
+    // cells refuses for a save: that cell becomes the current cell);
+    // `program` stays as it was then, and the caller tells the user (message 80).
     bool Update_step(std::shared_ptr<Telva27::colclsStep>& program);
     // The row names an output function.
     bool ExistsValidRow(int32_t row);
@@ -78,10 +84,10 @@ public:
 private:
     platform::grid::GridData& grid();
     const platform::grid::GridData& grid() const;
-    void pasteInputs(const Telva27::clsStepOut& line);
-    // The cell is empty, unused, a listed name or (an input) a number; else
-    // it becomes the current cell and the answer is False.
-    bool namesFunction(Telva27::colclsCusSelection& list, int32_t row, int32_t col);
+    void fill(platform::grid::GridData& target, const Telva27::colclsStep& program);
+    void fillLine(platform::grid::GridData& target, const Telva27::clsStepOut& line);
+    void pasteInputs(platform::grid::GridData& target, const Telva27::clsStepOut& line);
+    static void setRem(platform::grid::GridData& target, int32_t row, bool rem);
     // The code a function cell stands for: a listed name, a constant, or 0.
     int32_t inputCodeOf(const QString& text);
     int32_t dataRowCount() const;
@@ -90,6 +96,7 @@ private:
     Telva27::colclsCusSelection& stpout_;
     Telva27::colclsCusSelection& stpinp_;
     CellCategories& cells_;
+    const StepCellJudge& judge_;
     Ostrel7::clsMethod& reporter_;
     CounterRows counters_;
 };

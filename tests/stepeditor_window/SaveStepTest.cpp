@@ -146,17 +146,20 @@ TEST_F(StepSave, ChecksStopAtTheFirstIncompleteStepWithItsCellCurrent)
         int told; // 0: passes
         int row;
         int col;
+        const char* named = nullptr; // the column title the message names
     };
     const Case cases[] = {
         {"an empty grid", [] {}, 0, 0, 0},
-        {"END only in group 8", [&] { fillRow(4, "REG01", "1", "0", {{1, "START", "0", "0"}, {8, "STOP", "0", "2"}}); },
-         0, 0, 0},
+        // The groups between would be saved as conditions nobody entered.
+        {"END only in group 8, the groups between empty",
+         [&] { fillRow(4, "REG01", "1", "0", {{1, "START", "0", "0"}, {8, "STOP", "0", "2"}}); }, 46, 4, 8, "Func."},
         {"no END in any group", [&] { fillRow(4, "REG01", "1", "0", {{1, "START", "0", "0"}}); }, 52, 4, 5},
         {"an output without any input", [&] { fillRow(7, "REG01", "1", "0", {}); }, 52, 7, 5},
         {"no delay", [&] { fillRow(4, "REG01", "1", "", {{1, "START", "0", "2"}}); }, 64, 4, 3},
-        {"a jump whose delay is unused", [&] { fillRow(4, "J001", "***", "***", {{1, "START", "0", "2"}}); }, 0, 0, 0},
-        {"a return step", [&] { fillRow(9, "RET", "***", "***", {}); }, 0, 0, 0},
-        {"a return step told by its category", [&] { fillRow(9, "RTN", "", "", {}); }, 0, 0, 0},
+        {"a jump whose delay is unused", [&] { fillRow(4, "J001", "3", "***", {{1, "START", "0", "2"}}); }, 0, 0, 0},
+        {"a return step", [&] { fillRow(9, "RET", "11", "***", {{1, "***", "***", "***"}}); }, 0, 0, 0},
+        {"a return step told by its category",
+         [&] { fillRow(9, "RTN", "11", "***", {{1, "***", "***", "***"}}); }, 0, 0, 0},
         {"a lower-case ret is no return", [&] { fillRow(9, "ret", "", "", {}); }, 52, 9, 5},
         {"inputs in group 1 and no output", [&] { fillRow(5, "", "", "", {{1, "START", "0", "2"}}); }, 76, 5, 2},
         {"inputs only in group 3 and no output", [&] { fillRow(6, "", "", "", {{3, "STOP", "0", "2"}}); }, 76, 6, 2},
@@ -179,7 +182,9 @@ TEST_F(StepSave, ChecksStopAtTheFirstIncompleteStepWithItsCellCurrent)
             scriptedUi().answerMessageBox(platform::vbOK);
         const QStringList before = gridTexts();
         EXPECT_EQ(user().ExactInput(), c.told == 0);
-        EXPECT_EQ(messages(), c.told ? QStringList{message(static_cast<int16_t>(c.told))} : QStringList{});
+        const std::optional<QVariant> named = c.named ? std::optional<QVariant>(QString::fromLatin1(c.named)) : std::nullopt;
+        EXPECT_EQ(messages(),
+                  c.told ? QStringList{QelmStp::mMOD::MessageText(static_cast<int16_t>(c.told), named)} : QStringList{});
         EXPECT_EQ(gridTexts(), before);
         if (c.told) {
             EXPECT_EQ(grid().Row(), c.row);
@@ -380,7 +385,8 @@ TEST_F(StepSave, AFailedSaveKeepsTheEditsOfNewOpenTableSwitchAndClose)
         {"Close", 13, [&] { user().Form_QueryUnload(closeCancelled, QelmStp::fStep::vbFormMDIForm); }},
     };
     // The save fails in the data model (a full disk, message 50) or before,
-    // when the grid can't be turned into a program (a state out of range, message 80).
+    // when a cell can't be saved as it stands (a state out of range, the
+    // message typing gives, with that cell current).
     for (const bool diskFull : {true, false})
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -391,16 +397,21 @@ TEST_F(StepSave, AFailedSaveKeepsTheEditsOfNewOpenTableSwitchAndClose)
         user().ControlChange(true);
         const QStringList edited = gridTexts();
         scriptedUi().answerMessageBox(platform::vbYes);
-        scriptedUi().answerMessageBox(platform::vbOK); // the error report
+        if (diskFull)
+            scriptedUi().answerMessageBox(platform::vbOK); // the error report
         scriptedUi().answerMessageBox(platform::vbOK);
         if (diskFull)
             platform::fileops::setFaultHook([](platform::fileops::Op, const QString&) { return ENOSPC; });
         c.run();
         platform::fileops::setFaultHook({});
         const QStringList told = messages();
-        ASSERT_EQ(told.size(), 3);
+        ASSERT_EQ(told.size(), diskFull ? 3 : 2);
         EXPECT_EQ(told[0], message(c.question));
-        EXPECT_EQ(told[2], message(diskFull ? 50 : 80));
+        EXPECT_EQ(told.last(), message(diskFull ? 50 : 67));
+        if (!diskFull) {
+            EXPECT_EQ(grid().Row(), 6);
+            EXPECT_EQ(grid().Col(), 6);
+        }
         EXPECT_TRUE(user().IsChanged());
         EXPECT_EQ(gridTexts(), edited);
         EXPECT_EQ(state().UsrFullFname, demo_);

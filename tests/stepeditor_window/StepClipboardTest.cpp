@@ -123,11 +123,17 @@ TEST_F(StepClipboard, RowsPastedNearTheBottomStopAtTheLastRow)
 
 TEST_F(StepClipboard, ABlockFitsOnlyUnderTheTitlesItWasCopiedFrom)
 {
-    // Input group 1 of row 2 into group 8 of row 40.
-    copy(platform::grid::selFree, 2, 5, 2, 7);
+    // Two input groups that each end a step, the last group's relation being END.
+    for (const int col : {5, 8}) {
+        grid().setTextMatrix(50, col, QStringLiteral("REG01"));
+        grid().setTextMatrix(50, col + 1, QStringLiteral("0"));
+        grid().setTextMatrix(50, col + 2, QStringLiteral("2"));
+    }
+    // Input group 1 of row 50 into group 8 of row 40.
+    copy(platform::grid::selFree, 50, 5, 50, 7);
     grid().Select(40, 26);
     command("keyPASTE");
-    EXPECT_EQ(cells(40, 26, 28), (QStringList{"REG01", "0", "0"}));
+    EXPECT_EQ(cells(40, 26, 28), (QStringList{"REG01", "0", "2"}));
     // One column further, the state column's title is not the function's.
     const std::string before = shown();
     scriptedUi().answerMessageBox(platform::vbOK);
@@ -137,10 +143,10 @@ TEST_F(StepClipboard, ABlockFitsOnlyUnderTheTitlesItWasCopiedFrom)
     EXPECT_EQ(shown(), before);
 
     // Groups 1 and 2 pasted into group 8: what falls beyond the last column is dropped.
-    copy(platform::grid::selFree, 2, 5, 2, 10);
+    copy(platform::grid::selFree, 50, 5, 50, 10);
     grid().Select(42, 26);
     command("keyPASTE");
-    EXPECT_EQ(cells(42, 25, 28), (QStringList{"", "REG01", "0", "0"}));
+    EXPECT_EQ(cells(42, 25, 28), (QStringList{"", "REG01", "0", "2"}));
     EXPECT_TRUE(messages().isEmpty());
 }
 

@@ -5,6 +5,7 @@
 
 #include "datamodel/steps/colclsStep.h"
 #include "stepeditor/cells/CellCategories.h"
+#include "stepeditor/cells/StepCellJudge.h"
 #include "stepeditor/exchange/StepExchange.h"
 
 #include <memory>
@@ -72,7 +73,8 @@ protected:
     }
 
     QelmStp::CellCategories cells{fg, stpout, stpinp, reporter};
-    StepExchange exchange{fg, stpout, stpinp, cells, reporter};
+    QelmStp::StepCellJudge judge{stpout, stpinp, {}};
+    StepExchange exchange{fg, stpout, stpinp, cells, judge, reporter};
     bool lastChange = true;
 };
 
@@ -142,9 +144,9 @@ TEST_F(StepExchangeTest, AProgramIsShownAndBuiltBackUnchanged)
 
 TEST_F(StepExchangeTest, CounterConstantsAreUnsignedInTheGridAndSignedInTheProgram)
 {
-    auto program = programOf({{2, 30, 0, 0, insOf({{1, 50, 0, 5}, {2, -1, 0, 2}}, 0), false}});
+    auto program = programOf({{2, 30, 6, 0, insOf({{1, 50, 0, 5}, {2, -1, 0, 2}}, 0), false}});
     exchange.PasteData(*program);
-    EXPECT_EQ(rowTexts(2), QStringList({"line 2", "CNT1", "0", "0", "C1", "***", "5", "65535", "***", "2", "", "", ""}));
+    EXPECT_EQ(rowTexts(2), QStringList({"line 2", "CNT1", "6", "0", "C1", "***", "5", "65535", "***", "2", "", "", ""}));
 
     const struct {
         const char* typed;
@@ -160,7 +162,8 @@ TEST_F(StepExchangeTest, CounterConstantsAreUnsignedInTheGridAndSignedInTheProgr
     }
 
     // counter + constant >= counter: id 4, group 3 a counter again.
-    fillRow(2, {{2, "CNT1"}, {5, "C1"}, {7, "7"}, {8, "40000"}, {10, "3"}, {11, "C2"}, {13, "2"}});
+    fillRow(2, {{2, "CNT1"}, {3, "6"}, {4, "0"}, {5, "C1"}, {6, "***"}, {7, "7"}, {8, "40000"}, {9, "***"}, {10, "3"}, {11, "C2"},
+                {12, "***"}, {13, "2"}});
     ASSERT_TRUE(exchange.Update_step(program));
     exchange.PasteData(*program);
     EXPECT_EQ(program->Item(QStringLiteral("2"))->ins()->CounterId(), 4);
@@ -168,16 +171,17 @@ TEST_F(StepExchangeTest, CounterConstantsAreUnsignedInTheGridAndSignedInTheProgr
     EXPECT_EQ(grid().TextMatrix(2, 11), QStringLiteral("C2"));
 }
 
-TEST_F(StepExchangeTest, InputsWithoutAnOutputMakeANopLine)
+TEST_F(StepExchangeTest, InputsWithoutAnOutputAreNotDroppedIntoANopLine)
 {
+    // The file would keep the row as an empty line: the conversion stops
+    // there with the output cell current instead of losing the inputs.
     fillRow(6, {{1, "kept"}, {8, "X2"}, {10, "2"}});
     auto program = std::make_shared<colclsStep>();
-    ASSERT_TRUE(exchange.Update_step(program));
-    const auto line = program->Item(QStringLiteral("6"));
-    EXPECT_TRUE(line->NOP());
-    EXPECT_EQ(line->Kino(), 0);
-    EXPECT_EQ(line->Remark(), QStringLiteral("kept"));
-    EXPECT_EQ(condsOf(*program, 6)[1], (Cond{2, 0, 0, 0}));
+    const auto held = program;
+    EXPECT_FALSE(exchange.Update_step(program));
+    EXPECT_EQ(program, held);
+    EXPECT_EQ(grid().Row(), 6);
+    EXPECT_EQ(grid().Col(), 2);
 }
 
 TEST_F(StepExchangeTest, AnUnlistedCodeStopsOnlyItsLine)
@@ -200,23 +204,27 @@ TEST_F(StepExchangeTest, AnUnlistedCodeStopsOnlyItsLine)
     EXPECT_EQ(grid().TextMatrix(1, 1), QStringLiteral("line 1"));
 }
 
-TEST_F(StepExchangeTest, ARowThatCannotBeConvertedLeavesTheProgramWhole)
+TEST_F(StepExchangeTest, ARowThatCannotBeSavedAsItStandsLeavesTheProgramWhole)
 {
     auto program = programOf({{1, 10, 1, 0, insOf({{1, 1, 0, 2}}), false}});
     program->setMemo(QStringLiteral("memo"));
     exchange.PasteData(*program);
     const auto held = program;
-    const char* bad[][2] = {{"6", "300"}, {"5", "1e12"}}; // a state over a byte, a constant over 32 bits
+    // A state over a byte, a constant over 32 bits, a relation after END.
+    const struct {
+        int col;
+        const char* text;
+    } bad[] = {{6, "300"}, {5, "1e12"}, {10, "0"}};
     for (const auto& [col, text] : bad) {
-        fillRow(1, {{2, "Y1"}, {3, "1"}, {5, "X1"}, {7, "2"}});
-        grid().setTextMatrix(1, QString::fromLatin1(col).toInt(), QLatin1String(text));
-        testsupport::scriptedUi().answerMessageBox(platform::vbOK);
+        fillRow(1, {{2, "Y1"}, {3, "1"}, {5, "X1"}, {6, "0"}, {7, "2"}});
+        grid().setTextMatrix(1, col, QLatin1String(text));
+        grid().Select(9, 9);
         EXPECT_FALSE(exchange.Update_step(program)) << text;
         EXPECT_EQ(program, held) << text;
         EXPECT_EQ(program->Memo(), QStringLiteral("memo"));
-        const auto messages = takeMessages();
-        ASSERT_FALSE(messages.isEmpty()) << text;
-        EXPECT_TRUE(messages[0].startsWith(QStringLiteral("AddValidRow"))) << text;
+        EXPECT_EQ(grid().Row(), 1) << text;
+        EXPECT_EQ(grid().Col(), col) << text;
+        EXPECT_TRUE(takeMessages().isEmpty()) << text;
     }
 }
 

@@ -39,7 +39,9 @@ protected:
         grid().setTextMatrix(row, 3, category == QLatin1String("JMP")    ? QStringLiteral("3")
                                      : category == QLatin1String("CALL") ? QStringLiteral("10")
                                                                          : QStringLiteral("1"));
-        grid().setTextMatrix(row, 4, QStringLiteral("0"));
+        // A jump or a call takes no delay: the cell shows the unused mark.
+        const bool noDelay = category == QLatin1String("JMP") || category == QLatin1String("CALL");
+        grid().setTextMatrix(row, 4, noDelay ? QStringLiteral("***") : QStringLiteral("0"));
         grid().setTextMatrix(row, 5, input);
         grid().setTextMatrix(row, 6, QStringLiteral("0"));
         grid().setTextMatrix(row, 7, QStringLiteral("2"));
