@@ -1,5 +1,6 @@
 #include "QtUi.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
@@ -12,6 +13,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -46,15 +49,48 @@ QMessageBox::Icon iconFor(int32_t style)
     }
 }
 
+// Whether a visible top-level window of the program other than the dialog is
+// kept above the others.
+bool anotherWindowKeptOnTop(const QWidget& dialog)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
+        return window != &dialog && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+}
+
+// Every modal dialog of the service runs here: above the program's own windows.
+int runModal(QDialog& dialog)
+{
+    const KeptAboveOwnWindows above(dialog);
+    return dialog.exec();
+}
+
 // The file the user chose; "" when the dialog was cancelled.
 QString chosenFile(QFileDialog& dialog)
 {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
 }
 
 } // namespace
+
+KeptAboveOwnWindows::KeptAboveOwnWindows(QDialog& dialog)
+{
+    if (dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint) || !anotherWindowKeptOnTop(dialog))
+        return;
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    dialog_ = &dialog;
+}
+
+KeptAboveOwnWindows::~KeptAboveOwnWindows()
+{
+    // A dialog that deleted itself on closing is gone; one still shown keeps
+    // the hint, since changing a window's flags hides it.
+    if (dialog_ && !dialog_->isVisible())
+        dialog_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+}
 
 QStringList qtFileFilters(const QString& pipeFilter)
 {
@@ -98,7 +134,7 @@ int32_t QtUi::messageBox(const QString& text, int32_t style, const QString& titl
         box.addButton(choice.button);
     const size_t defaultIndex = std::min<size_t>(msgDefaultButton(style) - 1, choices.size() - 1);
     box.setDefaultButton(choices[defaultIndex].button);
-    box.exec();
+    runModal(box);
     const auto clicked = box.standardButton(box.clickedButton());
     for (const auto& choice : choices)
         if (choice.button == clicked)
@@ -109,10 +145,12 @@ int32_t QtUi::messageBox(const QString& text, int32_t style, const QString& titl
 
 QString QtUi::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(dialogParent(), title, displayText(prompt), QLineEdit::Normal,
-                                               defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(displayText(prompt));
+    dialog.setTextEchoMode(QLineEdit::Normal);
+    dialog.setTextValue(defaultText);
+    return runModal(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtUi::openFileName(const FileDialogRequest& request)
@@ -137,10 +175,13 @@ QString QtUi::saveFileName(const FileDialogRequest& request)
 
 QString QtUi::folderName(const QString& title, const QString& startFolder)
 {
-    return QFileDialog::getExistingDirectory(dialogParent(), title, startFolder);
+    QFileDialog dialog(dialogParent(), title, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    return chosenFile(dialog);
 }
 
-int QtUi::runDialog(QDialog& dialog) { return dialog.exec(); }
+int QtUi::runDialog(QDialog& dialog) { return runModal(dialog); }
 
 QAction* QtUi::popupMenu(QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }
 
@@ -151,8 +192,8 @@ ColorDialogAnswer QtUi::colorDialog(const ColorDialogRequest& request)
     const int count = std::min<int>(QColorDialog::customCount(), static_cast<int>(request.customColors.size()));
     for (int i = 0; i < count; ++i)
         QColorDialog::setCustomColor(i, request.customColors[static_cast<size_t>(i)]);
-    const QColor picked =
-        QColorDialog::getColor(request.initial, request.owner ? request.owner : dialogParent());
+    QColorDialog dialog(request.initial, request.owner ? request.owner : dialogParent());
+    const QColor picked = runModal(dialog) == QDialog::Accepted ? dialog.selectedColor() : QColor();
     ColorDialogAnswer answer;
     answer.customColors = request.customColors;
     for (int i = 0; i < count; ++i)

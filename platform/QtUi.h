@@ -3,6 +3,8 @@
 
 #include "Ui.h"
 
+#include <QPointer>
+
 class QFileDialog;
 
 namespace platform {
@@ -19,6 +21,25 @@ public:
     int runDialog(QDialog& dialog) override;
     QAction* popupMenu(QMenu& menu, const QPoint& globalPos) override;
     ColorDialogAnswer colorDialog(const ColorDialogRequest& request) override;
+};
+
+// While it lives, a modal dialog about to be shown carries the stays-on-top
+// hint when another visible top-level window of the program has it (a tool
+// window the program keeps beside its main window). The window manager stacks
+// every top-most window above every normal one, so a box without the hint
+// would open behind such a window, and the program would look frozen behind a
+// box nobody sees.
+// The dialog's own flags come back when it ends; a dialog the program already
+// keeps on top is left as it is.
+class KeptAboveOwnWindows {
+public:
+    explicit KeptAboveOwnWindows(QDialog& dialog);
+    ~KeptAboveOwnWindows();
+    KeptAboveOwnWindows(const KeptAboveOwnWindows&) = delete;
+    KeptAboveOwnWindows& operator=(const KeptAboveOwnWindows&) = delete;
+
+private:
+    QPointer<QDialog> dialog_; // null when the hint was not added
 };
 
 // "Etb files|*.etb|All|*.*" -> "Etb files (*.etb);;All (*.*)"

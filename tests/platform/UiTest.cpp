@@ -169,3 +169,52 @@ TEST(Ui, PopUpMenusAreAnsweredWithTheChosenEntryTriggeredAsByAClick)
     scripted.answerPopupMenu("Cut");
     EXPECT_NONFATAL_FAILURE(platform::ui().popupMenu(menu, QPoint(5, 5)), "no entry \"Cut\"");
 }
+
+// A modal dialog of the service carries the stays-on-top hint while another
+// shown window of the program has it, so the window manager cannot open it
+// behind that window; the dialog's own flags come back when it ends.
+TEST(Ui, AModalDialogIsKeptOnTopWhileAnotherWindowOfTheProgramIs)
+{
+    const struct {
+        const char* what;
+        bool otherShown;
+        bool otherOnTop;
+        bool dialogOnTop; // as the dialog was made
+        bool keptOnTop;   // while it runs
+    } cases[] = {
+        {"no window kept on top", true, false, false, false},
+        {"a shown window kept on top", true, true, false, true},
+        {"a hidden window kept on top", false, true, false, false},
+        {"a dialog kept on top of its own", true, false, true, true},
+        {"a dialog kept on top of its own, beside one", true, true, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget other;
+        other.setWindowFlag(Qt::WindowStaysOnTopHint, c.otherOnTop);
+        other.setVisible(c.otherShown);
+        QDialog dialog;
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, c.dialogOnTop);
+        const Qt::WindowFlags made = dialog.windowFlags();
+        {
+            const platform::KeptAboveOwnWindows above(dialog);
+            EXPECT_EQ(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint), c.keptOnTop);
+            EXPECT_EQ(dialog.windowFlags() & ~Qt::WindowStaysOnTopHint, made & ~Qt::WindowStaysOnTopHint);
+        }
+        EXPECT_EQ(dialog.windowFlags(), made);
+    }
+}
+
+TEST(Ui, ADialogThatDeletesItselfOnClosingLeavesNothingToRestore)
+{
+    QWidget other;
+    other.setWindowFlag(Qt::WindowStaysOnTopHint);
+    other.show();
+    auto* dialog = new QDialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const platform::KeptAboveOwnWindows above(*dialog);
+    EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    dialog->show();
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

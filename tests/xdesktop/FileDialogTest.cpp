@@ -4,29 +4,17 @@
 #include "XDesktop.h"
 
 #include "ModalLoopWatch.h"
-#include "ScriptedUi.h"
 
-#include "platform/QtUi.h"
+#include "platform/Ui.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <memory>
-
 namespace xdesktop {
 
 namespace {
-
-// Puts the real Ui service in place of the scripted one for its life.
-class RealUi {
-public:
-    RealUi() { platform::installUi(std::make_shared<platform::QtUi>()); }
-    ~RealUi() { platform::installUi(std::shared_ptr<platform::Ui>(&testsupport::scriptedUi(), [](platform::Ui*) {})); }
-    RealUi(const RealUi&) = delete;
-    RealUi& operator=(const RealUi&) = delete;
-};
 
 // The filter the open-file dialog shows when it opens, read while it is shown;
 // the dialog is then cancelled.

@@ -88,4 +88,26 @@ bool keptAbove(unsigned long window)
     return found;
 }
 
+std::vector<unsigned long> stackingOrder()
+{
+    Display* x = display();
+    if (!x)
+        return {};
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(x, DefaultRootWindow(x), XInternAtom(x, "_NET_CLIENT_LIST_STACKING", False), 0, 4096,
+                           False, XA_WINDOW, &type, &format, &count, &left, &data) != Success ||
+        !data)
+        return {};
+    std::vector<unsigned long> windows;
+    const auto* ids = reinterpret_cast<const Window*>(data);
+    for (unsigned long i = 0; i < count && format == 32; ++i)
+        windows.push_back(ids[i]);
+    XFree(data);
+    return windows;
+}
+
 } // namespace xdesktop::xconnection

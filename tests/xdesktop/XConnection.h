@@ -4,6 +4,7 @@
 // whose names the X headers' macros (None, KeyPress, Bool ...) would clash with.
 
 #include <string>
+#include <vector>
 
 namespace xdesktop::xconnection {
 
@@ -21,5 +22,9 @@ std::string sendDeleteWindow(unsigned long window);
 // Whether the window manager keeps the X window above the others
 // (_NET_WM_STATE_ABOVE in its _NET_WM_STATE).
 bool keptAbove(unsigned long window);
+
+// The X windows the window manager manages, from the bottom of its stacking
+// order to the top (_NET_CLIENT_LIST_STACKING of the root window).
+std::vector<unsigned long> stackingOrder();
 
 } // namespace xdesktop::xconnection

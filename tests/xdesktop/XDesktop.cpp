@@ -2,12 +2,19 @@
 
 #include "XConnection.h"
 
+#include "ScriptedUi.h"
+
+#include "platform/QtUi.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+
+#include <memory>
+#include <vector>
 
 namespace xdesktop {
 
@@ -97,6 +104,17 @@ bool waitUntilKeptAbove(QWidget& window)
     return QTest::qWaitFor([&] { return xconnection::keptAbove(id); }, kWaitMs);
 }
 
+bool waitUntilOnTop(QWidget& window)
+{
+    const auto id = static_cast<unsigned long>(window.winId());
+    return QTest::qWaitFor(
+        [&] {
+            const std::vector<unsigned long> order = xconnection::stackingOrder();
+            return !order.empty() && order.back() == id;
+        },
+        kWaitMs);
+}
+
 void expectFrameOnScreen(const QWidget& window)
 {
     const QRect available = window.screen()->availableGeometry();
@@ -106,6 +124,13 @@ void expectFrameOnScreen(const QWidget& window)
     EXPECT_GE(frame.top(), available.top()) << "the title bar is above the screen: frame " << text(frame);
     EXPECT_TRUE(available.contains(frame)) << "frame " << text(frame) << " beyond the available area "
                                            << text(available);
+}
+
+RealUi::RealUi() { platform::installUi(std::make_shared<platform::QtUi>()); }
+
+RealUi::~RealUi()
+{
+    platform::installUi(std::shared_ptr<platform::Ui>(&testsupport::scriptedUi(), [](platform::Ui*) {}));
 }
 
 } // namespace xdesktop

@@ -36,9 +36,25 @@ bool waitUntilFramed(QWidget& window);
 // windows (a top-most window); False when that did not happen in time.
 bool waitUntilKeptAbove(QWidget& window);
 
+// Waits until the window manager stacks the top-level window above every
+// other window it manages, top-most ones included; False when that did not
+// happen in time.
+bool waitUntilOnTop(QWidget& window);
+
 // Fails the running test unless the window's whole frame, title bar included,
 // lies on the screen's available area.
 void expectFrameOnScreen(const QWidget& window);
+
+// Puts the programs' own Ui service, real dialogs, in place of the scripted
+// one for its life. A test holding one holds a ModalLoopWatch::Pause too and
+// ends every dialog it opens.
+class RealUi {
+public:
+    RealUi();
+    ~RealUi();
+    RealUi(const RealUi&) = delete;
+    RealUi& operator=(const RealUi&) = delete;
+};
 
 } // namespace xdesktop
 
