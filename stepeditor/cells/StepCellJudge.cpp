@@ -261,7 +261,7 @@ StepCellJudge::Verdict StepCellJudge::judgeInput(const StepRowTexts& row, int32_
     // A state or relation belongs to its group's function.
     const int32_t function = groupColumn(groupOf(col));
     if (col != function && row[function].isEmpty())
-        return inputFirst(col, function);
+        return inputFirst(function, function);
     if (outCategory(row) == kReturn)
         return {kMsgCannotEdit, col};
     return isCounterRow(row) ? judgeCounterInput(row, col, stage) : judgeOrdinaryInput(row, col);
@@ -323,6 +323,10 @@ StepCellJudge::Verdict StepCellJudge::judgeCounterInput(const StepRowTexts& row,
 
 StepCellJudge::Verdict StepCellJudge::judgeRow(const StepRowTexts& row, bool rem, Stage stage) const
 {
+    // A row without an output is kept as an empty line: whatever else it
+    // holds is told as the output it lacks.
+    if (stage == Stage::Saving && row[eColOutput].isEmpty())
+        return missing(row, rem);
     for (int32_t col = eColRemark; col < kStepGridCols; ++col)
         if (const Verdict verdict = judgeCell(row, col, stage))
             return verdict;
@@ -333,6 +337,8 @@ StepCellJudge::Verdict StepCellJudge::missing(const StepRowTexts& row, bool rem)
 {
     if (row[eColOutput].isEmpty()) {
         // The file keeps such a row as an empty line: its remark only.
+        if (const Verdict verdict = judgeCell(row, eColRemark))
+            return verdict;
         if (rem)
             return {kMsgOutputMissed, eColOutput};
         for (int32_t col = eColLogic; col < kStepGridCols; ++col)
