@@ -30,6 +30,7 @@ struct StepEditOp {
         Rem,      // rows row1..row2 selected, then REM
         Undo,
         Replace, // replace all: from, to
+        Save,    // save over the file; when it is taken, the file is opened again and compared
     };
     // How a typed text is ended.
     enum End { None, Return, Tab, Escape };
@@ -47,7 +48,7 @@ struct KindName {
     const char* name;
     const char* fields; // r row1, c col1, R row2, C col2, t text, u text2, e end
 };
-inline constexpr std::array<KindName, 14> kKinds{{
+inline constexpr std::array<KindName, 15> kKinds{{
     {StepEditOp::Type, "type", "rcte"},
     {StepEditOp::Space, "space", "rc"},
     {StepEditOp::Delete, "delete", "rc"},
@@ -62,6 +63,7 @@ inline constexpr std::array<KindName, 14> kKinds{{
     {StepEditOp::Rem, "rem", "rR"},
     {StepEditOp::Undo, "undo", ""},
     {StepEditOp::Replace, "replace", "tu"},
+    {StepEditOp::Save, "save", ""},
 }};
 inline constexpr std::array<const char*, 4> kEnds{"None", "Return", "Tab", "Escape"};
 

@@ -48,9 +48,17 @@ using Op = StepEditOp;
 using Ops = std::vector<Op>;
 
 constexpr uint32_t kBaseSeed = 7100;
-// Sized for about half a minute per program in the sanitizer build.
-constexpr int kDefaultSequences = 24;
-constexpr int kDefaultEdits = 60;
+// Sized for about half a minute per program in the sanitizer build (some 2600 edits each).
+constexpr int kDefaultSequences = 32;
+constexpr int kDefaultEdits = 80;
+constexpr int kEditsBetweenSaves = 15;
+constexpr int kMendsPerSave = 3;
+constexpr uint32_t kCounterSeeds = 50000; // the counter program's seeds start this far from the base
+constexpr int kFirstCounterRow = 40, kCounterRows = 4;
+// The messages of the whole-program checks and of a grid that does not convert.
+constexpr int kNoEnd = 52, kNoLogicOrDelay = 64, kNoOutput = 76, kNotConverted = 80;
+// Two messages of the cell rules: a column to fill first, and a cell that must stay empty.
+constexpr int16_t kFillFirst = 46, kCannotEdit = 42;
 constexpr int kLastRow = QelmStp::kStepRows;
 constexpr int kLastCol = QelmStp::kStepGridCols - 1;
 
@@ -61,6 +69,15 @@ int envInt(const char* name, int fallback)
     const int value = qEnvironmentVariable(name).toInt(&ok);
     return ok ? value : fallback;
 }
+
+Op makeOp(Op::Kind kind, int row1 = 0, int col1 = 0, int row2 = 0, int col2 = 0, const QString& text = {},
+          const QString& text2 = {}, Op::End end = Op::None)
+{
+    return Op{kind, row1, col1, row2, col2, text, text2, end};
+}
+
+bool verbose() { return qEnvironmentVariable("QEL_RANDOM_EDITS_VERBOSE") == QLatin1String("1"); }
+QString oneLine(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String(" ")); }
 
 // What kind of cell a data column holds.
 QelmStp::StepColumnKind kindOfCol(int col)
@@ -321,6 +338,9 @@ protected:
         op.col2 = std::clamp(op.col1 + g.below(6) - 2, 1, kLastCol);
         switch (op.kind) {
         case Op::Type:
+            // A new output mostly goes where a step is, so that more saves are taken.
+            if (op.col1 == QelmStp::eColOutput && !hot.isEmpty() && g.chance(80))
+                op.row1 = g.pick(hot);
             op.text = textFor(g, op.col1);
             op.end = isCodeCol(op.col1) ? Op::None : g.chance(70) ? Op::Return : g.chance(50) ? Op::Tab : Op::Escape;
             break;
@@ -344,13 +364,13 @@ protected:
         return op;
     }
 
-    // The ops that make rows 40 to 43 counter rows, typed as a user types
+    // The ops that make the counter rows, typed as a user types
     // them: output, logic, delay, a COUNT function in group 1 and a compared
     // constant in group 2 that ends the step.
     Ops counterRows(Gen& g)
     {
         Ops ops;
-        for (int row = 40; row <= 43; ++row) {
+        for (int row = kFirstCounterRow; row < kFirstCounterRow + kCounterRows; ++row) {
             auto type = [&](int col, const QString& text) {
                 ops.push_back({Op::Type, row, col, 0, 0, text, {}, isCodeCol(col) ? Op::None : Op::Return});
             };
@@ -358,25 +378,9 @@ protected:
             type(QelmStp::eColLogic, QStringLiteral("1"));
             type(QelmStp::eColDelay, QStringLiteral("0"));
             type(5, g.pick(counterNames_));
-            type(7, QString::number(3 + g.below(4)));
-            type(8, QString::number(g.below(9000)));
-            type(10, QStringLiteral("2"));
+            type(7, QString::number(3 + g.below(4))); // a comparison: group 2 then ends the step
+            type(8, QString::number(g.below(8001)));
         }
-        return ops;
-    }
-
-    Ops generate(uint32_t seed, int edits, bool counters)
-    {
-        Gen g{std::mt19937(seed)};
-        Ops ops;
-        QList<int> hot = hotRows_;
-        if (counters) {
-            ops = counterRows(g);
-            for (int row = 40; row <= 43; ++row)
-                hot << row << row;
-        }
-        while (static_cast<int>(ops.size()) < edits + (counters ? 28 : 0))
-            ops.push_back(randomOp(g, hot));
         return ops;
     }
 
@@ -536,6 +540,7 @@ protected:
             break;
         case Op::Undo: click("keyUNDO"); break;
         case Op::Replace: replaceAll(op.text, op.text2); break;
+        case Op::Save: break; // judged by step()
         }
         grid().setSelectionMode(platform::grid::selFree);
     }
@@ -596,53 +601,71 @@ protected:
         return {};
     }
 
-    int messageNumber(const QString& text)
+    // The number of a message of the checks or of a failed save; 0 for any other.
+    static int messageNumber(const QString& text)
     {
-        for (int16_t n : {52, 64, 76, 80, 50, 79, 90, 93, 69})
-            if (text == QelmStp::mMOD::MessageText(n))
+        for (int n : {kNoEnd, kNoLogicOrDelay, kNoOutput, kNotConverted, 50, 79, 90, 93, 69})
+            if (text == QelmStp::mMOD::MessageText(static_cast<int16_t>(n)))
                 return n;
-        return -1;
+        return 0;
     }
 
-    // Whether a refused save left current the cell its message names.
+    // Whether a refused save left current the cell its message names; "" when it did.
     QString judgeRefusal(const QString& box, const Shown& s)
     {
         const int message = messageNumber(box);
         const int row = grid().Row(), col = grid().Col();
-        const Fault expected = firstIncompleteStep(s);
-        if (message == 52 || message == 64 || message == 76) {
-            if (expected.message != message || expected.row != row || expected.col != col)
-                return QStringLiteral("message %1 with current cell (%2,%3); the first incomplete step is message "
-                                      "%4 at (%5,%6)")
-                    .arg(message)
-                    .arg(row)
-                    .arg(col)
-                    .arg(expected.message)
-                    .arg(expected.row)
-                    .arg(expected.col);
-            return {};
+        if (row < 1 || row > kLastRow || col < 1 || col > kLastCol)
+            return QStringLiteral("\"%1\" with current cell (%2,%3) outside the steps").arg(oneLine(box)).arg(row).arg(col);
+        const QStringList& cells = s[row - 1];
+        const QString& text = cells[col];
+        const QString& output = cells[QelmStp::eColOutput];
+        auto holdsAnything = [&] {
+            for (int c = QelmStp::eColLogic; c <= kLastCol; ++c)
+                if (!cells[c].isEmpty())
+                    return true;
+            return !cells[0].isEmpty(); // the REM mark
+        };
+        auto holdsEnd = [&] {
+            for (int c = QelmStp::groupColumn(1) + 2; c <= kLastCol; c += 3)
+                if (cells[c].trimmed() == QLatin1String("2"))
+                    return true;
+            return false;
+        };
+        bool named = false;
+        switch (message) {
+        case kNoEnd:
+            named = col == QelmStp::groupColumn(1) && !output.isEmpty() && !holdsEnd() &&
+                    outputs().CategoryByDigital(output) != QLatin1String("RETURN");
+            break;
+        case kNoLogicOrDelay:
+            named = col == QelmStp::eColLogic && !output.isEmpty() &&
+                    (cells[QelmStp::eColLogic].isEmpty() || cells[QelmStp::eColDelay].isEmpty());
+            break;
+        case kNoOutput: named = col == QelmStp::eColOutput && output.isEmpty() && holdsAnything(); break;
+        case 0:
+            // A cell rule's message: a cell to fill first, one that must stay
+            // empty, or one whose text is refused.
+            if (box.startsWith(QelmStp::mMOD::MessageText(kFillFirst, QString()).left(20)))
+                named = text.isEmpty() && oneLine(box).endsWith(grid().TextMatrix(0, col));
+            else if (box == QelmStp::mMOD::MessageText(kCannotEdit))
+                named = !text.isEmpty();
+            else
+                named = true;
+            break;
+        case kNotConverted: named = !text.isEmpty(); break; // a name or a text the program cannot hold
+        default: return QStringLiteral("the save failed: ") + oneLine(box);
         }
-        if (message == 80) {
-            const QString text = row >= 1 && row <= kLastRow && col >= 1 && col <= kLastCol ? s[row - 1][col] : QString();
-            const bool function = kindOfCol(col) == QelmStp::eColOutput || kindOfCol(col) == QelmStp::eColFunc;
-            auto& list = kindOfCol(col) == QelmStp::eColOutput ? outputs() : inputs();
-            if (!function || text.isEmpty() || list.dicDigital().contains(text))
-                return QStringLiteral("message 80 with current cell (%1,%2) \"%3\", which names no unknown function")
-                    .arg(row)
-                    .arg(col)
-                    .arg(text);
-            if (expected.message != 0)
-                return QStringLiteral("message 80 though the checks should have stopped first with message %1 at "
-                                      "(%2,%3)")
-                    .arg(expected.message)
-                    .arg(expected.row)
-                    .arg(expected.col);
+        if (named)
             return {};
-        }
-        return QStringLiteral("the save failed: %1").arg(QString(box).replace(QLatin1String("\r\n"), QLatin1String(" ")));
+        return QStringLiteral("\"%1\" with current cell (%2,%3) \"%4\" in row %5")
+            .arg(oneLine(box))
+            .arg(row)
+            .arg(col)
+            .arg(text, cells.join(QLatin1Char('|')));
     }
 
-    // Saves over the file, opens it again and compares.
+    // Saves over the file; a save taken is opened again and compared.
     Outcome saveAndReread()
     {
         const Shown before = shown();
@@ -650,21 +673,25 @@ protected:
         ui_->boxes.clear();
         click("keySAVE");
         const auto boxes = ui_->boxes;
+        ui_->boxes.clear();
+        if (verbose())
+            for (const auto& box : boxes)
+                std::printf("  save: %s at (%d,%d): %s\n", qPrintable(oneLine(box.text)), grid().Row(), grid().Col(),
+                            qPrintable(before[std::clamp(grid().Row(), 1, kLastRow) - 1].join(QLatin1Char('|'))));
         if (!boxes.empty()) {
-            Outcome o{QString(), QString(), true};
+            ++tally_[oneLine(boxes.front().text).left(40)];
             QStringList problems;
             if (testsupport::readFile(file_) != step || testsupport::readFile(note_) != note)
                 problems << QStringLiteral("a refused save wrote the file");
             if (const QString d = firstDifference(before, shown()); !d.isEmpty())
                 problems << QStringLiteral("a refused save changed the grid: ") + d;
             if (const QString j = judgeRefusal(boxes.front().text, before); !j.isEmpty())
-                problems << j;
-            if (!problems.isEmpty()) {
-                o.kind = QStringLiteral("refusal: ") + problems.front().section(QLatin1Char(' '), 0, 2);
-                o.detail = problems.join(QLatin1String("; "));
-            }
-            return o;
+                problems << QStringLiteral("refused with ") + j;
+            if (problems.isEmpty())
+                return {QString(), QString(), true};
+            return {problems.front().section(QLatin1Char(' '), 0, 3), problems.join(QLatin1String("; ")), true};
         }
+        ++tally_[QStringLiteral("(saved)")];
         if (const Fault f = firstIncompleteStep(before); f.message != 0)
             return {QStringLiteral("saved an incomplete step"),
                     QStringLiteral("saved although message %1 at (%2,%3) applies").arg(f.message).arg(f.row).arg(f.col)};
@@ -678,35 +705,92 @@ protected:
         return {QStringLiteral("reread differs in a %1 cell").arg(QLatin1String(kindName(col))), difference};
     }
 
-    // Plays a sequence on a fresh program and judges its save.
+    // Plays one op and judges what it showed; a save is judged by its reread.
+    Outcome step(const Op& op)
+    {
+        if (op.kind == Op::Save)
+            return saveAndReread();
+        play(op);
+        QStringList problems = ui_->unexpected;
+        ui_->unexpected.clear();
+        for (const auto& box : ui_->boxes) {
+            if (verbose())
+                std::printf("  after %s: %s\n", qPrintable(toText(op)), qPrintable(oneLine(box.text)));
+            if (box.title == QLatin1String("ERROR"))
+                problems << QStringLiteral("run-time error: ") + oneLine(box.text);
+        }
+        ui_->boxes.clear();
+        for (const auto& report : testsupport::reportedErrors().take())
+            problems << QStringLiteral("handler failed: %1 error %2 %3")
+                            .arg(report.label)
+                            .arg(report.number)
+                            .arg(report.description);
+        if (problems.isEmpty())
+            return {};
+        return {QStringLiteral("op failed: ") + problems.front().section(QLatin1Char(' '), 0, 3),
+                QStringLiteral("at %1: %2").arg(toText(op), problems.join(QLatin1String("; ")))};
+    }
+
+    // Plays ops on a fresh program, then saves; the first failure ends it.
     Outcome run(const Ops& ops)
     {
         if (!freshStart())
             return {QStringLiteral("start failed"), QStringLiteral("the demo program did not open")};
-        for (size_t i = 0; i < ops.size(); ++i) {
-            play(ops[i]);
-            QStringList problems = ui_->unexpected;
-            ui_->unexpected.clear();
-            for (const auto& box : ui_->boxes)
-                if (box.title == QLatin1String("ERROR"))
-                    problems << QStringLiteral("run-time error: ") + QString(box.text).replace(QLatin1String("\r\n"), QLatin1String(" "));
-            for (const auto& report : testsupport::reportedErrors().take())
-                problems << QStringLiteral("handler failed: %1 error %2 %3")
-                                .arg(report.label)
-                                .arg(report.number)
-                                .arg(report.description);
-            ui_->boxes.clear();
-            if (!problems.isEmpty())
-                return {QStringLiteral("op failed: ") + problems.front().section(QLatin1Char(' '), 0, 3),
-                        QStringLiteral("after op %1 (%2): %3").arg(i + 1).arg(toText(ops[i]), problems.join(QLatin1String("; ")))};
-        }
+        for (const Op& op : ops)
+            if (Outcome o = step(op); !o.kind.isEmpty())
+                return o;
         return saveAndReread();
     }
 
-    // The fewest ops (one at a time taken out) that still fail alike.
+    // A seeded sequence, played as it is drawn: every so many edits a save,
+    // and after a refused save the user mends the step it names (types the
+    // step again, or cuts its row) and saves again, a few times at most.
+    // `played` gets the ops as played, to replay them.
+    Outcome runSeed(uint32_t seed, int edits, bool counters, Ops& played)
+    {
+        played.clear();
+        if (!freshStart())
+            return {QStringLiteral("start failed"), QStringLiteral("the demo program did not open")};
+        Gen g{std::mt19937(seed)};
+        QList<int> hot = hotRows_;
+        auto playOne = [&](const Op& op) {
+            played.push_back(op);
+            return step(op);
+        };
+        if (counters) {
+            for (const Op& op : counterRows(g))
+                if (Outcome o = playOne(op); !o.kind.isEmpty())
+                    return o;
+            for (int row = kFirstCounterRow; row < kFirstCounterRow + kCounterRows; ++row)
+                hot << row << row;
+        }
+        for (int i = 1; i <= edits; ++i) {
+            if (Outcome o = playOne(randomOp(g, hot)); !o.kind.isEmpty())
+                return o;
+            if (i % kEditsBetweenSaves != 0 && i != edits)
+                continue;
+            for (int attempt = 0; attempt <= kMendsPerSave; ++attempt) {
+                const Outcome o = playOne(makeOp(Op::Save));
+                if (!o.kind.isEmpty())
+                    return o;
+                if (!o.refused || attempt == kMendsPerSave)
+                    break;
+                const int row = grid().Row();
+                if (row < 1 || row > kLastRow)
+                    break;
+                const Op mend = g.chance(65) ? makeOp(Op::Step, row, 0, 0, 0, g.pick(plainOutNames_), g.pick(plainInNames_))
+                                             : makeOp(Op::CutRows, row, 0, row);
+                if (Outcome m = playOne(mend); !m.kind.isEmpty())
+                    return m;
+            }
+        }
+        return {};
+    }
+
+    // The fewest ops (taken out a block at a time, then one at a time) that still fail alike.
     Ops shrink(Ops ops, const QString& kind)
     {
-        for (size_t chunk = std::max<size_t>(ops.size() / 2, 1); chunk >= 1; chunk /= 2) {
+        for (size_t chunk = std::max<size_t>(ops.size() / 2, 1);; chunk /= 2) {
             for (size_t at = 0; at < ops.size();) {
                 Ops fewer = ops;
                 fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(at),
@@ -716,7 +800,7 @@ protected:
                 else
                     at += chunk;
             }
-            if (chunk == 1)
+            if (chunk <= 1)
                 break;
         }
         return ops;
@@ -724,7 +808,10 @@ protected:
 
     void report(const QString& what, const Ops& ops, const Outcome& o)
     {
-        QString text = QStringLiteral("%1: %2\n  %3\n  ops (%4): %5").arg(what, o.kind, o.detail).arg(ops.size()).arg(toText(ops));
+        QString text = QStringLiteral("%1: %2\n  %3\n  ops (%4): %5")
+                           .arg(what, o.kind, o.detail)
+                           .arg(ops.size())
+                           .arg(toText(ops));
         if (qEnvironmentVariable("QEL_RANDOM_EDITS_SHRINK") == QLatin1String("1")) {
             const Ops fewest = shrink(ops, o.kind);
             const Outcome again = run(fewest);
@@ -738,44 +825,44 @@ protected:
     void runSequences(bool counters)
     {
         const QString replay = qEnvironmentVariable("QEL_RANDOM_EDITS_OPS");
+        if (!replay.isEmpty() && counters)
+            GTEST_SKIP() << "the ops to replay run in the demo program's test";
         ASSERT_TRUE(freshStart());
         gatherNames();
         ASSERT_FALSE(plainOutNames_.isEmpty() || plainInNames_.isEmpty() || counterNames_.isEmpty());
         if (!replay.isEmpty()) {
-            if (counters)
-                GTEST_SKIP() << "the ops to replay run in the demo program's test";
             const auto ops = steptest::opsFromText(replay);
             ASSERT_TRUE(ops.has_value()) << "QEL_RANDOM_EDITS_OPS does not read as ops";
-            const Outcome o = run(*ops);
-            if (!o.kind.isEmpty())
+            if (const Outcome o = run(*ops); !o.kind.isEmpty())
                 report(QStringLiteral("replay"), *ops, o);
             return;
         }
-        const uint32_t base = static_cast<uint32_t>(envInt("QEL_RANDOM_EDITS_SEED", kBaseSeed)) + (counters ? 50000 : 0);
+        const uint32_t base =
+            static_cast<uint32_t>(envInt("QEL_RANDOM_EDITS_SEED", kBaseSeed)) + (counters ? kCounterSeeds : 0);
         const int sequences = envInt("QEL_RANDOM_EDITS_COUNT", kDefaultSequences);
         const int edits = envInt("QEL_RANDOM_EDITS_LENGTH", kDefaultEdits);
-        int refused = 0, failed = 0;
+        int failed = 0;
         const auto started = std::chrono::steady_clock::now();
         for (int i = 0; i < sequences; ++i) {
             const uint32_t seed = base + static_cast<uint32_t>(i);
-            const Ops ops = generate(seed, edits, counters);
-            const Outcome o = run(ops);
-            refused += o.refused ? 1 : 0;
-            if (!o.kind.isEmpty()) {
+            Ops played;
+            if (const Outcome o = runSeed(seed, edits, counters, played); !o.kind.isEmpty()) {
                 ++failed;
-                report(QStringLiteral("seed %1").arg(seed), ops, o);
+                report(QStringLiteral("seed %1").arg(seed), played, o);
             }
         }
-        const auto seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        std::printf("%d sequences of %d edits from seed %u: %d saves refused, %d failed, %.1f s\n", sequences,
-                    edits, base, refused, failed, seconds);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::printf("%d sequences of %d edits from seed %u: %d failed, %.1f s; the saves:\n", sequences, edits, base,
+                    failed, seconds);
+        for (auto it = tally_.cbegin(); it != tally_.cend(); ++it)
+            std::printf("  %5d  %s\n", it.value(), qPrintable(it.key()));
     }
 
     std::shared_ptr<DefaultAnswerUi> ui_;
     QString file_, note_;
     QStringList outNames_, plainOutNames_, inNames_, plainInNames_, counterNames_;
     QList<int> hotRows_;
+    QMap<QString, int> tally_; // the saves by their first message
 };
 
 TEST_F(StepRandomEdits, EverySaveOfTheDemoProgramReadsBackAsTheGridShowedIt)
