@@ -72,6 +72,23 @@ Dialog& made(std::unique_ptr<Dialog>& dialog)
     return *dialog;
 }
 
+// The codes of the entries a list offers.
+QSet<int16_t> offeredCodes(const Telva27::colclsCusSelection& list)
+{
+    QSet<int16_t> codes;
+    for (const auto& entry : list)
+        if (!entry->Hidden())
+            codes.insert(entry->Value());
+    return codes;
+}
+
+// Offers the entries of those codes and hides every other.
+void offerOnly(Telva27::colclsCusSelection& list, const QSet<int16_t>& codes)
+{
+    for (const auto& entry : list)
+        entry->setHidden(!codes.contains(entry->Value()));
+}
+
 // Unloads a dialog if it was ever made.
 template <typename Dialog>
 void unload(const std::unique_ptr<Dialog>& dialog)
@@ -102,6 +119,14 @@ Telva27::colclsCusSelection& clsSelectKino::list(const std::shared_ptr<Telva27::
     if (!slot)
         throw platform::RuntimeError(platform::errObjectNotSet);
     return *slot;
+}
+
+StepFunctionFlags clsSelectKino::StepFlags() { return {offeredCodes(stpout()), offeredCodes(stpinp())}; }
+
+void clsSelectKino::setStepFlags(const StepFunctionFlags& flags)
+{
+    offerOnly(stpout(), flags.outputs);
+    offerOnly(stpinp(), flags.inputs);
 }
 
 bool clsSelectKino::DoesAskInEditingMode() const { return state_->AskInEditingMode; }

@@ -7,6 +7,7 @@
 // Set01.e .. Set10.e on request, reads the four selection lists and deletes
 // the extracted files again.
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -22,6 +23,15 @@ class LibraryState;
 class fSelCus;
 class fSelStepKino;
 
+// Which functions of the step output and input lists a step program offers,
+// by code: data of the program's note file, read with the program and saved
+// with it. The default offers nothing, as a new program does.
+struct StepFunctionFlags {
+    QSet<int16_t> outputs;
+    QSet<int16_t> inputs;
+    bool operator==(const StepFunctionFlags&) const = default;
+};
+
 class clsSelectKino {
 public:
     clsSelectKino();
@@ -34,6 +44,13 @@ public:
     Telva27::colclsCusSelection& cusout();
     Telva27::colclsCusSelection& stpinp();
     Telva27::colclsCusSelection& stpout();
+
+    // The functions the step lists offer now (their entries not Hidden), and
+    // making them offer exactly a program's functions. The lists are shared
+    // by both step windows while the flags belong to one program: these carry
+    // a program's flags out of the lists and back into them.
+    StepFunctionFlags StepFlags();
+    void setStepFlags(const StepFunctionFlags& flags);
 
     // Whether the step selection dialog asks before it enters editing mode.
     bool DoesAskInEditingMode() const;

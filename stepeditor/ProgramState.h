@@ -6,6 +6,7 @@
 // by reference from the step windows.
 
 #include "common/SharedObjects.h"
+#include "dialogs/clsSelectKino.h"
 
 #include <QPointer>
 #include <QString>
@@ -40,6 +41,11 @@ struct ProgramState : QelmCommon::SharedObjects {
     // one keep it alive until they let it go.
     std::shared_ptr<Telva27::colclsStep> stepUsr;
     std::shared_ptr<Telva27::colclsStep> stepStd;
+    // The functions the reference program offers, as read with its file. The
+    // user program's are those the shared selection lists offer: the function
+    // dialogs show and edit them and a save writes them, so a reference read
+    // leaves them as they were and keeps its own here.
+    Sorvi27::StepFunctionFlags functionsStd;
     // The reference and the user step window. Qt owns them once they are
     // shown in the main window; the pointers clear themselves when a window
     // is deleted.

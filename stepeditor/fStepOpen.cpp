@@ -69,10 +69,10 @@ bool fStep::ReadStep(int32_t kind, int32_t position, const QString& path)
             return false;
         }
 
-        // Reading shows in the selection lists what the new table uses; a
-        // refused open puts back what they showed.
+        // Reading makes the selection lists offer the functions of the new
+        // table; they stay so only for an accepted user table.
         Sorvi27::clsSelectKino& kino = *s.selectKino;
-        SelectionVisibility lists(kino.stpout(), kino.stpinp());
+        SelectionVisibility lists(kino);
         StagedWorkingCopies copies(reporter_, kind);
         auto program = std::make_shared<Telva27::colclsStep>();
         if (!ReadStepData(kind, file, position, firstOpen, *program, copies)) {
@@ -94,7 +94,10 @@ bool fStep::ReadStep(int32_t kind, int32_t position, const QString& path)
             target.Show();
         if (firstOpen)
             copies.install();
-        lists.keep();
+        if (user)
+            lists.keep();
+        else
+            s.functionsStd = lists.putBack();
         (user ? s.UsrFullFname : s.StdFullFname) = file;
         (user ? s.stepUsr : s.stepStd) = program;
         if (!user)
@@ -232,10 +235,9 @@ void fStep::NewOp()
             if (fInpMemo::RefuseWhileOpen(s) || !SaveCheck())
                 return;
             s.UsrFullFname.clear();
-            // A new program uses no function yet.
+            // A new program offers no function yet.
             Sorvi27::clsSelectKino& kino = *s.selectKino;
-            kino.stpinp().SwitchHidden(true);
-            kino.stpout().SwitchHidden(true);
+            kino.setStepFlags({});
             kino.UnLoadStepForms();
             kino.LoadStepForms();
         }

@@ -1,34 +1,32 @@
 #pragma once
-// What the step selection lists show: reading a step table shows in them
-// exactly the functions its note file lists. An open that is then refused
-// (a wrong password) puts back what they showed before, unless it was kept.
+// What the step selection lists offer. They hold the user program's
+// functions: the function dialogs show them and a save writes them. Reading
+// a step table makes them offer exactly the functions its note file lists; a
+// read that is refused (a wrong password), and every read for the reference
+// window, puts back what they offered before.
 
-#include <QHash>
-#include <QString>
-
-namespace Telva27 {
-class colclsCusSelection;
-}
+#include "dialogs/clsSelectKino.h"
 
 namespace QelmStp {
 
 class SelectionVisibility {
 public:
-    // Notes the hidden flag of every entry of both lists.
-    SelectionVisibility(Telva27::colclsCusSelection& stpout, Telva27::colclsCusSelection& stpinp);
-    // Puts the flags back unless keep() was called.
+    // Notes what the lists offer.
+    explicit SelectionVisibility(Sorvi27::clsSelectKino& kino);
+    // Puts it back unless keep() or putBack() was called.
     ~SelectionVisibility();
     SelectionVisibility(const SelectionVisibility&) = delete;
     SelectionVisibility& operator=(const SelectionVisibility&) = delete;
 
-    void keep() { kept_ = true; }
+    // The lists keep what the read set.
+    void keep() { done_ = true; }
+    // Puts back what the lists offered before, and answers what the read had set.
+    Sorvi27::StepFunctionFlags putBack();
 
 private:
-    Telva27::colclsCusSelection& stpout_;
-    Telva27::colclsCusSelection& stpinp_;
-    QHash<QString, bool> outHidden_;
-    QHash<QString, bool> inHidden_;
-    bool kept_ = false;
+    Sorvi27::clsSelectKino& kino_;
+    Sorvi27::StepFunctionFlags before_;
+    bool done_ = false;
 };
 
 } // namespace QelmStp

@@ -7,21 +7,29 @@
 
 #include "datamodel/customize/clsCusSelection.h"
 #include "datamodel/customize/colclsCusSelection.h"
+#include "datamodel/steps/StepFileFormat.h"
 #include "datamodel/steps/colclsStep.h"
 #include "dialogs/clsSelectKino.h"
 #include "platform/FileOps.h"
 #include "platform/Twips.h"
 #include "platform/grid/FlexGrid.h"
+#include "platform/tree/SelectionTree.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 
 #include <cerrno>
+#include <cstring>
+#include <initializer_list>
+#include <string>
+#include <utility>
 
 using namespace testsupport;
 using steptest::StepEditorFixture;
@@ -53,6 +61,33 @@ int shownEntries(const Telva27::colclsCusSelection& list)
     for (const auto& entry : list)
         shown += entry->Hidden() ? 0 : 1;
     return shown;
+}
+
+// The first entry of a list that is not offered, leaving out the jump
+// entries, which a note file never lists; -1 when there is none.
+int firstNotOffered(const Telva27::colclsCusSelection& list)
+{
+    for (const auto& entry : list) {
+        const QString category = entry->Category();
+        if (entry->Hidden() && category != QLatin1String("STEP") && category != QLatin1String("JMP") &&
+            category != QLatin1String("CALL"))
+            return entry->Value();
+    }
+    return -1;
+}
+
+// Writes the function lists of note table `table`: each offers the codes given.
+void writeNoteLists(QByteArray& note, int table, std::initializer_list<int> outputs, std::initializer_list<int> inputs)
+{
+    using namespace Telva27::stepfile;
+    for (const auto& [at, codes] : {std::pair{kOutListAt, outputs}, std::pair{kInListAt, inputs}}) {
+        char* list = note.data() + table * kTableSize + at;
+        std::memset(list, 0, kListSize);
+        int count = 0;
+        for (int code : codes)
+            putWord(list + 2 * count++, static_cast<uint16_t>(code));
+        putWord(list + 2 * count, kListEnd);
+    }
 }
 
 } // namespace
@@ -131,6 +166,26 @@ protected:
                 user.CurrentStarting(),     user.cboTable().currentIndex(), user.cboTable().isEnabled(),
                 cell(user, 1, 2),           readFile(workingCopy("eusr2.tmp")), readFile(workingCopy("eusr3.tmp")),
                 shownEntries(state().selectKino->stpout())};
+    }
+
+    // The functions the user window's function dialog offers for a cell, one
+    // a line: F2 on the cell shows the dialog, which is then closed.
+    std::string offeredAt(int row, int col)
+    {
+        QStringList names;
+        scriptedUi().answerDialog([&](QDialog& d) {
+            const auto* tree = WindowDriver(d).child<platform::tree::SelectionTree>("tv");
+            for (const platform::tree::SelectionNode* node : tree->Nodes())
+                if (node->Level() == 2)
+                    names << node->Text();
+            d.reject();
+        });
+        platform::grid::FlexGrid& fg = userWindow().fg();
+        fg.data().Select(row, col);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+        QApplication::sendEvent(&fg, &press);
+        names.sort();
+        return names.join(QLatin1Char('\n')).toStdString();
     }
 
     QString demo_;
@@ -494,4 +549,53 @@ TEST_F(StepOpen, GrabOfBothWindowsOnTheDemoProgram)
         // The table lists of both windows look alike.
         EXPECT_EQ(state().frmUsr->cboTable().width(), state().frmStd->cboTable().width());
     }
+}
+
+TEST_F(StepOpen, AReferenceFileLeavesTheUserProgramsFunctionsAsTheyWere)
+{
+    const QString demoNote = dataPath(QStringLiteral("DEMO.BIN"));
+    const QByteArray userNote = readFile(demoNote);
+    open("keyREAD_USER", demo_);
+    Sorvi27::clsSelectKino& kino = *state().selectKino;
+    const Sorvi27::StepFunctionFlags userFlags = kino.StepFlags();
+    ASSERT_FALSE(userFlags.outputs.isEmpty());
+    const std::string outputsOffered = offeredAt(1, 2);
+    const std::string inputsOffered = offeredAt(1, 5);
+    ASSERT_FALSE(outputsOffered.empty());
+    ASSERT_FALSE(inputsOffered.empty());
+
+    // A reference file whose table 1 offers one function on each side that
+    // the user's does not, and whose table 2 offers none.
+    const int output = firstNotOffered(kino.stpout());
+    const int input = firstNotOffered(kino.stpinp());
+    ASSERT_NE(output, -1);
+    ASSERT_NE(input, -1);
+    const QString other = dataCopy("DEMO.stp", QStringLiteral("OTHER.stp"));
+    QByteArray otherNote = userNote;
+    writeNoteLists(otherNote, 1, {output}, {input});
+    writeNoteLists(otherNote, 2, {}, {});
+    writeFile(dataPath(QStringLiteral("OTHER.BIN")), otherNote);
+
+    open("keyREAD_STD", other);
+    QelmStp::fStep& reference = *state().frmStd;
+    ASSERT_EQ(state().StdFullFname, other);
+    const Sorvi27::StepFunctionFlags referenceFlags{{static_cast<int16_t>(output)}, {static_cast<int16_t>(input)}};
+    EXPECT_TRUE(state().functionsStd == referenceFlags);
+    EXPECT_TRUE(kino.StepFlags() == userFlags);
+    pickTable(reference, 2);
+    ASSERT_EQ(reference.CurrentStarting(), 2 * 8192 + 1);
+    EXPECT_TRUE(state().functionsStd == Sorvi27::StepFunctionFlags{});
+    EXPECT_TRUE(kino.StepFlags() == userFlags);
+    EXPECT_TRUE(messages().isEmpty());
+
+    // The user window offers what it offered, and its save writes its own
+    // flags: its note file stays as it was.
+    EXPECT_EQ(offeredAt(1, 2), outputsOffered);
+    EXPECT_EQ(offeredAt(1, 5), inputsOffered);
+    userWindow().ControlChange(true);
+    ASSERT_TRUE(userWindow().SaveStepData(0));
+    EXPECT_EQ(readFile(demoNote), userNote);
+    open("keyREAD_USER", demo_);
+    EXPECT_TRUE(kino.StepFlags() == userFlags);
+    EXPECT_EQ(offeredAt(1, 2), outputsOffered);
 }
