@@ -31,6 +31,11 @@ constexpr int kTextMargin = 2;   // the grid's own margin beside a text
 constexpr int kNarrowest = 50;   // the most a name is narrowed, in percent
 constexpr int32_t kErrMissingPicture = 481; // the platform's "invalid picture"
 
+// What the relation columns' title shows: the arrowhead pointing on to the
+// next group, the grid font's own pointer, so that no fallback font is looked
+// for and loaded at the window's first paint.
+const QString kRelationArrow = QStringLiteral("\u25BA");
+
 bool isPictureKind(int32_t kind) { return kind == eColLogic || kind == eColState || kind == eColRel; }
 
 // The picture with its white ground let through, and the same in one colour.
@@ -89,8 +94,11 @@ void StepCellPainter::fg_DrawCell(QPainter& painter, int32_t row, int32_t col, c
     Ostrel7::trapped(reporter_, QStringLiteral("fg_DrawCell"), [&] {
         const GridData& grid = fg_.data();
         const int32_t kind = grid.ColData(col);
-        if (row < grid.FixedRows())
+        if (row < grid.FixedRows()) {
+            if (kind == eColRel)
+                done = drawRelationTitle(painter, row, col, rect);
             return;
+        }
         const bool selected = !(row == grid.Row() && col == grid.Col()) && grid.selection().contains(row, col);
         if (!isPictureKind(kind)) {
             if (kind == eColOutput || kind == eColFunc)
@@ -150,6 +158,18 @@ void StepCellPainter::reportMissing(int32_t id)
         reporter_.ErrReg(kErrMissingPicture, QStringLiteral("The picture %1 could not be loaded.").arg(id),
                          QStringLiteral("DrawBmp"));
     });
+}
+
+bool StepCellPainter::drawRelationTitle(QPainter& painter, int32_t row, int32_t col, const QRect& rect)
+{
+    const GridData& grid = fg_.data();
+    if (grid.TextMatrix(row, col) != kRelationTitle)
+        return false;
+    painter.setFont(grid.CellFont(row, col));
+    painter.setPen(platform::oleColor(grid.CellForeColor(row, col)));
+    painter.drawText(rect.adjusted(kTextMargin, 0, -kTextMargin, 0), Qt::AlignCenter | Qt::TextSingleLine,
+                     kRelationArrow);
+    return true;
 }
 
 bool StepCellPainter::drawFittedName(QPainter& painter, int32_t row, int32_t col, const QRect& rect, bool selected)

@@ -1,8 +1,8 @@
 #pragma once
 // Draws the cells of the step grid the grid can't draw alone: the logic,
 // state and relation cells show the picture of their code instead of the
-// number, and a function name wider than its column is drawn narrower so
-// that it is never cut.
+// number, a function name wider than its column is drawn narrower so that it
+// is never cut, and the relation columns' title "8" shows as an arrowhead.
 //
 // Pictures come from the resource library (logic 169 + code, state 165 +
 // code, relation 181 + code), are decoded once and drawn 5 pixels from the
@@ -66,6 +66,8 @@ private:
     };
     const Picture* picture(int32_t id);
     void reportMissing(int32_t id);
+    // The title "8" of a relation column as the arrowhead; False for any other title.
+    bool drawRelationTitle(QPainter& painter, int32_t row, int32_t col, const QRect& rect);
     bool drawFittedName(QPainter& painter, int32_t row, int32_t col, const QRect& rect, bool selected);
     // The width of a text in a font, measured once.
     int textWidth(const QFont& font, const QString& text);

@@ -2,6 +2,8 @@
 // The columns of the step grid. Each column carries its kind in its ColData;
 // the rules classify a column by that kind, never by its index.
 
+#include <QString>
+
 #include <cstdint>
 
 namespace QelmStp {
@@ -22,6 +24,11 @@ inline constexpr int32_t kStepRows = 192;    // one grid row per step, below the
 inline constexpr int32_t kInputGroups = 8;   // input groups of three columns
 inline constexpr int32_t kStepGridCols = 29; // the step-number column and 28 data columns
 inline constexpr int32_t kStepGridRows = kStepRows + 1;
+
+// The title text of the relation columns: the text a copied block of cells
+// carries and a pasted one is matched against. The grid shows it as the
+// arrowhead pointing on to the next group (StepCellPainter).
+inline const QString kRelationTitle = QStringLiteral("8");
 
 // The first column (the function) of input group 1 to 8: 5, 8, ... 26.
 constexpr int32_t groupColumn(int32_t group) { return 2 + 3 * group; }

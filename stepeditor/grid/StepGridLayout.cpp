@@ -28,12 +28,6 @@ constexpr uint32_t kRemarkTitleBack = rgb(209, 216, 167);
 constexpr uint32_t kNavy = rgb(0, 0, 128);
 constexpr uint32_t kGreen = rgb(0, 128, 0);
 
-// The relation columns' title: the arrowhead pointing on to the next group,
-// drawn elsewhere as "8" in a Windows symbol font that Linux does not have.
-// The grid font's own pointer, so that no fallback font is looked for and
-// loaded at the window's first paint.
-const QString kRelationTitle = QStringLiteral("\u25BA");
-
 QString res(int32_t number) { return Resource::clsResource().Res(number); }
 
 int32_t widthOfKind(int32_t kind)

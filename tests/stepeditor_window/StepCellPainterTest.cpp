@@ -13,6 +13,10 @@
 #include <QImage>
 #include <QMap>
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 using QelmStp::StepCellPainter;
 
 namespace {
@@ -118,6 +122,40 @@ TEST_F(StepCellPainterTest, ANameWiderThanItsColumnIsNarrowedNotCut)
         // (two pixels from each border): a cut name runs into them.
         EXPECT_FALSE(columnHasInk(cell.left() + 2)) << col;
         EXPECT_FALSE(columnHasInk(cell.right() - 3)) << col;
+    }
+}
+
+TEST_F(StepCellPainterTest, ARelationTitleIsDrawnAsAnArrowheadInTheTitleColour)
+{
+    const QImage image = shot();
+    for (int col : {7, 28}) {
+        SCOPED_TRACE(col);
+        ASSERT_EQ(grid().TextMatrix(0, col), QStringLiteral("8"));
+        const QRect cell = fg.cellRect(0, col);
+        const int back = qGray(platform::oleColor(grid().CellBackColor(0, col)).rgb());
+        // How much ink each column of pixels of the cell's inside holds, and where.
+        std::vector<int> ink(static_cast<size_t>(cell.width()), 0);
+        QRect inked;
+        int lightest = 0;
+        for (int y = cell.top(); y < cell.bottom(); ++y)
+            for (int x = cell.left(); x < cell.right(); ++x) {
+                const int gray = qGray(image.pixel(x, y));
+                if (gray == back)
+                    continue;
+                ink[static_cast<size_t>(x - cell.left())] += std::abs(gray - back);
+                inked |= QRect(x, y, 1, 1);
+                lightest = std::max(lightest, gray);
+            }
+        ASSERT_FALSE(inked.isEmpty());
+        EXPECT_LE(std::abs(inked.center().x() - cell.center().x()), 2);
+        EXPECT_LE(std::abs(inked.center().y() - cell.center().y()), 2);
+        EXPECT_EQ(lightest, 255); // the titles' white
+        // A head pointing right is heaviest near its left edge and ends in a
+        // point; an "8" ends in a stroke as heavy as its other side.
+        const auto at = [&](int x) { return ink[static_cast<size_t>(x - cell.left())]; };
+        const auto heaviest = static_cast<int>(std::max_element(ink.begin(), ink.end()) - ink.begin()) + cell.left();
+        EXPECT_LT(heaviest - inked.left(), inked.right() - heaviest);
+        EXPECT_LT(3 * at(inked.right()), at(heaviest));
     }
 }
 

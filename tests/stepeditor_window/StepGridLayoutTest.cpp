@@ -2,6 +2,7 @@
 // kinds, widths, alignments, colours, the remark column, and the grid's place
 // in its window.
 
+#include "StepCommandFixture.h"
 #include "StepEditorFixture.h"
 
 #include "platform/Settings.h"
@@ -45,7 +46,8 @@ TEST_F(StepGridLayoutTest, AFreshWindowShows192NumberedStepsAndEightInputGroups)
         ASSERT_EQ(g.TextMatrix(row, 0), QString::number(row));
     EXPECT_EQ(g.RowHeight(0), 300);
 
-    const QString relation = g.TextMatrix(0, 7);
+    // The relation title is the text a copied block carries ("8"); the grid draws it as an arrowhead.
+    const QString relation = QStringLiteral("8");
     const struct {
         int col;
         int kind;
@@ -265,4 +267,22 @@ TEST_F(StepGridLayoutTest, GrabsOfTheMainWindow)
     window().CheckOptionMenu();
     steptest::grabIfAsked(window().mnuOption(), "stp_option.png");
     window().mnuOption().hide();
+}
+
+// The relation columns' title as the clipboard carries it, whoever wrote the
+// text: a copy in the grid, or a text in that format from a file.
+class RelationTitleClipboard : public steptest::StepCommandFixture {};
+
+TEST_F(RelationTitleClipboard, ABlockFromARelationColumnIsTitledEightAndSuchATextPastesThere)
+{
+    grid().Select(1, 7, 2, 8);
+    command("keyCOPY");
+    EXPECT_EQ(clipboardText(), QStringLiteral("0\r\n8\r\nNOTREM\t%1\t%2\r\nNOTREM\t%3\t%4")
+                                   .arg(cell(1, 7), cell(1, 8), cell(2, 7), cell(2, 8)));
+
+    ASSERT_EQ(cell(2, 7), QStringLiteral("0"));
+    pasteAt(QStringLiteral("0\r\n8\r\nNOTREM\t1"), 2, 7);
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(cell(2, 7), QStringLiteral("1"));
+    EXPECT_TRUE(user().IsChanged());
 }
