@@ -79,10 +79,29 @@ QString writeBeside(const QString& target, const QByteArray& content, const char
     }
 }
 
-// A second name for the old file, so it can be put back. File systems without
-// hard links (a memory stick) get a copy instead.
+bool ownedByThisUser(const struct stat& st) { return st.st_uid == ::geteuid(); }
+
+// A copy of the old file under a hidden name of this user's, so it can be put back.
+QString keepCopyAside(const QString& target)
+{
+    QFile old(target);
+    if (!old.open(QIODevice::ReadOnly))
+        fail(errPermissionDenied, target);
+    const QByteArray bytes = old.readAll();
+    if (old.error() != QFileDevice::NoError)
+        fail(errDeviceIO, target);
+    return writeBeside(target, bytes, ".old");
+}
+
+// A second name for the old file, so it can be put back. Another user's file
+// gets a copy instead: a second name of it would be theirs, which neither this
+// save nor a later recovery may remove. So do file systems without hard links
+// (a memory stick).
 QString keepAside(const QString& target)
 {
+    struct stat st {};
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0 && !ownedByThisUser(st))
+        return keepCopyAside(target);
     const QFileInfo info(target);
     for (int attempt = 0;; ++attempt) {
         const QString name = besideName(info, ".old");
@@ -92,14 +111,25 @@ QString keepAside(const QString& target)
             continue;
         if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK)
             failWithErrno(errno, target);
-        QFile old(target);
-        if (!old.open(QIODevice::ReadOnly))
-            fail(errPermissionDenied, target);
-        const QByteArray bytes = old.readAll();
-        if (old.error() != QFileDevice::NoError)
-            fail(errDeviceIO, target);
-        return writeBeside(target, bytes, ".old");
+        return keepCopyAside(target);
     }
+}
+
+// In a sticky folder a file is its owner's: nobody else but the folder's
+// owner may replace or remove it, and the kernel refuses even root to open
+// another user's file there for writing. Another user's file there (a
+// companion they put first) is refused before anything is written, so the
+// save fails leaving nothing behind.
+void refuseOthersFileInStickyFolder(const QString& target, const QString& path)
+{
+    struct stat file {};
+    struct stat folder {};
+    if (::lstat(QFile::encodeName(target).constData(), &file) != 0 ||
+        ::stat(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), &folder) != 0)
+        return;
+    if (!(folder.st_mode & S_ISVTX) || ownedByThisUser(file) || ownedByThisUser(folder))
+        return;
+    fail(errPermissionDenied, path, QStringLiteral("It belongs to another user of this shared folder"));
 }
 
 } // namespace
@@ -151,6 +181,7 @@ void FileReplacement::stage(const QString& path, const QByteArray& content)
     const QFileInfo info(target);
     if (info.isDir())
         fail(errPathFileAccess, path);
+    refuseOthersFileInStickyFolder(target, path);
     // A target marked read-only must stay so: refuse rather than rename over it.
     // The owner's write bit decides, so that this holds for every user, root included.
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))

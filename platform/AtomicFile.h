@@ -4,8 +4,9 @@
 // so a failure at any point (a full disk included) leaves the old file as it
 // was and is answered as a failure.
 //
-// A symbolic link is written through: the file it points to is replaced and
-// the link stays.
+// A symbolic link of this user's is written through: the file it points to
+// is replaced and the link stays. A link another user made is refused, and so
+// is another user's file in a sticky folder (see FileReplacement::stage).
 
 #include <QByteArray>
 #include <QString>
@@ -48,7 +49,8 @@ public:
 
     // Writes the content to a temporary file beside the target. Throws
     // RuntimeError, also when the target is already staged (a file can't be
-    // two files of one set).
+    // two files of one set), when it is a link another user made, or another
+    // user's file in a sticky folder; nothing of the set is then changed.
     void stage(const QString& path, const QByteArray& content);
     // Puts every staged file in place, in staging order. Throws RuntimeError.
     void commit();

@@ -176,22 +176,18 @@ int32_t errorNumberFor(int errnoValue, const QString& path)
 
 namespace {
 
-// The rule the kernel applies to the links it follows itself: a link in a
-// sticky folder that others may write into (the shared temporary folder) is
-// followed only when it belongs to this user or to the folder's owner, since
-// anybody else could have planted it to make us write where they choose.
+// A link another user made is never followed, whatever the folder's mode:
+// whoever may write into the folder (a group's shared folder, sticky or not)
+// could have put a link there in place of the file, to make this user's save
+// write into a file of this user's that they choose. The owner of the link is
+// what counts; this user's own links are followed.
 void refusePlantedLink(const QString& link)
 {
     struct stat linkStatus {};
-    struct stat folderStatus {};
-    if (::lstat(native(link).constData(), &linkStatus) != 0 ||
-        ::stat(native(QFileInfo(link).absolutePath()).constData(), &folderStatus) != 0)
-        return;
-    const bool shared = (folderStatus.st_mode & S_ISVTX) && (folderStatus.st_mode & S_IWOTH);
-    if (!shared || linkStatus.st_uid == ::geteuid() || linkStatus.st_uid == folderStatus.st_uid)
+    if (::lstat(native(link).constData(), &linkStatus) != 0 || linkStatus.st_uid == ::geteuid())
         return;
     throw RuntimeError(errPermissionDenied,
-                       QStringLiteral("%1: %2 is a symbolic link another user made in a shared folder; it is not followed")
+                       QStringLiteral("%1: %2 is a symbolic link another user made; it is not followed")
                            .arg(RuntimeError::standardText(errPermissionDenied), QDir::toNativeSeparators(link)));
 }
 

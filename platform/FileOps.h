@@ -50,7 +50,8 @@ int32_t errorNumberFor(int errnoValue, const QString& path);
 
 // The path a write to this path lands in: symbolic links are followed to their
 // final target (which need not exist yet), so a save keeps the link and
-// replaces the file it points to. Throws RuntimeError on a loop of links.
+// replaces the file it points to. Throws RuntimeError on a loop of links, and
+// on a link another user made (70): it is never written through.
 QString resolveLinks(const QString& path);
 
 } // namespace platform::fileops

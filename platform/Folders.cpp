@@ -40,6 +40,12 @@ QString& unwritableOverride()
     return folder;
 }
 
+QString& workingOverride()
+{
+    static QString folder;
+    return folder;
+}
+
 } // namespace
 
 bool isWritableFolder(const QString& folder)
@@ -118,6 +124,8 @@ void removeDeadWorkingFolders()
 
 QString workingFolder()
 {
+    if (!workingOverride().isEmpty())
+        return workingOverride();
     // QTemporaryDir creates the folder with mode 0700 and removes it with its
     // contents when the process ends normally; its name carries the process
     // id, so that the folder of a run that was killed is known and removed by
@@ -136,6 +144,8 @@ QString workingFolder()
 void setLibraryFolderForTesting(const QString& folder) { libraryOverride() = folder; }
 
 void setProgramFolderForTesting(const QString& folder) { programOverride() = folder; }
+
+void setWorkingFolderForTesting(const QString& folder) { workingOverride() = folder; }
 
 void setUnwritableFolderForTesting(const QString& folder) { unwritableOverride() = folder; }
 

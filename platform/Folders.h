@@ -44,4 +44,9 @@ void setUnwritableFolderForTesting(const QString& folder);
 // QEL.e); "" restores the default.
 void setProgramFolderForTesting(const QString& folder);
 
+// Tests point the working folder at a folder of their own (a child process
+// a test forks to kill it makes its own, as a run of the program has); ""
+// restores the default.
+void setWorkingFolderForTesting(const QString& folder);
+
 } // namespace platform::folders

@@ -210,10 +210,33 @@ struct FolderOutcome {
     bool ok = true;
 };
 
+// Whether the folder is gone: no part of it is left to complete or undo.
+bool folderVanished(const QString& folder)
+{
+    struct stat st {};
+    return ::stat(native(folder).constData(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+// The entries whose folder is still there. A folder can vanish with what
+// was in it: the private working folder of a dead run, which the next start
+// removes (journals of earlier versions listed working copies beside the
+// user's files). Nothing can be put into it or back, and nothing of it is
+// left to mix with the files of the other entries, so its entries are dropped.
+std::vector<Entry> inExistingFolders(const std::vector<Entry>& entries)
+{
+    std::vector<Entry> kept;
+    for (const Entry& entry : entries)
+        if (!folderVanished(QFileInfo(entry.target).absolutePath()))
+            kept.push_back(entry);
+    return kept;
+}
+
 // Acts on one journal of a dead writer.
 void recoverJournal(const QString& path, const HiddenName& name, FolderOutcome& outcome)
 {
-    const std::optional<std::vector<Entry>> entries = readJournal(path, name.pid);
+    std::optional<std::vector<Entry>> entries = readJournal(path, name.pid);
+    if (entries)
+        entries = inExistingFolders(*entries);
     if (!entries) {
         // Written only part way: no rename had begun (a journal is forced to
         // the disk before the first), so its files are plain leftovers.

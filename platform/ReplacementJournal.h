@@ -11,7 +11,9 @@
 // was putting the old files back first makes an empty marker beside its
 // journal (the same name ending `.qelm-rollback`); such a one is finished by
 // putting back every old file still kept.
-// Either way the set of files ends wholly old or wholly new.
+// Either way the set of files ends wholly old or wholly new. An entry whose
+// folder no longer exists (a dead run's private working folder, which the
+// next start removes) is dropped: nothing of it is left to complete or undo.
 //
 // The hidden names carry the writer's process id, so that the leftovers of a
 // dead writer (a `.new` or `.old` without a journal, which is never the only

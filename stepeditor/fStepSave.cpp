@@ -1,9 +1,9 @@
 // fStep: saving the user's step program. The grid is checked, turned into a
 // new step program and written by the data model into copies of the working
-// copies; the step file and the note file then replace the target's pair and
-// the working copies all together. A save that stops anywhere leaves the
-// user's files, the working copies, the window's file and its table as they
-// were, and answers False, so the caller keeps the edits.
+// copies; the step file and the note file then replace the target's pair all
+// together, and the copies take the working copies' place. A save that stops
+// anywhere leaves the user's files, the working copies, the window's file and
+// its table as they were, and answers False, so the caller keeps the edits.
 
 #include "fStep.h"
 
@@ -176,16 +176,16 @@ bool fStep::CopyFiles(const QString& stepCopy, const QString& noteCopy, const QS
             mMOD::ShowMessage(90, kExclamation);
             return false;
         }
-        const QByteArray step = platform::readWholeFile(stepCopy, kLargestCopy);
-        const QByteArray note = platform::readWholeFile(noteCopy, kLargestCopy);
-        // The user's pair and the working copies are replaced all or nothing:
-        // a later table switch reads exactly what the file holds.
+        // Only the user's pair is replaced durably, all or nothing. The new
+        // copies then take the working copies' place, so that a later table
+        // switch reads exactly what the file holds; should the pair not be
+        // replaced, the working copies of before are put back.
         platform::FileReplacement files;
-        files.stage(target, step);
-        files.stage(noteTarget, note);
-        files.stage(common::CreateStepTempName(reporter_, Telva27::eUSR, true), step);
-        files.stage(common::CreateStepTempName(reporter_, Telva27::eUSR, false), note);
+        files.stage(target, platform::readWholeFile(stepCopy, kLargestCopy));
+        files.stage(noteTarget, platform::readWholeFile(noteCopy, kLargestCopy));
+        StagedWorkingCopies::Exchange working(reporter_, Telva27::eUSR, stepCopy, noteCopy);
         files.commit();
+        working.keep();
         return true;
     });
 }

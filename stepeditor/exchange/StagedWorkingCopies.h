@@ -6,8 +6,13 @@
 // without install, they are removed, and the working copies of the file that
 // was open before stay as they were, so a later table switch or save never
 // mixes two files.
+//
+// A save moves the copies it wrote over the working copies through an
+// Exchange, which puts the working copies of before back unless the save
+// went through.
 
 #include <QString>
+#include <array>
 #include <cstdint>
 
 namespace Ostrel7 {
@@ -33,6 +38,37 @@ public:
     // Moves the staged copies over the working copies; throws
     // platform::RuntimeError when a move fails.
     void install();
+
+    // A save's exchange of the working copies: the new copies at stepCopy and
+    // noteCopy (the copies the save wrote) are moved over the kind's working
+    // copies, whose content of before is kept aside in the private working
+    // folder. keep() drops it once the user's files were replaced; an exchange
+    // ended without keep() puts it back, so a save that fails leaves the
+    // working copies as they were. Working copies are scratch: they are only
+    // renamed, never journalled or forced to the disk, and a kill loses them
+    // with the working folder. Throws platform::RuntimeError when a move
+    // fails; the working copies are then as they were.
+    class Exchange {
+    public:
+        Exchange(Ostrel7::clsMethod& method, int32_t kind, const QString& stepCopy, const QString& noteCopy);
+        ~Exchange();
+        Exchange(const Exchange&) = delete;
+        Exchange& operator=(const Exchange&) = delete;
+
+        void keep();
+
+    private:
+        struct Move {
+            QString working;
+            QString keptAside; // the working copy of before; empty while there is none
+            bool placed = false;
+        };
+        static void place(const QString& newCopy, Move& move);
+        void putBack();
+
+        std::array<Move, 2> moves_;
+        bool kept_ = false;
+    };
 
 private:
     QString workingStep_;

@@ -217,26 +217,116 @@ TEST(AtomicFile, LinksAreWrittenThroughAndStay)
     EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"t.etb"});
 }
 
-TEST(AtomicFile, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed)
+namespace {
+
+// Gives a file or link to another user (nobody); only root can.
+bool giveToAnotherUser(const QString& path)
+{
+    return ::lchown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
+}
+
+} // namespace
+
+// Whoever may write into a folder could put a link there to make this user's
+// save write into a file of this user's elsewhere: a link another user made is
+// never followed, whatever the folder's mode; this user's own link is. A pair
+// with such a link fails whole and leaves nothing behind.
+TEST(AtomicFile, ALinkAnotherUserPlantedIsNotFollowedWhateverTheFolder)
+{
+    const struct {
+        const char* what;
+        mode_t mode;
+    } folders[] = {
+        {"a shared sticky folder", 01777},
+        {"a group's folder, not sticky", 0775},
+        {"a private folder", 0755},
+    };
+    for (const auto& f : folders) {
+        SCOPED_TRACE(f.what);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("shared");
+        const QString shared = dir.filePath("shared");
+        ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), f.mode), 0);
+        writeFile(dir.filePath("victim.BIN"), "old");
+        const QString planted = shared + "/t.BIN";
+        const QString own = shared + "/mine.BIN";
+        ASSERT_TRUE(QFile::link(dir.filePath("victim.BIN"), planted));
+        ASSERT_TRUE(QFile::link(dir.filePath("victim.BIN"), own));
+        writeFile(shared + "/t.stp", "old steps");
+        if (!giveToAnotherUser(planted))
+            GTEST_SKIP() << "a link can be given to another user only by root";
+        EXPECT_EQ(errorOfReplacing(planted, "new"), platform::errPermissionDenied);
+        EXPECT_EQ(testsupport::errorOf([&] {
+                      platform::FileReplacement pair;
+                      pair.stage(shared + "/t.stp", "new steps");
+                      pair.stage(planted, "new notes");
+                      pair.commit();
+                  }),
+                  platform::errPermissionDenied);
+        EXPECT_EQ(readFile(dir.filePath("victim.BIN")), "old");
+        EXPECT_EQ(readFile(shared + "/t.stp"), "old steps");
+        EXPECT_EQ(QDir(shared).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  (QStringList{"mine.BIN", "t.BIN", "t.stp"}));
+        // This user's own link in the same folder is followed.
+        platform::replaceFile(own, "mine");
+        EXPECT_EQ(readFile(dir.filePath("victim.BIN")), "mine");
+        EXPECT_TRUE(QFileInfo(own).isSymLink());
+    }
+}
+
+// A companion another user put first in a sticky folder that is not this
+// user's is theirs: the pair is refused before anything is written, and
+// nothing is left behind that this user could not remove.
+TEST(AtomicFile, AnotherUsersCompanionInAStickyFolderIsRefusedLeavingNothing)
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkdir("shared");
     const QString shared = dir.filePath("shared");
+    QDir(dir.path()).mkdir("shared");
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
-    writeFile(dir.filePath("victim.etb"), "old");
-    const QString planted = shared + "/t.etb";
-    const QString own = shared + "/mine.etb";
-    ASSERT_TRUE(QFile::link(dir.filePath("victim.etb"), planted));
-    ASSERT_TRUE(QFile::link(dir.filePath("victim.etb"), own));
-    // The folder is this user's; the link must belong to somebody else.
-    if (::lchown(QFile::encodeName(planted).constData(), 65534, 65534) != 0)
-        GTEST_SKIP() << "a link can't be given to another user without root";
-    const int32_t error = errorOfReplacing(planted, "new");
-    EXPECT_EQ(error, platform::errPermissionDenied);
-    EXPECT_EQ(readFile(dir.filePath("victim.etb")), "old");
-    // This user's own link in the same folder is followed.
-    platform::replaceFile(own, "mine");
-    EXPECT_EQ(readFile(dir.filePath("victim.etb")), "mine");
+    writeFile(shared + "/t.stp", "old steps");
+    writeFile(shared + "/t.BIN", "their notes");
+    if (!giveToAnotherUser(shared) || !giveToAnotherUser(shared + "/t.BIN"))
+        GTEST_SKIP() << "a file can be given to another user only by root";
+    EXPECT_EQ(testsupport::errorOf([&] {
+                  platform::FileReplacement pair;
+                  pair.stage(shared + "/t.stp", "new steps");
+                  pair.stage(shared + "/t.BIN", "new notes");
+                  pair.commit();
+              }),
+              platform::errPermissionDenied);
+    EXPECT_EQ(readFile(shared + "/t.stp"), "old steps");
+    EXPECT_EQ(readFile(shared + "/t.BIN"), "their notes");
+    EXPECT_EQ(QDir(shared).entryList(QDir::Files | QDir::Hidden | QDir::System), (QStringList{"t.BIN", "t.stp"}));
+}
+
+// In a folder others may write into that is not sticky, a file of another
+// user's is replaced as any other; its old content is kept aside as a copy
+// of this user's, never as a second name of their file, so that whatever a
+// failure or a kill leaves is removed (recovery leaves other users' files alone).
+TEST(AtomicFile, AnotherUsersFileIsKeptAsideAsACopyThatCanBeRemoved)
+{
+    QTemporaryDir dir;
+    const QString shared = dir.filePath("shared");
+    QDir(dir.path()).mkdir("shared");
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0775), 0);
+    auto prepare = [&] {
+        writeFile(shared + "/t.stp", "old steps");
+        writeFile(shared + "/t.BIN", "their notes");
+        ASSERT_TRUE(giveToAnotherUser(shared + "/t.BIN"));
+    };
+    writeFile(shared + "/probe", "");
+    if (!giveToAnotherUser(shared + "/probe"))
+        GTEST_SKIP() << "a file can be given to another user only by root";
+    QFile::remove(shared + "/probe");
+    auto save = [&] {
+        platform::FileReplacement pair;
+        pair.stage(shared + "/t.stp", "new steps");
+        pair.stage(shared + "/t.BIN", "new notes");
+        pair.commit();
+        return true;
+    };
+    testsupport::sweepEachFileOperation({shared}, prepare, save);
+    EXPECT_EQ(readFile(shared + "/t.BIN"), "new notes");
 }
 
 TEST(AtomicFile, OneFileCannotBeTwoFilesOfASet)

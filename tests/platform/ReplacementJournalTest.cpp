@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -124,6 +125,27 @@ TEST(ReplacementJournal, AKilledSaveOfAPairEndsWhollyOldOrWhollyNew)
     }
 }
 
+namespace {
+
+// The number of the save's nth rename among its file operations.
+int operationOfRename(int nth, const std::function<void()>& save)
+{
+    int count = 0;
+    int renames = 0;
+    int found = 0;
+    platform::fileops::setFaultHook([&](platform::fileops::Op op, const QString&) {
+        ++count;
+        if (op == platform::fileops::Op::Rename && ++renames == nth && found == 0)
+            found = count;
+        return 0;
+    });
+    save();
+    platform::fileops::setFaultHook({});
+    return found;
+}
+
+} // namespace
+
 TEST(ReplacementJournal, ASaveKilledWhileItPutsTheOldFilesBackEndsWhollyOld)
 {
     // A pair with old files: 2 writes of new files (open, write, flush, close
@@ -137,20 +159,84 @@ TEST(ReplacementJournal, ASaveKilledWhileItPutsTheOldFilesBackEndsWhollyOld)
         const QDir dir(temp.path());
         writeFile(dir.filePath(c.first), c.oldFirst);
         writeFile(dir.filePath(c.second), c.oldSecond);
-        int count = 0;
-        int renames = 0;
-        platform::fileops::setFaultHook([&](platform::fileops::Op op, const QString&) {
-            ++count;
-            if (op == platform::fileops::Op::Rename && ++renames == 2 && failAt == 0)
-                failAt = count;
-            return 0;
-        });
-        replacePair(dir, c, "a", "b");
-        platform::fileops::setFaultHook({});
+        failAt = operationOfRename(2, [&] { replacePair(dir, c, "a", "b"); });
     }
     ASSERT_GT(failAt, 0);
     const auto [endedOld, endedNew] = killEachOperation(c, failAt);
     EXPECT_GT(endedOld, 0);
+}
+
+// Journals of earlier versions listed a run's working copies, in its private
+// working folder, beside the user's pair; the next start removes a dead run's
+// folder before anything is read. Killed at each operation (and while the
+// old files are put back after the first working copy's rename failed), the
+// pair still ends wholly old or wholly new once read, and nothing is left.
+TEST(ReplacementJournal, EntriesInAFolderThatVanishedAreDropped)
+{
+    const QByteArray newStep = "new steps" + QByteArray(5000, 's');
+    const QByteArray newNote = "new notes";
+    auto save = [&](const QDir& dir, const QDir& working) {
+        platform::FileReplacement files;
+        files.stage(dir.filePath("P.stp"), newStep);
+        files.stage(dir.filePath("P.BIN"), newNote);
+        files.stage(working.filePath("eusr2.tmp"), newStep);
+        files.stage(working.filePath("eusr3.tmp"), newNote);
+        files.commit();
+    };
+    auto layOut = [](const QDir& dir, const QDir& working) {
+        writeFile(dir.filePath("P.stp"), "old steps");
+        writeFile(dir.filePath("P.BIN"), "old notes");
+        writeFile(working.filePath("eusr2.tmp"), "old steps");
+        writeFile(working.filePath("eusr3.tmp"), "old notes");
+    };
+    int thirdRename = 0;
+    {
+        QTemporaryDir temp;
+        QTemporaryDir working;
+        layOut(QDir(temp.path()), QDir(working.path()));
+        thirdRename = operationOfRename(3, [&] { save(QDir(temp.path()), QDir(working.path())); });
+    }
+    ASSERT_GT(thirdRename, 0);
+    for (const int failAt : {0, thirdRename}) {
+        SCOPED_TRACE(failAt == 0 ? "killed" : "killed while putting the old files back");
+        int endedOld = 0;
+        int endedNew = 0;
+        for (int n = failAt + 1; n < 200; ++n) {
+            SCOPED_TRACE(testing::Message() << "killed at operation " << n);
+            QTemporaryDir temp;
+            QTemporaryDir working;
+            const QDir dir(temp.path());
+            layOut(dir, QDir(working.path()));
+            const bool killed = testsupport::killAtFileOperation(n, [&] {
+                try {
+                    save(dir, QDir(working.path()));
+                } catch (const std::exception&) {
+                    if (failAt == 0)
+                        throw;
+                }
+            }, failAt, EIO);
+            ASSERT_TRUE(working.remove());
+            EXPECT_NO_THROW(platform::readWholeFile(dir.filePath("P.stp"), 1 << 20));
+            const testsupport::FolderSnapshot after = snapshotOf(dir.path());
+            const testsupport::FolderSnapshot wholeOld = {{dir.filePath("P.BIN"), "old notes"},
+                                                          {dir.filePath("P.stp"), "old steps"}};
+            const testsupport::FolderSnapshot wholeNew = {{dir.filePath("P.BIN"), newNote},
+                                                          {dir.filePath("P.stp"), newStep}};
+            if (after == wholeOld)
+                ++endedOld;
+            else if (after == wholeNew)
+                ++endedNew;
+            else
+                ADD_FAILURE() << "a mixed set or leftovers: "
+                              << dir.entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
+            if (!killed)
+                break;
+        }
+        EXPECT_GT(endedOld, 0);
+        if (failAt == 0) {
+            EXPECT_GT(endedNew, 1);
+        }
+    }
 }
 
 TEST(ReplacementJournal, LeftoversOfDeadWritersAreRemovedAndNothingElse)
