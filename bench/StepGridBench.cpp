@@ -73,8 +73,7 @@ struct StepGrid {
     platform::grid::FlexGrid fg;
     QLabel hint;
     QelmStp::CellCategories cells{fg, stpout, stpinp, reporter};
-    QelmStp::StepCellJudge judge{stpout, stpinp, {}};
-    QelmStp::CellEditing editing{fg, stpout, stpinp, cells, judge, hint, reporter};
+    QelmStp::CellEditing editing{fg, stpout, stpinp, cells, hint, reporter};
     QelmStp::StepCellPainter painter{fg, reporter};
 };
 

@@ -206,6 +206,26 @@ bool fFind::isFunctionColumn(int32_t col) const
     return kind == eColOutput || kind == eColFunc;
 }
 
+std::optional<std::pair<int32_t, int32_t>> fFind::nextMatch(int32_t startRow, int32_t startCol,
+                                                            const QString& findText) const
+{
+    const platform::grid::GridData& g = target_->fg().data();
+    for (int32_t row = std::max(startRow, g.FixedRows()); row < g.Rows(); ++row) {
+        const int32_t firstCol = row == startRow ? std::max(startCol, g.FixedCols()) : g.FixedCols();
+        for (int32_t col = firstCol; col < g.Cols(); ++col)
+            if (isFunctionColumn(col) && g.TextMatrix(row, col) == findText)
+                return std::make_pair(row, col);
+    }
+    return std::nullopt;
+}
+
+void fFind::endOpenEdit()
+{
+    platform::grid::FlexGrid& fg = target_->fg();
+    if (fg.isEditing() && !fg.commitEdit())
+        fg.cancelEdit();
+}
+
 fFind::Match fFind::findNext(bool silent, int32_t startRow, int32_t startCol, const QString& findText,
                              const QString& replaceText)
 {
@@ -215,29 +235,22 @@ fFind::Match fFind::findNext(bool silent, int32_t startRow, int32_t startCol, co
             if (!target_)
                 return Match::None;
             platform::grid::FlexGrid& fg = target_->fg();
-            platform::grid::GridData& g = fg.data();
-            // An edit left open in the grid ends first, as a click on another
-            // cell ends it: the search and a replacement work on what the cells hold.
-            if (fg.isEditing() && !fg.commitEdit())
-                fg.cancelEdit();
-            for (int32_t row = std::max(startRow, g.FixedRows()); row < g.Rows(); ++row) {
-                const int32_t firstCol = row == startRow ? std::max(startCol, g.FixedCols()) : g.FixedCols();
-                for (int32_t col = firstCol; col < g.Cols(); ++col) {
-                    if (!isFunctionColumn(col) || g.TextMatrix(row, col) != findText)
-                        continue;
-                    // The next search starts right of this match, whatever the replacement does.
-                    crntRow_ = row;
-                    crntCol_ = col + 1;
-                    if (row < fg.TopRow() || row > fg.BottomRow())
-                        fg.ShowCell(row, col);
-                    const bool replaced = !replaceText.isEmpty() && ReplaceWord(row, col, replaceText);
-                    g.Select(row, col);
-                    return replaced ? Match::Replaced : Match::Found;
-                }
+            endOpenEdit();
+            const auto match = nextMatch(startRow, startCol, findText);
+            if (!match) {
+                if (!silent)
+                    tellHidden(kMsgNotFound);
+                return Match::None;
             }
-            if (!silent)
-                tellHidden(kMsgNotFound);
-            return Match::None;
+            const auto [row, col] = *match;
+            // The next search starts right of this match, whatever the replacement does.
+            crntRow_ = row;
+            crntCol_ = col + 1;
+            if (row < fg.TopRow() || row > fg.BottomRow())
+                fg.ShowCell(row, col);
+            const bool replaced = !replaceText.isEmpty() && ReplaceWord(row, col, replaceText);
+            fg.data().Select(row, col);
+            return replaced ? Match::Replaced : Match::Found;
         },
         Match::None);
 }
@@ -277,26 +290,18 @@ bool fFind::everyMatchTakes(const QString& findText, const QString& replaceText)
 {
     if (!target_ || target_->STDUSR() != Telva27::eUSR || replaceText.isEmpty())
         return true;
-    platform::grid::FlexGrid& fg = target_->fg();
-    if (fg.isEditing() && !fg.commitEdit())
-        fg.cancelEdit();
-    platform::grid::GridData& g = fg.data();
-    for (int32_t row = std::max(crntRow_, g.FixedRows()); row < g.Rows(); ++row) {
-        const int32_t firstCol = row == crntRow_ ? std::max(crntCol_, g.FixedCols()) : g.FixedCols();
-        for (int32_t col = firstCol; col < g.Cols(); ++col) {
-            if (!isFunctionColumn(col) || g.TextMatrix(row, col) != findText)
-                continue;
-            // A name no list holds is told by the replacement itself, once.
-            const StepCellJudge::Verdict verdict = target_->editing().TextVerdict(row, col, replaceText);
-            if (!verdict || verdict.message == StepCellJudge::kMsgNoSuchValue)
-                continue;
-            fg.ShowCell(row, col);
-            g.Select(row, col);
-            hide();
-            CellEditing::ShowVerdict(verdict);
-            show();
-            return false;
-        }
+    endOpenEdit();
+    for (auto match = nextMatch(crntRow_, crntCol_, findText); match;
+         match = nextMatch(match->first, match->second + 1, findText)) {
+        const auto [row, col] = *match;
+        // A name no list holds is told by the replacement itself, once.
+        const StepCellJudge::Verdict verdict = target_->editing().TextVerdict(row, col, replaceText);
+        if (!verdict || verdict.message == StepCellJudge::kMsgNoSuchValue)
+            continue;
+        target_->fg().ShowCell(row, col);
+        target_->fg().data().Select(row, col);
+        tellHidden(verdict.message, verdict.x1, verdict.x2);
+        return false;
     }
     return true;
 }
@@ -329,10 +334,10 @@ bool fFind::ReplaceWord(int32_t row, int32_t col, const QString& newName)
     });
 }
 
-void fFind::tellHidden(int16_t message, const std::optional<QVariant>& x1)
+void fFind::tellHidden(int16_t message, const std::optional<QVariant>& x1, const std::optional<QVariant>& x2)
 {
     hide();
-    mMOD::ShowMessage(message, kKindExclamation, x1);
+    mMOD::ShowMessage(message, kKindExclamation, x1, x2);
     show();
 }
 

@@ -18,6 +18,7 @@
 #include <QVariant>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 class QKeyEvent;
 class QLabel;
@@ -87,12 +88,20 @@ private:
     enum class Match { None, Found, Replaced };
     Match findNext(bool silent, int32_t startRow, int32_t startCol, const QString& findText,
                    const QString& replaceText);
+    // The first function cell holding findText from (startRow, startCol) on,
+    // row by row; std::nullopt when there is none.
+    std::optional<std::pair<int32_t, int32_t>> nextMatch(int32_t startRow, int32_t startCol,
+                                                         const QString& findText) const;
+    // An edit left open in the grid ends first, as a click on another cell
+    // ends it: a search and a replacement work on what the cells hold.
+    void endOpenEdit();
     // Every match from the search position on may take the replacement, as
     // typing would take it; else the first refusal is shown with its cell
     // current, and the answer is False.
     bool everyMatchTakes(const QString& findText, const QString& replaceText);
     // Tells the user with the dialog out of the way.
-    void tellHidden(int16_t message, const std::optional<QVariant>& x1 = std::nullopt);
+    void tellHidden(int16_t message, const std::optional<QVariant>& x1 = std::nullopt,
+                    const std::optional<QVariant>& x2 = std::nullopt);
     // Message 74 with the focus on the empty box; True when both boxes hold a name.
     bool bothNamesGiven();
     bool isFunctionColumn(int32_t col) const;

@@ -199,11 +199,8 @@ void fStep::Form_Load()
     if (!cells_) {
         cells_ = std::make_unique<CellCategories>(*fg_, s.selectKino->stpout(), s.selectKino->stpinp(), reporter_);
         cells_->attach();
-        judge_ = std::make_unique<StepCellJudge>(s.selectKino->stpout(), s.selectKino->stpinp(),
-                                                 [this](int32_t col) { return fg_->data().TextMatrix(0, col); });
-        cells_->setJudge(judge_.get());
         exchange_ = std::make_unique<StepExchange>(*fg_, s.selectKino->stpout(), s.selectKino->stpinp(), *cells_,
-                                                   *judge_, reporter_);
+                                                   reporter_);
         exchange_->ControlChange = [this](bool changed) { ControlChange(changed); };
         attachEditing();
     }

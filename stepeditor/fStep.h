@@ -352,7 +352,6 @@ private:
     platform::grid::FlexGrid* fg_ = nullptr;
     std::unique_ptr<StepGridLayout> layout_;
     std::unique_ptr<CellCategories> cells_;
-    std::unique_ptr<StepCellJudge> judge_;
     std::unique_ptr<StepExchange> exchange_;
     std::unique_ptr<CellEditing> editing_;
     std::unique_ptr<StepCellPainter> painter_;

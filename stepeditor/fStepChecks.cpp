@@ -133,7 +133,7 @@ bool fStep::DoesCheckCells()
         const platform::grid::GridData& g = fg_->data();
         for (int32_t row = 1; row <= kStepRows; ++row) {
             const StepCellJudge::Verdict verdict =
-                judge_->judgeRow(rowTextsOf(g, row), IsREM(row), StepCellJudge::Stage::Saving);
+                cells_->judge().judgeRow(rowTextsOf(g, row), IsREM(row), StepCellJudge::Stage::Saving);
             if (!verdict)
                 continue;
             showFaultyCell(row, verdict.col);

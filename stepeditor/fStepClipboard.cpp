@@ -138,9 +138,9 @@ bool fStep::PasteRow(int32_t row, int32_t col, const QStringList& lines, bool wh
                     texts[static_cast<size_t>(c)] = StepCellJudge::committed(c, pasted.texts.at(k));
                     written[static_cast<size_t>(c)] = true;
                 }
-                judge_->settleMarks(texts, written);
+                cells_->judge().settleMarks(texts, written);
                 const bool rem = wholeRows ? pasted.rem : IsREM(pasted.row);
-                StepCellJudge::Verdict verdict = judge_->judgeRow(texts, rem, StepCellJudge::Stage::Editing);
+                StepCellJudge::Verdict verdict = cells_->judge().judgeRow(texts, rem, StepCellJudge::Stage::Editing);
                 if (!verdict && rem && texts[eColOutput].isEmpty())
                     verdict = {StepCellJudge::kMsgOutputMissed, eColOutput};
                 if (verdict) {

@@ -40,7 +40,7 @@ void fStep::attachEditing()
 {
     ProgramState& s = state();
     editing_ = std::make_unique<CellEditing>(*fg_, s.selectKino->stpout(), s.selectKino->stpinp(), *cells_,
-                                             *judge_, *lblHint_, reporter_);
+                                             *lblHint_, reporter_);
     CellEditing::Hooks& hooks = editing_->hooks;
     hooks.isReference = [this] { return stdUsr_ != Telva27::eUSR; };
     hooks.ControlChange = [this](bool changed) { ControlChange(changed); };

@@ -118,9 +118,9 @@ void fStep::ReplaceValue(int32_t row, int32_t col, int32_t start, int32_t shift,
             return;
         }
         // Only a name the cell would take when typed is written.
-        if (const int16_t refusal = editing_->functionRefusal(row, col, renamed)) {
+        if (const StepCellJudge::Verdict verdict = editing_->TextVerdict(row, col, renamed)) {
             showFaultyCell(row, col);
-            editing_->ShowRefusal(refusal);
+            CellEditing::ShowVerdict(verdict);
             return;
         }
         fDlgReplace& dialog = dlgReplace();

@@ -144,9 +144,9 @@ bool fStep::RowsLeftByBlock(int32_t row1, int32_t row2, int32_t col1, int32_t co
             texts[static_cast<size_t>(col)].clear();
         // The marks follow what is left: a cleared unused cell is marked
         // again, a mark whose cell is used again is freed.
-        judge_->settleMarks(texts, nothingWritten);
+        cells_->judge().settleMarks(texts, nothingWritten);
         if (const StepCellJudge::Verdict verdict =
-                judge_->judgeRow(texts, IsREM(row), StepCellJudge::Stage::Editing)) {
+                cells_->judge().judgeRow(texts, IsREM(row), StepCellJudge::Stage::Editing)) {
             CellEditing::ShowVerdict(verdict);
             return false;
         }

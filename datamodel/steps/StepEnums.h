@@ -4,7 +4,17 @@
 
 #include "datamodel/common/InOut.h"
 
+#include <QLatin1String>
+#include <QString>
+
 namespace Telva27 {
+
+// The pulse outputs, whose delay is a signed number of pulses; every other
+// output's delay is unsigned.
+inline bool isPulseOutput(const QString& name)
+{
+    return name == QLatin1String("X_PLS") || name == QLatin1String("Y_PLS");
+}
 
 // The operation a step line performs on its output.
 enum ENUM_LOGIC {

@@ -120,7 +120,7 @@ bool StepFileReader::ReadDataFile(const char* table, colclsStep& into)
 bool StepFileReader::isPulseOutput(int16_t kino) const
 {
     const clsCusSelection* entry = seqout_.entryByValue(kino);
-    return entry && (entry->Ditigal() == QLatin1String("X_PLS") || entry->Ditigal() == QLatin1String("Y_PLS"));
+    return entry && Telva27::isPulseOutput(entry->Ditigal());
 }
 
 bool StepFileReader::DoesNOP(uint8_t flags) { return (flags & kNullFlags) == kNullFlags; }

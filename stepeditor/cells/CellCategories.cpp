@@ -1,7 +1,5 @@
 #include "CellCategories.h"
 
-#include "StepCellJudge.h"
-
 #include "stepeditor/grid/StepColumns.h"
 #include "stepeditor/mMOD.h"
 
@@ -24,10 +22,6 @@ constexpr int16_t kMsgInputFirst = 46;
 constexpr int16_t kMsgMustBeEnd = 49;
 constexpr int16_t kKindExclamation = 2;
 
-// Logic codes whose row leaves column 4 unused: JMP, INC, DEC, CLR.
-bool logicLeavesDelayUnused(int32_t logic) { return logic == 3 || logic == 4 || logic == 5 || logic == 7; }
-// Relation codes + and -: the counter condition goes on in group 3.
-bool isPlusMinus(int32_t relation) { return relation == 7 || relation == 8; }
 constexpr int32_t kRelEnd = 2;
 
 // The numeric value of a code cell; an empty cell counts as 0.
@@ -49,7 +43,8 @@ QString categoryIn(Telva27::colclsCusSelection& list, const QString& name)
 
 CellCategories::CellCategories(FlexGrid& fg, Telva27::colclsCusSelection& stpout, Telva27::colclsCusSelection& stpinp,
                                Ostrel7::clsMethod& reporter)
-    : fg_(fg), stpout_(stpout), stpinp_(stpinp), reporter_(reporter)
+    : fg_(fg), stpout_(stpout), stpinp_(stpinp), reporter_(reporter),
+      judge_(stpout, stpinp, [this](int32_t col) { return fg_.data().TextMatrix(0, col); })
 {
 }
 
@@ -175,38 +170,12 @@ void CellCategories::refuse(int16_t message)
     fg_.setFocus();
 }
 
-void CellCategories::markUnused(GridData& grid, int32_t row, int32_t col) { grid.setTextMatrix(row, col, kUnused); }
-
 void CellCategories::SprashThisRow(GridData& grid, int32_t row)
 {
     Ostrel7::trapped(reporter_, QStringLiteral("SprashThisRow"), [&] {
-        for (int32_t i = grid.FixedCols(); i <= grid.Cols() - 1; ++i) {
-            switch (grid.ColData(i)) {
-            case eColOutput: {
-                const QString category = outCategoryOf(grid, row);
-                if (category == QLatin1String("JMP") || category == QLatin1String("CALL")) {
-                    markUnused(grid, row, eColDelay);
-                } else if (category == QLatin1String("RETURN")) {
-                    for (int32_t c = eColDelay; c <= groupColumn(1) + 2; ++c)
-                        markUnused(grid, row, c);
-                }
-                break;
-            }
-            case eColLogic:
-                if (logicLeavesDelayUnused(codeOf(grid, row, i)))
-                    markUnused(grid, row, i + 1);
-                break;
-            case eColFunc:
-                if (i == groupColumn(1) && topIsCountOf(grid, row)) {
-                    markUnused(grid, row, groupColumn(1) + 1);
-                    markUnused(grid, row, groupColumn(2) + 1);
-                    if (isPlusMinus(codeOf(grid, row, groupColumn(1) + 2)))
-                        markUnused(grid, row, groupColumn(3) + 1);
-                }
-                break;
-            default: break;
-            }
-        }
+        StepRowTexts texts = rowTextsOf(grid, row);
+        judge_.markUnused(texts);
+        writeRowTexts(grid, row, texts);
     });
 }
 
@@ -265,7 +234,7 @@ void CellCategories::fg_StartEdit(int32_t row, int32_t col, bool& cancel)
             return;
         }
         const bool inputCell = kind == eColFunc || kind == eColState || kind == eColRel;
-        if (inputCell && judge_ && judge_->keepsNothingIn(rowTextsOf(grid, row), col)) {
+        if (inputCell && judge_.keepsNothingIn(rowTextsOf(grid, row), col)) {
             refuse(kMsgCannotEdit);
             return;
         }

@@ -9,6 +9,8 @@
 // "JMP", "CALL" and "RETURN" outputs take no logic choice, a "COUNT" output is a
 // counter operation, and a row whose first input is a "COUNT" is a counter row.
 
+#include "StepCellJudge.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -25,8 +27,6 @@ class colclsCusSelection;
 
 namespace QelmStp {
 
-class StepCellJudge;
-
 class CellCategories {
 public:
     // The marks SetCellMark writes.
@@ -41,8 +41,9 @@ public:
 
     // Routes the grid's start of an edit through fg_StartEdit.
     void attach();
-    // The judge asked whether a row keeps anything in a cell about to be edited.
-    void setJudge(const StepCellJudge* judge) { judge_ = judge; }
+    // The judge of a cell in its row, over the same lists; the column titles
+    // it names are the grid's.
+    const StepCellJudge& judge() const { return judge_; }
 
     // The category of the row's output function, of the input function in
     // column col; "" when the cell names no listed function.
@@ -89,14 +90,13 @@ private:
     // Message 42 or 49 and the focus back on the grid.
     void refuse(int16_t message);
     bool mayStartRelation(int32_t row, int32_t col);
-    void markUnused(platform::grid::GridData& grid, int32_t row, int32_t col);
 
     platform::grid::FlexGrid& fg_;
     Telva27::colclsCusSelection& stpout_;
     Telva27::colclsCusSelection& stpinp_;
     Ostrel7::clsMethod& reporter_;
     QString remembered_;
-    const StepCellJudge* judge_ = nullptr;
+    StepCellJudge judge_;
 };
 
 } // namespace QelmStp

@@ -46,9 +46,9 @@ bool isPlusMinusText(const QString& text)
 } // namespace
 
 CellEditing::CellEditing(FlexGrid& fg, Telva27::colclsCusSelection& stpout, Telva27::colclsCusSelection& stpinp,
-                         CellCategories& cells, const StepCellJudge& judge, QLabel& lblHint,
-                         Ostrel7::clsMethod& reporter)
-    : fg_(fg), stpout_(stpout), stpinp_(stpinp), cells_(cells), judge_(judge), lblHint_(lblHint), reporter_(reporter)
+                         CellCategories& cells, QLabel& lblHint, Ostrel7::clsMethod& reporter)
+    : fg_(fg), stpout_(stpout), stpinp_(stpinp), cells_(cells), judge_(cells.judge()), lblHint_(lblHint),
+      reporter_(reporter)
 {
 }
 

@@ -64,8 +64,8 @@ public:
     };
 
     CellEditing(platform::grid::FlexGrid& fg, Telva27::colclsCusSelection& stpout,
-                Telva27::colclsCusSelection& stpinp, CellCategories& cells, const StepCellJudge& judge,
-                QLabel& lblHint, Ostrel7::clsMethod& reporter);
+                Telva27::colclsCusSelection& stpinp, CellCategories& cells, QLabel& lblHint,
+                Ostrel7::clsMethod& reporter);
 
     Hooks hooks;
 
@@ -104,7 +104,8 @@ public:
     bool fg_ValidateEdit_RangeCheck(int32_t row, int32_t col);
     // Why a text may not stand in a cell of a row, as the judge of the cells
     // says when the text is put in: for an output that keeps its category,
-    // also the logic and delay it keeps.
+    // also the logic and delay it keeps. The same for typed, chosen,
+    // replaced and renumbered names.
     StepCellJudge::Verdict TextVerdict(int32_t row, int32_t col, const QString& text);
     // The editor gets the cell's stored text back: ending the edit keeps it.
     void RemainCell(int32_t row, int32_t col);
@@ -128,12 +129,7 @@ public:
     bool IsInsideSelection(int32_t row, int32_t col);
 
     // ---- names written by other commands -------------------------------------
-    // The message a function text gets in this cell before it may be written
-    // (67, 81, 87, 89 ...), or 0 when it may; the same for typed, chosen and
-    // renumbered names.
-    int16_t functionRefusal(int32_t row, int32_t col, const QString& text);
     // Shows a refusal as typing shows it, with the values it names.
-    void ShowRefusal(int16_t message);
     static void ShowVerdict(const StepCellJudge::Verdict& verdict);
 
 private:

@@ -8,6 +8,7 @@
 #include "stepeditor/grid/StepColumns.h"
 #include "stepeditor/mMOD.h"
 
+#include "datamodel/steps/StepEnums.h"
 #include "platform/EventGuard.h"
 #include "platform/grid/FlexGrid.h"
 #include "util/method/Trap.h"
@@ -198,11 +199,11 @@ void CellEditing::fg_AfterRowColChange(int32_t /*oldRow*/, int32_t /*oldCol*/, i
     case eColFunc: PrintHint(res(176)); break;
     case eColDelay: {
         const QString output = grid().TextMatrix(newRow, eColOutput);
-        if (output == QLatin1String("X_PLS") || output == QLatin1String("Y_PLS"))
-            PrintHint(res(177) + QStringLiteral("30000") + QStringLiteral(" Min") + res(446) +
-                      QStringLiteral("-30000"));
+        if (Telva27::isPulseOutput(output))
+            PrintHint(res(177) + QString::number(StepCellJudge::kPulseMax) + QStringLiteral(" Min") + res(446) +
+                      QString::number(StepCellJudge::kPulseMin));
         else if (!output.isEmpty())
-            PrintHint(res(177) + QStringLiteral("65000") + res(178));
+            PrintHint(res(177) + QString::number(StepCellJudge::kDelayMax) + res(178));
         else
             PrintHint(res(164));
         break;

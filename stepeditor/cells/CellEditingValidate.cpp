@@ -45,11 +45,6 @@ void CellEditing::fg_ValidateEdit(int32_t row, int32_t col, bool& cancel)
         fg_.setEditText(grid().TextMatrix(row, col));
 }
 
-int16_t CellEditing::functionRefusal(int32_t row, int32_t col, const QString& text)
-{
-    return TextVerdict(row, col, text).message;
-}
-
 StepCellJudge::Verdict CellEditing::TextVerdict(int32_t row, int32_t col, const QString& text)
 {
     StepRowTexts texts = rowTextsOf(grid(), row);
@@ -91,14 +86,6 @@ void CellEditing::refuseFunction(int32_t row, int32_t col, const StepCellJudge::
     focusGrid();
 }
 
-void CellEditing::ShowRefusal(int16_t message)
-{
-    if (message == StepCellJudge::kMsgCounterOrNumber)
-        ShowVerdict({message, -1, QVariant(CounterRows::kMinConstant), QVariant(CounterRows::kMaxConstant)});
-    else
-        ShowVerdict({message});
-}
-
 void CellEditing::ShowVerdict(const StepCellJudge::Verdict& verdict)
 {
     mMOD::ShowMessage(verdict.message, kKindExclamation, verdict.x1, verdict.x2);
@@ -117,10 +104,7 @@ bool CellEditing::fg_ValidateEdit_ExistKinoValue(int32_t row, int32_t col, bool&
             // A counter row's operand is a counter or a number, never nothing.
             if (kind == eColFunc && col != groupColumn(1) && CellCategories::ColIs2or3Grp(col) &&
                 cells_.TopIsCOUNT(row)) {
-                refuseFunction(row, col,
-                               {StepCellJudge::kMsgCounterOrNumber, col, QVariant(CounterRows::kMinConstant),
-                                QVariant(CounterRows::kMaxConstant)},
-                               fg_.isEditing());
+                refuseFunction(row, col, StepCellJudge::counterOrNumber(col), fg_.isEditing());
                 return false;
             }
             // An emptied function takes what depends on it along, as Delete does.

@@ -1,5 +1,6 @@
 #include "StepCellJudge.h"
 
+#include "CellCategories.h"
 #include "CounterRows.h"
 
 #include "datamodel/customize/colclsCusSelection.h"
@@ -14,18 +15,17 @@
 
 namespace QelmStp {
 
-using Telva27::ENUM_LOGIC;
-using Telva27::ENUM_REL;
 
 namespace {
 
-const QString kUnused = QStringLiteral("***");
 const QLatin1String kCount("COUNT");
 const QLatin1String kJmp("JMP");
 const QLatin1String kCall("CALL");
 const QLatin1String kReturn("RETURN");
 
 constexpr int32_t kHighestState = Telva27::eNEG_EDG;
+// Beyond any value a cell keeps, and within what a whole number shows exactly.
+constexpr double kLargestShownNumber = 1e9;
 
 // The code a code cell holds: its whole decimal number, -1 for any other text.
 int32_t codeOf(const QString& text)
@@ -98,20 +98,15 @@ StepCellJudge::StepCellJudge(Telva27::colclsCusSelection& stpout, Telva27::colcl
 {
 }
 
-bool StepCellJudge::isPulseOutput(const QString& name)
-{
-    return name == QLatin1String("X_PLS") || name == QLatin1String("Y_PLS");
-}
-
 QString StepCellJudge::outCategory(const StepRowTexts& row) const
 {
     const QString& name = row[eColOutput];
-    return name.isEmpty() || name == kUnused ? QString() : stpout_.CategoryByDigital(name);
+    return name.isEmpty() || name == CellCategories::kUnused ? QString() : stpout_.CategoryByDigital(name);
 }
 
 QString StepCellJudge::inpCategory(const QString& text) const
 {
-    return text.isEmpty() || text == kUnused ? QString() : stpinp_.CategoryByDigital(text);
+    return text.isEmpty() || text == CellCategories::kUnused ? QString() : stpinp_.CategoryByDigital(text);
 }
 
 bool StepCellJudge::isCounterRow(const StepRowTexts& row) const
@@ -129,13 +124,13 @@ int32_t StepCellJudge::firstEndGroup(const StepRowTexts& row)
 
 bool StepCellJudge::isUnused(const StepRowTexts& row, int32_t col) const
 {
-    // A row without an output is an empty line in the file: nothing of it is marked.
-    if (row[eColOutput].isEmpty())
-        return false;
+    // The delay and the return line's inputs are unused by what the output
+    // is; a row without an output is an empty line in the file, and only
+    // its counter operands' states are marked (as typing a counter marks them).
     const QString category = outCategory(row);
     if (col == eColDelay)
-        return category == kJmp || category == kCall || category == kReturn ||
-               logicLeavesDelayUnused(row[eColLogic]);
+        return !row[eColOutput].isEmpty() && (category == kJmp || category == kCall || category == kReturn ||
+                                              logicLeavesDelayUnused(row[eColLogic]));
     if (category == kReturn)
         return col >= groupColumn(1) && col <= groupColumn(1) + 2;
     if (!isCounterRow(row))
@@ -159,7 +154,7 @@ void StepCellJudge::markUnused(StepRowTexts& row) const
 {
     for (int32_t col = eColDelay; col < kStepGridCols; ++col)
         if (isUnused(row, col))
-            row[col] = kUnused;
+            row[col] = CellCategories::kUnused;
 }
 
 void StepCellJudge::settleMarks(StepRowTexts& row, const std::array<bool, kStepGridCols>& written) const
@@ -171,23 +166,28 @@ void StepCellJudge::settleMarks(StepRowTexts& row, const std::array<bool, kStepG
             continue;
         QString& text = row[static_cast<size_t>(col)];
         if (isUnused(row, col))
-            text = kUnused;
-        else if (text == kUnused)
+            text = CellCategories::kUnused;
+        else if (text == CellCategories::kUnused)
             text.clear();
     }
 }
 
 QString StepCellJudge::committed(int32_t col, const QString& text)
 {
-    if (text.isEmpty() || text == kUnused || col <= eColRemark)
+    if (text.isEmpty() || text == CellCategories::kUnused || col <= eColRemark)
         return text;
     if (col == eColOutput)
         return text.toUpper();
     const std::optional<double> n = wholeNumberOf(text);
-    // A number too large for the file is left as typed; the judge refuses it.
-    if (!n || std::fabs(*n) > 1e9)
+    // A number far too large for the file is left as typed; the judge refuses it.
+    if (!n || std::fabs(*n) > kLargestShownNumber)
         return isFunctionColumn(col) ? text.toUpper() : text;
     return QString::number(static_cast<int64_t>(*n));
+}
+
+StepCellJudge::Verdict StepCellJudge::counterOrNumber(int32_t col)
+{
+    return {kMsgCounterOrNumber, col, QVariant(CounterRows::kMinConstant), QVariant(CounterRows::kMaxConstant)};
 }
 
 StepCellJudge::Verdict StepCellJudge::inputFirst(int32_t col, int32_t titleCol) const
@@ -209,7 +209,7 @@ StepCellJudge::Verdict StepCellJudge::judgeCell(const StepRowTexts& row, int32_t
         return stpout_.ValueByDigital(text) == -1 ? Verdict{kMsgNoSuchValue, col} : Verdict{};
     // A cell the row does not use holds only the mark; a used one never does.
     if (isUnused(row, col))
-        return text == kUnused ? Verdict{} : Verdict{kMsgCannotEdit, col};
+        return text == CellCategories::kUnused ? Verdict{} : Verdict{kMsgCannotEdit, col};
     // A row without an output is an empty line in the file: its logic and
     // delay are judged when it has one, and a save refuses them until then.
     if (col == eColLogic || col == eColDelay) {
@@ -245,7 +245,7 @@ StepCellJudge::Verdict StepCellJudge::judgeDelay(const StepRowTexts& row, Stage 
     const std::optional<double> n = wholeNumberOf(row[eColDelay]);
     if (!n)
         return {kMsgNotNumeric, eColDelay};
-    const bool pulse = isPulseOutput(row[eColOutput]);
+    const bool pulse = Telva27::isPulseOutput(row[eColOutput]);
     const bool saving = stage == Stage::Saving;
     const int32_t low = pulse ? (saving ? kStoredSignedMin : kPulseMin) : kDelayMin;
     const int32_t high = pulse ? (saving ? kStoredSignedMax : kPulseMax) : (saving ? kStoredUnsignedMax : kDelayMax);
@@ -256,7 +256,7 @@ StepCellJudge::Verdict StepCellJudge::judgeDelay(const StepRowTexts& row, Stage 
 
 StepCellJudge::Verdict StepCellJudge::judgeInput(const StepRowTexts& row, int32_t col, Stage stage) const
 {
-    if (row[col] == kUnused)
+    if (row[col] == CellCategories::kUnused)
         return {kMsgNoSuchValue, col};
     // A state or relation belongs to its group's function.
     const int32_t function = groupColumn(groupOf(col));
@@ -307,8 +307,7 @@ StepCellJudge::Verdict StepCellJudge::judgeCounterInput(const StepRowTexts& row,
         const std::optional<double> n = wholeNumberOf(text);
         const int32_t high = stage == Stage::Saving ? kStoredUnsignedMax : CounterRows::kMaxConstant;
         if (!n || *n < CounterRows::kMinConstant || *n > high)
-            return {kMsgCounterOrNumber, col, QVariant(CounterRows::kMinConstant),
-                    QVariant(CounterRows::kMaxConstant)};
+            return counterOrNumber(col);
         return {};
     }
     // The states of the operands are unused (judged above); what is left are relations.
@@ -347,7 +346,7 @@ StepCellJudge::Verdict StepCellJudge::missing(const StepRowTexts& row, bool rem)
         return {};
     }
     for (int32_t col = eColLogic; col < kStepGridCols; ++col)
-        if (isUnused(row, col) && row[col] != kUnused)
+        if (isUnused(row, col) && row[col] != CellCategories::kUnused)
             return {kMsgCannotEdit, col};
     if (outCategory(row) == kReturn)
         return row[eColLogic].isEmpty() ? Verdict{kMsgLogicOrDelayMissed, eColLogic} : Verdict{};
@@ -378,8 +377,7 @@ StepCellJudge::Verdict StepCellJudge::missingCounterInputs(const StepRowTexts& r
     for (int32_t group = 1; group <= operands; ++group) {
         const int32_t function = groupColumn(group);
         if (row[function].isEmpty())
-            return {kMsgCounterOrNumber, function, QVariant(CounterRows::kMinConstant),
-                    QVariant(CounterRows::kMaxConstant)};
+            return counterOrNumber(function);
         if (row[function + 2].isEmpty())
             return group == operands ? Verdict{kMsgEndMissed, function + 2} : inputFirst(function + 2, function + 2);
     }

@@ -50,6 +50,9 @@ public:
         explicit operator bool() const { return message != 0; }
     };
 
+    // Message 81 for the cell, with the constants a counter compares with.
+    static Verdict counterOrNumber(int32_t col);
+
     // While editing a row may still be incomplete; a saved row must be whole.
     enum class Stage { Editing, Saving };
 
@@ -113,8 +116,6 @@ public:
     // any other text as it is.
     static QString committed(int32_t col, const QString& text);
 
-    // The output is a pulse output, whose delay is signed.
-    static bool isPulseOutput(const QString& name);
     // The row's first input function is a counter.
     bool isCounterRow(const StepRowTexts& row) const;
 

@@ -32,9 +32,8 @@ T wholeOf(const QString& text)
 } // namespace
 
 StepExchange::StepExchange(platform::grid::FlexGrid& fg, Telva27::colclsCusSelection& stpout,
-                           Telva27::colclsCusSelection& stpinp, CellCategories& cells, const StepCellJudge& judge,
-                           Ostrel7::clsMethod& reporter)
-    : fg_(fg), stpout_(stpout), stpinp_(stpinp), cells_(cells), judge_(judge), reporter_(reporter),
+                           Telva27::colclsCusSelection& stpinp, CellCategories& cells, Ostrel7::clsMethod& reporter)
+    : fg_(fg), stpout_(stpout), stpinp_(stpinp), cells_(cells), judge_(cells.judge()), reporter_(reporter),
       counters_(fg.data(), reporter)
 {
 }
@@ -42,8 +41,6 @@ StepExchange::StepExchange(platform::grid::FlexGrid& fg, Telva27::colclsCusSelec
 GridData& StepExchange::grid() { return fg_.data(); }
 
 const GridData& StepExchange::grid() const { return fg_.data(); }
-
-int32_t StepExchange::dataRowCount() const { return grid().Rows() - 1; }
 
 void StepExchange::PasteData(const Telva27::colclsStep& program)
 {
@@ -62,9 +59,8 @@ void StepExchange::PasteInto(GridData& target, const Telva27::colclsStep& progra
 
 void StepExchange::fill(GridData& target, const Telva27::colclsStep& program)
 {
-    target.setCell(CellProperty::Text, 1, 1, target.Rows() - 1, target.Cols() - 1, QString());
-    for (int32_t row = target.FixedRows(); row < target.Rows(); ++row)
-        setRem(target, row, false);
+    clearTexts(target);
+    clearRems(target);
     for (const auto& line : program) {
         // A line under a number the grid has no row for can't be shown;
         // the lines after it still are.
@@ -113,16 +109,24 @@ void StepExchange::pasteInputs(GridData& target, const Telva27::clsStepOut& line
 
 void StepExchange::ClearAll()
 {
-    grid().setCell(CellProperty::Text, 1, 1, grid().Rows() - 1, grid().Cols() - 1, QString());
+    clearTexts(grid());
     ClearAllRem();
 }
 
 void StepExchange::ClearAllRem()
 {
-    Ostrel7::trapped(reporter_, QStringLiteral("ClearAllRem"), [&] {
-        for (int32_t row = grid().FixedRows(); row <= dataRowCount(); ++row)
-            SetREMColor(row, false);
-    });
+    Ostrel7::trapped(reporter_, QStringLiteral("ClearAllRem"), [&] { clearRems(grid()); });
+}
+
+void StepExchange::clearTexts(GridData& target)
+{
+    target.setCell(CellProperty::Text, 1, 1, target.Rows() - 1, target.Cols() - 1, QString());
+}
+
+void StepExchange::clearRems(GridData& target)
+{
+    for (int32_t row = target.FixedRows(); row < target.Rows(); ++row)
+        setRem(target, row, false);
 }
 
 void StepExchange::SetREMColor(int32_t row, bool rem) { setRem(grid(), row, rem); }

@@ -41,11 +41,10 @@ public:
     static constexpr uint32_t kRemColor = 255;
 
     // fg is the step grid, stpout and stpinp the step output and input lists,
-    // cells the grid's cell rules and judge the judge of its cells; reporter
+    // cells the grid's cell rules (with the judge of its cells); reporter
     // reports the trapped failures.
     StepExchange(platform::grid::FlexGrid& fg, Telva27::colclsCusSelection& stpout,
-                 Telva27::colclsCusSelection& stpinp, CellCategories& cells, const StepCellJudge& judge,
-                 Ostrel7::clsMethod& reporter);
+                 Telva27::colclsCusSelection& stpinp, CellCategories& cells, Ostrel7::clsMethod& reporter);
 
     // Told False after a program was shown (the window's changed flag).
     std::function<void(bool)> ControlChange;
@@ -88,9 +87,10 @@ private:
     void fillLine(platform::grid::GridData& target, const Telva27::clsStepOut& line);
     void pasteInputs(platform::grid::GridData& target, const Telva27::clsStepOut& line);
     static void setRem(platform::grid::GridData& target, int32_t row, bool rem);
+    static void clearTexts(platform::grid::GridData& target);
+    static void clearRems(platform::grid::GridData& target);
     // The code a function cell stands for: a listed name, a constant, or 0.
     int32_t inputCodeOf(const QString& text);
-    int32_t dataRowCount() const;
 
     platform::grid::FlexGrid& fg_;
     Telva27::colclsCusSelection& stpout_;

@@ -81,8 +81,7 @@ protected:
 
     QelmStp::CellCategories cells{fg, stpout, stpinp, reporter};
     QLabel hint;
-    QelmStp::StepCellJudge judge{stpout, stpinp, [this](int32_t col) { return fg.data().TextMatrix(0, col); }};
-    CellEditing editing{fg, stpout, stpinp, cells, judge, hint, reporter};
+    CellEditing editing{fg, stpout, stpinp, cells, hint, reporter};
     bool reference = false;
     int changes = 0;
     std::deque<int16_t> chosen;

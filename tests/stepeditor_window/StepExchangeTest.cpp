@@ -5,7 +5,6 @@
 
 #include "datamodel/steps/colclsStep.h"
 #include "stepeditor/cells/CellCategories.h"
-#include "stepeditor/cells/StepCellJudge.h"
 #include "stepeditor/exchange/StepExchange.h"
 
 #include <memory>
@@ -73,8 +72,7 @@ protected:
     }
 
     QelmStp::CellCategories cells{fg, stpout, stpinp, reporter};
-    QelmStp::StepCellJudge judge{stpout, stpinp, {}};
-    StepExchange exchange{fg, stpout, stpinp, cells, judge, reporter};
+    StepExchange exchange{fg, stpout, stpinp, cells, reporter};
     bool lastChange = true;
 };
 
