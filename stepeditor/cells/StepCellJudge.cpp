@@ -162,9 +162,9 @@ void StepCellJudge::settleMarks(StepRowTexts& row, const std::array<bool, kStepG
     // The marks hang on the output, the logic and the first group's
     // function and relation: settled from left to right they follow them.
     for (int32_t col = eColDelay; col < kStepGridCols; ++col) {
-        if (written[static_cast<size_t>(col)])
-            continue;
         QString& text = row[static_cast<size_t>(col)];
+        if (written[static_cast<size_t>(col)] && !text.isEmpty())
+            continue;
         if (isUnused(row, col))
             text = CellCategories::kUnused;
         else if (text == CellCategories::kUnused)

@@ -105,10 +105,10 @@ public:
     bool keepsNothingIn(const StepRowTexts& row, int32_t col) const;
     // Writes the unused mark into every unused cell of the row.
     void markUnused(StepRowTexts& row) const;
-    // After a change wrote the columns `written` holds: the cells it left
-    // that the row no longer uses take the mark, and those it left that hold
-    // the mark but are used again are emptied. Written cells are left to the
-    // judge, which refuses a value in an unused cell.
+    // After a change wrote the columns `written` holds: the cells it left or
+    // emptied that the row no longer uses take the mark, and those it left
+    // that hold the mark but are used again are emptied. Cells it wrote a
+    // text into are left to the judge, which refuses a value in an unused cell.
     void settleMarks(StepRowTexts& row, const std::array<bool, kStepGridCols>& written) const;
     // The text a cell shows once committed: a function name in upper case,
     // a number of the delay or a counter constant as the whole number the

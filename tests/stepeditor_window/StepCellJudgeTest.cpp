@@ -150,6 +150,14 @@ TEST_F(StepCellJudgeTest, MarksFollowWhatAChangeLeaves)
     judge.settleMarks(row, written);
     EXPECT_EQ(row[4], QString());
     EXPECT_EQ(judge.judgeRow(row, false, Stage::Saving).message, 64);
+    // A blank pasted over a counter operand's state: the cell is still unused and shows the mark.
+    StepRowTexts counter =
+        rowOf({{2, "Y1"}, {3, "1"}, {4, "0"}, {5, "C1"}, {7, "3"}, {8, "100"}, {9, "***"}, {10, "2"}});
+    std::array<bool, QelmStp::kStepGridCols> blank{};
+    blank[6] = true;
+    judge.settleMarks(counter, blank);
+    EXPECT_EQ(counter[6], QStringLiteral("***"));
+    EXPECT_EQ(judge.judgeRow(counter, false, Stage::Saving).message, 0);
 }
 
 } // namespace
