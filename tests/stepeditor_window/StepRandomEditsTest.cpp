@@ -6,7 +6,7 @@
 // the grid that was saved, cell for cell and mark for mark; or the save was
 // refused, wrote nothing, and left the faulty cell it names current.
 //
-// Gated for now: runs only with QEL_RANDOM_EDITS=1. Further switches:
+// Switches:
 //   QEL_RANDOM_EDITS_COUNT   sequences per program      QEL_RANDOM_EDITS_LENGTH  edits per sequence
 //   QEL_RANDOM_EDITS_SEED    base seed (sequence i uses base + i)
 //   QEL_RANDOM_EDITS_OPS     replay these ops (as a failure prints them) instead of random ones
@@ -62,7 +62,6 @@ constexpr int16_t kFillFirst = 46, kCannotEdit = 42;
 constexpr int kLastRow = QelmStp::kStepRows;
 constexpr int kLastCol = QelmStp::kStepGridCols - 1;
 
-bool gateOpen() { return qEnvironmentVariable("QEL_RANDOM_EDITS") == QLatin1String("1"); }
 int envInt(const char* name, int fallback)
 {
     bool ok = false;
@@ -187,9 +186,6 @@ class StepRandomEdits : public steptest::StepEditorFixture {
 protected:
     void SetUp() override
     {
-        if (!gateOpen())
-            GTEST_SKIP() << "random edit sequences of the step window run only with QEL_RANDOM_EDITS=1 "
-                            "(known faults are being mended)";
         StepEditorFixture::SetUp();
     }
 
