@@ -105,8 +105,9 @@ TEST_F(StepCellJudgeTest, EachRowIsJudgedAsTheNextOpenWouldShowIt)
     for (const Case& c : cases) {
         const StepCellJudge::Verdict verdict = judge.judgeRow(c.row, c.rem, c.stage);
         EXPECT_EQ(verdict.message, c.message) << c.what;
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(verdict.col, c.col) << c.what;
+        }
     }
 }
 
